@@ -1,0 +1,23 @@
+// The five mixer operations, addressed by device index. Decisions read
+// device 0; writes go to every device from 0 up (VolumeApplier does that).
+#pragma once
+
+#include <cstdint>
+
+namespace quendrel {
+
+class Mixer {
+public:
+    virtual ~Mixer() = default;
+
+    virtual unsigned DeviceCount() = 0;
+    // Per cent on the fixed 655-unit scale; a read that fails yields 0.
+    virtual unsigned GetMasterVolume(unsigned device) = 0;
+    // percent is 0..100: callers clamp before they get here.
+    virtual void SetMasterVolume(unsigned device, unsigned percent) = 0;
+    // The mute control's value as read: 0 not muted, non-zero muted; 0 when the read fails.
+    virtual std::uint32_t GetMasterMute(unsigned device) = 0;
+    virtual void SetMasterMute(unsigned device, bool muted) = 0;
+};
+
+}  // namespace quendrel

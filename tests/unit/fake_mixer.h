@@ -1,0 +1,58 @@
+// A mixer of N devices holding raw units, with a log of every write call.
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <vector>
+
+#include "mixer/mixer.h"
+#include "mixer/mixer_scale.h"
+
+namespace quendrel {
+
+class FakeMixer : public Mixer {
+public:
+    enum class Kind { Volume, Mute };
+    struct Write {
+        Kind kind;
+        unsigned device;
+        std::uint32_t value;  // units for a volume, 0/1 for a mute
+        bool operator==(const Write& o) const { return kind == o.kind && device == o.device && value == o.value; }
+    };
+
+    explicit FakeMixer(unsigned devices) : units(devices, 0), mute(devices, 0) {}
+
+    // A failing device reads 0 and ignores writes; its calls are still logged.
+    std::set<unsigned> failing;
+    std::vector<std::uint32_t> units;
+    std::vector<std::uint32_t> mute;
+    std::vector<Write> log;
+
+    void SetPercent(unsigned device, unsigned percent) { units.at(device) = PercentToUnits(percent); }
+    unsigned Percent(unsigned device) const { return UnitsToPercent(units.at(device)); }
+    std::vector<std::uint32_t> VolumeWrites() const {
+        std::vector<std::uint32_t> values;
+        for (const auto& w : log)
+            if (w.kind == Kind::Volume) values.push_back(w.value);
+        return values;
+    }
+
+    unsigned DeviceCount() override { return static_cast<unsigned>(units.size()); }
+    unsigned GetMasterVolume(unsigned device) override {
+        return Readable(device) ? UnitsToPercent(units[device]) : 0;
+    }
+    void SetMasterVolume(unsigned device, unsigned percent) override {
+        log.push_back({Kind::Volume, device, PercentToUnits(percent)});
+        if (Readable(device)) units[device] = PercentToUnits(percent);
+    }
+    std::uint32_t GetMasterMute(unsigned device) override { return Readable(device) ? mute[device] : 0; }
+    void SetMasterMute(unsigned device, bool muted) override {
+        log.push_back({Kind::Mute, device, muted ? 1u : 0u});
+        if (Readable(device)) mute[device] = muted ? 1 : 0;
+    }
+
+private:
+    bool Readable(unsigned device) const { return device < units.size() && !failing.count(device); }
+};
+
+}  // namespace quendrel
