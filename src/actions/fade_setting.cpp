@@ -1,0 +1,13 @@
+#include "actions/fade_setting.h"
+
+#include "notify/profile_value.h"
+
+namespace quendrel {
+
+bool FadeSettingFromProfile(std::optional<std::string> text) {
+    if (!text) return true;
+    const auto value = ParseProfileInteger(*text);
+    return !value || *value != 0;
+}
+
+}  // namespace quendrel
