@@ -1,0 +1,10 @@
+// Status texts of the configuration window's volume section (UTF-8).
+#pragma once
+
+namespace quendrel::texts {
+
+inline constexpr char kStatusAutoChangingEnabled[] = "Auto Changing Enabled";  // RefreshHalt checked
+inline constexpr char kStatusAutoChangeDisabled[] = "Auto Change Disabled";    // RefreshHalt unchecked
+inline constexpr char kStatusAutoChanging[] = "Auto Changing";                 // COLVolume moved by the user
+
+}  // namespace quendrel::texts

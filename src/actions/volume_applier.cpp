@@ -1,0 +1,57 @@
+#include "actions/volume_applier.h"
+
+#include "actions/action_texts.h"
+#include "mixer/mixer_scale.h"
+
+namespace quendrel {
+
+// A control that runs past 65535 would read above 100, and the fade fields
+// and the callers expect a per cent.
+int VolumeApplier::ReadDevice0() { return ClampPercent(mixer_.GetMasterVolume(0)); }
+
+void VolumeApplier::ApplyVolume(int volume, bool smooth) {
+    const int percent = ClampPercent(volume);
+    if (smooth) {
+        // SetTimer on a running timer would restart its period; a second
+        // preset during a fade must go on at the old rhythm.
+        if (!timer_.Running()) timer_.Start();
+        fadeCurrent_ = static_cast<std::uint16_t>(ReadDevice0());
+        fadeTarget_ = static_cast<std::uint16_t>(percent);
+        Timer1Timer();
+        return;
+    }
+    const unsigned count = mixer_.DeviceCount();
+    for (unsigned device = 0; device < count; ++device)
+        mixer_.SetMasterVolume(device, static_cast<unsigned>(percent));
+}
+
+void VolumeApplier::SetMuteOnAllDevices(bool muted) {
+    const unsigned count = mixer_.DeviceCount();
+    for (unsigned device = 0; device < count; ++device) mixer_.SetMasterMute(device, muted);
+}
+
+void VolumeApplier::Timer1Timer() {
+    if (fadeCurrent_ == fadeTarget_) {
+        timer_.Stop();
+        view_.SetStatus("");
+        return;
+    }
+    if (fadeCurrent_ < fadeTarget_)
+        ++fadeCurrent_;
+    else
+        --fadeCurrent_;
+    ApplyVolume(fadeCurrent_, false);
+    view_.SetGauge(fadeCurrent_);
+}
+
+void VolumeApplier::OnRefreshHaltChecked() {
+    savedVolume_ = ReadDevice0();
+    view_.SetStatus(texts::kStatusAutoChangingEnabled);
+}
+
+void VolumeApplier::OnRefreshHaltUnchecked(bool fade) {
+    ApplyVolume(savedVolume_, fade);
+    view_.SetStatus(texts::kStatusAutoChangeDisabled);
+}
+
+}  // namespace quendrel
