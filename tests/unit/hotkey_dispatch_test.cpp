@@ -1,0 +1,232 @@
+#include "actions/hotkey_dispatch.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_fade.h"
+#include "fake_mixer.h"
+#include "settings/setting_texts.h"
+
+namespace quendrel {
+namespace {
+
+const std::string kUp = texts::kUpName;
+const std::string kDown = texts::kDownName;
+const std::string kMutePrefix = texts::kMuteStatePrefix;
+
+struct FakeHost : DispatchHost {
+    SettingTable& table;
+    explicit FakeHost(SettingTable& t) : table(t) {}
+
+    bool fade = false;
+    bool notify = true;
+    int fadeReads = 0;
+    struct Added {
+        std::string name;
+        std::int32_t volume;
+        std::uint32_t hotkey;
+    };
+    std::vector<Added> added;
+    std::vector<std::pair<std::string, std::int32_t>> shown;
+
+    bool ReadFadeSetting() override {
+        ++fadeReads;
+        return fade;
+    }
+    void AddPreset(const std::string& name, std::int32_t volume, std::uint32_t hotkey) override {
+        added.push_back({name, volume, hotkey});
+        table.AppendPresetRecord(name, volume, hotkey);  // refuses the 29th, as the window does
+    }
+    bool NotifyEnabled() override { return notify; }
+    void ShowNotification(const std::string& text, std::int32_t seconds) override { shown.emplace_back(text, seconds); }
+
+    std::string LastText() const { return shown.empty() ? "<none>" : shown.back().first; }
+};
+
+struct Dispatch {
+    SettingTable table;
+    FakeMixer mixer;
+    FakeFadeTimer timer;
+    FakeFadeView view;
+    VolumeApplier applier{mixer, timer, view};
+    FakeHost host{table};
+    HotkeyDispatcher dispatcher{table, mixer, applier, host};
+
+    explicit Dispatch(unsigned devices) : mixer(devices) {
+        table.SetDefaults();
+        table[kNotifySlot].value = 3;
+    }
+    std::vector<unsigned> Levels() const {
+        std::vector<unsigned> levels;
+        for (unsigned d = 0; d < mixer.units.size(); ++d) levels.push_back(mixer.Percent(d));
+        return levels;
+    }
+};
+
+TEST(HotkeyDispatch, UpAndDownStepFromDeviceZeroAndClampAtTheEnds) {
+    for (unsigned devices : {1u, 3u}) {
+        SCOPED_TRACE(devices);
+        Dispatch d{devices};
+        for (unsigned i = 0; i < devices; ++i) d.mixer.SetPercent(i, 90 - 30 * i);  // 90, 60, 30
+
+        d.mixer.SetPercent(0, 99);
+        d.dispatcher.DispatchHotKey(kUpSlot);
+        EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 100));
+        EXPECT_EQ(d.host.LastText(), kUp + " 100%");
+
+        d.mixer.SetPercent(0, 1);
+        d.dispatcher.DispatchHotKey(kDownSlot);
+        EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 0));
+        EXPECT_EQ(d.host.LastText(), kDown + " 0%");
+
+        d.mixer.SetPercent(0, 50);
+        d.dispatcher.DispatchHotKey(kUpSlot);
+        EXPECT_EQ(d.host.LastText(), kUp + " 52%");
+        d.table[kDownSlot].value = 0;
+        d.dispatcher.DispatchHotKey(kDownSlot);
+        EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 52));
+        EXPECT_EQ(d.host.LastText(), kDown + " 52%");
+        EXPECT_EQ(d.host.shown.back().second, 3);
+        EXPECT_EQ(d.host.fadeReads, 0);  // up and down never fade
+        EXPECT_FALSE(d.timer.running);
+    }
+}
+
+TEST(HotkeyDispatch, HandEditedStepsCannotOverflowOrLeaveTheRange) {
+    Dispatch d{2};
+    d.mixer.SetPercent(0, 50);
+    d.table[kUpSlot].value = INT32_MAX;
+    d.dispatcher.DispatchHotKey(kUpSlot);
+    EXPECT_EQ(d.host.LastText(), kUp + " 100%");
+    d.table[kDownSlot].value = INT32_MIN;  // minus a negative step: up
+    d.dispatcher.DispatchHotKey(kDownSlot);
+    EXPECT_EQ(d.host.LastText(), kDown + " 100%");
+    d.table[kUpSlot].value = -300;
+    d.dispatcher.DispatchHotKey(kUpSlot);
+    EXPECT_EQ(d.host.LastText(), kUp + " 0%");
+    for (auto units : d.mixer.VolumeWrites()) EXPECT_LE(units, 65500u);
+}
+
+TEST(HotkeyDispatch, PresetAppliesItsVolumeAndShowsIt) {
+    for (unsigned devices : {1u, 3u}) {
+        SCOPED_TRACE(devices);
+        Dispatch d{devices};
+        d.table.AppendPresetRecord("Quiet", 37, 0x6070);
+        d.table.AppendPresetRecord("Loud", 150, 0x6071);
+        d.table.AppendPresetRecord("Below", -3, 0x6072);
+        d.mixer.SetPercent(0, 20);
+
+        d.dispatcher.DispatchHotKey(kFirstPreset);
+        EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 37));
+        EXPECT_EQ(d.host.LastText(), "Quiet 37%");
+        EXPECT_EQ(d.host.fadeReads, 1);
+
+        d.dispatcher.DispatchHotKey(kFirstPreset + 1);
+        EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 100));
+        EXPECT_EQ(d.host.LastText(), "Loud 100%");  // the volume applied, not the stored 150
+
+        d.dispatcher.DispatchHotKey(kFirstPreset + 2);
+        EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 0));
+        EXPECT_EQ(d.host.LastText(), "Below 0%");
+
+        // With the switch on only the first step is written, but the text shows the target.
+        d.host.fade = true;
+        d.dispatcher.DispatchHotKey(kFirstPreset);
+        EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 1));
+        EXPECT_TRUE(d.timer.running);
+        EXPECT_EQ(d.host.LastText(), "Quiet 37%");
+    }
+}
+
+TEST(HotkeyDispatch, UpDuringAFadeIsPulledBackOntoItsPath) {
+    Dispatch d{2};
+    d.host.fade = true;
+    d.table.AppendPresetRecord("P", 30, 0x6070);
+    d.mixer.SetPercent(0, 20);
+    d.dispatcher.DispatchHotKey(kFirstPreset);  // 21
+    d.dispatcher.DispatchHotKey(kUpSlot);       // 23 at once
+    EXPECT_EQ(d.Levels(), (std::vector<unsigned>{23, 23}));
+    d.applier.Timer1Timer();
+    EXPECT_EQ(d.Levels(), (std::vector<unsigned>{22, 22}));
+}
+
+TEST(HotkeyDispatch, MuteTogglesFromDeviceZero) {
+    Dispatch d{2};
+    d.mixer.mute = {1, 0};
+    d.dispatcher.DispatchHotKey(kMuteSlot);
+    EXPECT_EQ(d.mixer.mute, (std::vector<std::uint32_t>{0, 0}));
+    EXPECT_EQ(d.table[kMuteSlot].Name(), kMutePrefix + "False");
+    EXPECT_EQ(d.host.LastText(), kMutePrefix + "False");
+
+    d.dispatcher.DispatchHotKey(kMuteSlot);
+    EXPECT_EQ(d.mixer.mute, (std::vector<std::uint32_t>{1, 1}));
+    EXPECT_EQ(d.host.LastText(), kMutePrefix + "True");
+    EXPECT_TRUE(d.mixer.VolumeWrites().empty());
+}
+
+TEST(HotkeyDispatch, CaptureAddsOnePresetPerNewVolume) {
+    Dispatch d{1};
+    // The last captured volume starts at 0, so a first capture at 0 adds nothing.
+    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    EXPECT_TRUE(d.host.added.empty());
+    EXPECT_EQ(d.host.LastText(), "");  // the slot's name as it stands
+
+    d.mixer.SetPercent(0, 40);
+    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    ASSERT_EQ(d.host.added.size(), 1u);
+    EXPECT_EQ(d.host.added[0].name, texts::kCapturedPresetName);
+    EXPECT_EQ(d.host.added[0].volume, 40);
+    EXPECT_EQ(d.host.added[0].hotkey, 0x6070u);
+    EXPECT_EQ(d.table[kCaptureSlot].Name(), texts::kCapturedSlotName);
+    EXPECT_EQ(d.host.LastText(), texts::kCapturedSlotName);
+    EXPECT_EQ(d.dispatcher.LastCapturedVolume(), 40);
+
+    d.mixer.SetPercent(0, 41);
+    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    ASSERT_EQ(d.host.added.size(), 2u);
+    EXPECT_EQ(d.host.added[1].hotkey, 0x6071u);
+    EXPECT_TRUE(d.mixer.log.empty());  // a capture writes no device
+}
+
+TEST(HotkeyDispatch, CaptureWhenFullStillCountsAndNotifies) {
+    Dispatch d{1};
+    for (int i = 0; i < 28; ++i) d.table.AppendPresetRecord("p", i, 0);
+    d.mixer.SetPercent(0, 60);
+    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    ASSERT_EQ(d.host.added.size(), 1u);
+    EXPECT_EQ(d.host.added[0].hotkey, 0x6070u + 28);
+    EXPECT_EQ(d.table.count, 28);
+    EXPECT_EQ(d.dispatcher.LastCapturedVolume(), 60);
+    EXPECT_EQ(d.host.LastText(), texts::kCapturedSlotName);
+}
+
+TEST(HotkeyDispatch, NotificationSlotAndStrayIdentifiersChangeNothing) {
+    Dispatch d{2};
+    d.table.AppendPresetRecord("P", 80, 0x6070);
+    d.table[kNotifySlot].SetName("N");
+    const auto before = d.table.Image();
+
+    d.dispatcher.DispatchHotKey(kNotifySlot);
+    EXPECT_EQ(d.host.LastText(), "N");
+    d.host.shown.clear();
+
+    // Past the last preset and past the table: no record to act on.
+    for (unsigned id : {6u, 32u, 33u, 1000u}) d.dispatcher.DispatchHotKey(id);
+    EXPECT_TRUE(d.mixer.log.empty());
+    EXPECT_TRUE(d.host.shown.empty());
+    EXPECT_EQ(d.table.Image(), before);
+}
+
+TEST(HotkeyDispatch, NotifyOffActsWithoutShowing) {
+    Dispatch d{1};
+    d.host.notify = false;
+    d.mixer.SetPercent(0, 10);
+    d.dispatcher.DispatchHotKey(kUpSlot);
+    d.dispatcher.DispatchHotKey(kMuteSlot);
+    EXPECT_EQ(d.mixer.Percent(0), 12u);
+    EXPECT_EQ(d.mixer.mute[0], 1u);
+    EXPECT_TRUE(d.host.shown.empty());
+}
+
+}  // namespace
+}  // namespace quendrel
