@@ -32,7 +32,7 @@ if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   add_executable(win_tests ${QUENDREL_WIN_TESTS} res/quendrel.rc)
   target_link_libraries(win_tests PRIVATE quendrel_win gtest)
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win)
-  target_link_options(win_tests PRIVATE ${QUENDREL_STATIC_FLAGS} -municode)
+  target_link_options(win_tests PRIVATE ${QUENDREL_STATIC_FLAGS})
   # One ctest entry per suite keeps the Wine start-up cost low.
   add_test(NAME win_tests COMMAND win_tests --gtest_brief=1)
   set_tests_properties(win_tests PROPERTIES TIMEOUT 600)

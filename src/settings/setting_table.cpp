@@ -59,7 +59,7 @@ std::vector<std::uint8_t> SettingTable::Image() const {
     return image;
 }
 
-void SettingTable::LoadImage(const std::vector<std::uint8_t>& image, const PresetSink& addPreset) {
+void SettingTable::LoadFromImage(const std::vector<std::uint8_t>& image, const PresetSink& addPreset) {
     const std::size_t whole = std::min(image.size() / kRecordSize, kRecordCount);
     for (std::size_t i = 0; i < whole; ++i) {
         SettingRecord& record = records[i];

@@ -80,7 +80,7 @@ struct SettingTable {
     // Takes the whole records of a file image, at most 33; the slots as stored,
     // each preset through addPreset (AppendPresetRecord when empty), which
     // writes it back into the same index. The table must be all zero first.
-    void LoadImage(const std::vector<std::uint8_t>& image, const PresetSink& addPreset = {});
+    void LoadFromImage(const std::vector<std::uint8_t>& image, const PresetSink& addPreset = {});
 };
 
 }  // namespace quendrel

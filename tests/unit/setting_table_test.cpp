@@ -69,7 +69,7 @@ TEST(SettingTable, LoadTakesWholeRecordsAndSwitchesPresetsOn) {
     image[6 * kRecordSize + 116] = 0;  // a preset stored with enabled 0
     std::memset(&image[6 * kRecordSize + 116], 0, 4);
     image.resize(image.size() + 10);  // a trailing piece is never read
-    table.LoadImage(image);
+    table.LoadFromImage(image);
     EXPECT_EQ(table.count, 3);
     EXPECT_EQ(table.Preset(1).enabled, kEnabledOn);
     // Slots are taken exactly as stored, including their enabled flags.
@@ -81,26 +81,26 @@ TEST(SettingTable, LoadTakesWholeRecordsAndSwitchesPresetsOn) {
 TEST(SettingTable, ImageRoundTripsByteForByte) {
     SettingTable table;
     const auto image = RecordBytes(12);
-    table.LoadImage(image);
+    table.LoadFromImage(image);
     SettingTable again;
-    again.LoadImage(table.Image());
+    again.LoadFromImage(table.Image());
     EXPECT_EQ(again.Image(), table.Image());
     EXPECT_EQ(table.Image(), image);  // every preset was already on
 }
 
 TEST(SettingTable, EmptyAndShortFilesLoadAsZero) {
     SettingTable table;
-    table.LoadImage({});
+    table.LoadFromImage({});
     EXPECT_EQ(table.count, 0);
     EXPECT_EQ(table.Image(), std::vector<std::uint8_t>(600, 0));
     SettingTable shortOne;
-    shortOne.LoadImage(std::vector<std::uint8_t>(610, 0));
+    shortOne.LoadFromImage(std::vector<std::uint8_t>(610, 0));
     EXPECT_EQ(shortOne.Image().size(), 600u);
 }
 
 TEST(SettingTable, MoreThanThirtyThreeRecordsKeepsTheFirstThirtyThree) {
     SettingTable table;
-    table.LoadImage(RecordBytes(40));
+    table.LoadFromImage(RecordBytes(40));
     EXPECT_EQ(table.count, 28);
     EXPECT_EQ(table.Image().size(), 33 * kRecordSize);
     EXPECT_EQ(table.Image(), std::vector<std::uint8_t>(RecordBytes(33)));
@@ -125,7 +125,7 @@ TEST(SettingTable, LongStoredNameLengthCountsAsHundred) {
     SettingTable table;
     auto image = RecordBytes(6);
     image[5 * kRecordSize] = 200;
-    table.LoadImage(image);
+    table.LoadFromImage(image);
     EXPECT_EQ(table.Preset(0).nameLength, 100);
     EXPECT_EQ(table.Preset(0).Name().size(), 100u);
 }

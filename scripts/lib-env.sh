@@ -1,0 +1,82 @@
+# The environment that runs Quendrel under Wine: an X display (Xvfb unless one
+# is given), a PulseAudio server with null sinks, and a Wine prefix set to
+# Windows XP. Sourced by scripts/run and scripts/test. Everything started here
+# is ended by process id, or with wineserver -k on our own prefix.
+
+QUENDREL_ROOT=${QUENDREL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+env_pids=()
+env_dir=""
+
+env_log() { printf '%s\n' "$*" >&2; }
+
+# env_start [winver]: display, sound, prefix.
+env_start() {
+    local winver=${1:-winxp64}
+    env_dir=$(mktemp -d /tmp/quendrel-env.XXXXXX)
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    export LANG=${QUENDREL_LANG:-ja_JP.UTF-8}
+    export LC_ALL=$LANG
+
+    if [ -z "${DISPLAY:-}" ] || [ -n "${QUENDREL_OWN_DISPLAY:-}" ]; then
+        local n
+        for n in $(seq 90 140); do
+            [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+        done
+        Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$env_dir/xvfb.log" 2>&1 &
+        env_pids+=($!)
+        export DISPLAY=":$n"
+        export QUENDREL_OWN_XVFB=1
+        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    fi
+
+    export XDG_RUNTIME_DIR="$env_dir/xdg"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    export PULSE_RUNTIME_PATH="$XDG_RUNTIME_DIR/pulse"
+    export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
+    mkdir -p "$PULSE_RUNTIME_PATH"
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --system=no \
+        -L "module-native-protocol-unix socket=$PULSE_RUNTIME_PATH/native auth-anonymous=1" \
+        -L "module-null-sink sink_name=speakers sink_properties=device.description=Speakers" \
+        -L "module-null-sink sink_name=headset sink_properties=device.description=Headset" \
+        -L "module-null-sink sink_name=hdmi sink_properties=device.description=HDMI" \
+        >"$env_dir/pulse.log" 2>&1 &
+    env_pids+=($!)
+    for _ in $(seq 50); do [ -S "$PULSE_RUNTIME_PATH/native" ] && break; sleep 0.1; done
+
+    export WINEPREFIX="${QUENDREL_WINEPREFIX:-$env_dir/prefix}"
+    export WINEARCH=win64
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+    env_set_winver "$winver"
+    local face
+    for face in "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "MS UI Gothic" "MS Gothic" "MS PGothic" "MS Shell Dlg" \
+        "MS Shell Dlg 2" "Tahoma"; do
+        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "VL Gothic" /f >/dev/null 2>&1
+    done
+    wineserver -w
+}
+
+env_set_winver() {
+    wine reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null 2>&1
+    wineserver -w
+}
+
+env_stop() {
+    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
+    fi
+    local pid
+    for pid in "${env_pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    for pid in "${env_pids[@]}"; do
+        wait "$pid" 2>/dev/null || true
+    done
+    env_pids=()
+    [ -n "$env_dir" ] && rm -rf "$env_dir"
+    env_dir=""
+}

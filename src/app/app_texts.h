@@ -1,0 +1,25 @@
+// The application shell's own texts (UTF-8; converted at the API boundary).
+#pragma once
+
+namespace quendrel::texts {
+
+inline constexpr char kAppTitle[] = "Quendrel";
+inline constexpr char kMutexName[] = "Quendrel";
+inline constexpr char kConfigCaption[] = "Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ";
+inline constexpr char kAboutCaption[] = "プログラムInfo";
+inline constexpr char kNotifyCaption[] = "通知フォーム";
+inline constexpr char kTrayTip[] = "Quendrel\u3000Ver 2.30 ";
+inline constexpr char kAlreadyRunning[] = "このプログラムは二重起動することはできません";
+inline constexpr char kNoSoundDevice[] = "サウンドデバイスが見つかりません ";
+inline constexpr char kCannotWrite[] = "%s に書き込めません";
+inline constexpr char kCannotRead[] = "%s を読み込めません";
+inline constexpr char kConfigFont[] = "ＭＳ ゴシック";
+
+// Tray menu.
+inline constexpr char kMenuOpen[] = "設定ウインドウを開く";
+inline constexpr char kMenuAutoStart[] = "AutoStart";
+inline constexpr char kMenuFade[] = "音量のなめらか変更";
+inline constexpr char kMenuAbout[] = "バージョン情報";
+inline constexpr char kMenuClose[] = "Quendrelの終了";
+
+}  // namespace quendrel::texts

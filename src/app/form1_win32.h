@@ -1,0 +1,73 @@
+// TForm1: the configuration window. Its native window also receives the
+// global hotkeys and the tray icon's messages, through MainWindowHook.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "settings/setting_table.h"
+#include "win32/control_panel_win32.h"
+#include "win32/handles_win32.h"
+#include "win32/window_win32.h"
+
+namespace quendrel {
+
+class Mixer;
+
+constexpr UINT kTrayMessage = WM_USER + 1;  // 1025
+constexpr UINT kTrayIconId = 4;
+constexpr UINT_PTR kTimer1 = 1;  // smooth change, 30 ms
+constexpr UINT_PTR kTimer2 = 2;  // notification, 1 s
+
+class TForm1 : public Window {
+public:
+    explicit TForm1(Mixer& mixer);
+    ~TForm1() override;
+
+    // Builds the window and its controls, installs the hook, runs FormCreate.
+    bool Create(HWND applicationWindow);
+
+    void FormCreate();
+    void ShowConfigWindow();
+    void FormClose();
+    void FormKeyDown(WPARAM key);
+    void OpenClick();
+    void About1Click();
+    void Close1Click();
+
+    void RegisterHotKeys();
+    void UnregisterHotKeys();
+
+    void AddTrayIcon();
+    void DeleteTrayIcon();
+    // Takes the hook off again; the program does it before destroying the window.
+    void RemoveHook();
+
+    // Key preview: the window sees key presses before the focused control.
+    // True when the key was handled.
+    bool PreviewKey(const MSG& message);
+
+    SettingTable table;
+    Mixer& mixer;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    static LRESULT CALLBACK MainWindowHook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void OnTrayMessage(LPARAM mouseMessage);
+    void OnHotKey(WPARAM id);
+    bool RouteToPanels(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    NOTIFYICONDATAW TrayIconData{};
+    UniqueFont font_;
+    std::vector<ControlPanel*> panels_;
+    bool settingsUnreadable_ = false;
+};
+
+// One program-wide reference to each window, set before its creation code runs.
+extern TForm1* Form1;
+
+}  // namespace quendrel

@@ -1,0 +1,67 @@
+#include "win32/ui_win32.h"
+
+#include "app/app_texts.h"
+#include "win32/text_win32.h"
+
+namespace quendrel {
+namespace {
+HWND g_messageOwner = nullptr;
+}
+
+int ScreenDpi() {
+    WindowDC screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
+    return dpi > 0 ? dpi : 96;
+}
+
+int Scale(int designPixels) { return MulDiv(designPixels, ScreenDpi(), 96); }
+
+UniqueFont MakeFont(std::string_view faceUtf8, int height, int weight, bool italic, bool underline, BYTE charset) {
+    LOGFONTW lf{};
+    lf.lfHeight = -Scale(height);
+    lf.lfWeight = weight;
+    lf.lfItalic = italic;
+    lf.lfUnderline = underline;
+    lf.lfCharSet = charset;
+    lf.lfQuality = DEFAULT_QUALITY;
+    const std::wstring face = Widen(faceUtf8);
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return UniqueFont(CreateFontIndirectW(&lf));
+}
+
+RECT WindowRectForClient(int x, int y, int clientWidth, int clientHeight, DWORD style, DWORD exStyle) {
+    RECT rect{0, 0, Scale(clientWidth), Scale(clientHeight)};
+    AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    OffsetRect(&rect, Scale(x) - rect.left, Scale(y) - rect.top);
+    return rect;
+}
+
+void SetText(HWND window, std::string_view utf8) { SetWindowTextW(window, Widen(utf8).c_str()); }
+
+std::wstring GetText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void SetMessageOwner(HWND owner) { g_messageOwner = owner; }
+
+void ShowMessage(std::string_view utf8) {
+    MessageBoxW(g_messageOwner, Widen(utf8).c_str(), Widen(texts::kAppTitle).c_str(),
+                MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+}
+
+void ShowError(std::string_view utf8) {
+    std::string text(utf8);
+    text += ".";
+    ShowMessage(text);
+}
+
+std::string FormatText(std::string_view templateUtf8, std::wstring_view argument) {
+    std::string text(templateUtf8);
+    const auto at = text.find("%s");
+    if (at != std::string::npos) text.replace(at, 2, Narrow(argument));
+    return text;
+}
+
+}  // namespace quendrel

@@ -1,0 +1,37 @@
+// Shared helpers of the program's windows: DPI scaling, fonts, message boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "win32/handles_win32.h"
+
+namespace quendrel {
+
+// Layout is designed at 96 pixels per inch; scale it to the screen's.
+int ScreenDpi();
+int Scale(int designPixels);
+
+// A font by face, character height in design pixels (scaled) and weight.
+UniqueFont MakeFont(std::string_view faceUtf8, int height, int weight = FW_NORMAL, bool italic = false,
+                    bool underline = false, BYTE charset = SHIFTJIS_CHARSET);
+
+// Client size -> window size for a style, placed at a screen position.
+RECT WindowRectForClient(int x, int y, int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
+
+void SetText(HWND window, std::string_view utf8);
+std::wstring GetText(HWND window);
+
+// The program's message boxes: OK only, caption "Quendrel".
+void ShowMessage(std::string_view utf8);
+// Errors get a full stop added, as the application's error display does.
+void ShowError(std::string_view utf8);
+// "%s" in a UTF-8 template replaced by a wide text.
+std::string FormatText(std::string_view templateUtf8, std::wstring_view argument);
+
+// The owner of the program's message boxes: the hidden application window.
+void SetMessageOwner(HWND owner);
+
+}  // namespace quendrel

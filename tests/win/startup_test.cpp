@@ -1,0 +1,126 @@
+// Start-up, the first run, closing and the settings file, in-process.
+#include <gtest/gtest.h>
+
+#include "../unit/fake_mixer.h"
+#include "app/app_paths_win32.h"
+#include "app/program_win32.h"
+#include "settings/setting_texts.h"
+#include "win_test_support.h"
+
+namespace quendrel {
+namespace {
+
+using test::FileExists;
+using test::ReadBytes;
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDataDirectoryForTesting(folder.path()); }
+    void TearDown() override { SetDataDirectoryForTesting(L""); }
+
+    std::unique_ptr<Program> Start(unsigned devices = 1) {
+        auto program = std::make_unique<Program>(std::make_unique<FakeMixer>(devices));
+        EXPECT_TRUE(program->Start());
+        return program;
+    }
+
+    test::TempFolder folder;
+};
+
+TEST_F(StartupTest, FirstRunShowsTheWindowAndClosingWritesTheDefaults) {
+    auto program = Start();
+    HWND form1 = program->form1().hwnd();
+    EXPECT_TRUE(IsWindowVisible(form1));
+    EXPECT_FALSE(IsWindowVisible(program->form2().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(program->form3().hwnd()));
+    EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
+    // The application window carries the tool-window style alone.
+    EXPECT_EQ(GetWindowLongPtrW(program->applicationWindow(), GWL_EXSTYLE), WS_EX_TOOLWINDOW);
+    EXPECT_EQ(GetWindow(form1, GW_OWNER), program->applicationWindow());
+
+    SendMessageW(form1, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(form1));
+    EXPECT_FALSE(IsWindowVisible(form1));
+    const auto bytes = ReadBytes(folder.File(L"SndCols.ini"));
+    ASSERT_EQ(bytes.size(), 600u);
+    EXPECT_EQ(bytes[0], 12);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[1]), 12), texts::kUpName);
+    EXPECT_EQ(bytes[108], 2);
+    EXPECT_EQ(bytes[120 + 108], 2);
+    EXPECT_EQ(bytes[480 + 108], 2);
+}
+
+TEST_F(StartupTest, EscapeClosesLikeTheCloseBox) {
+    auto program = Start();
+    HWND form1 = program->form1().hwnd();
+    MSG key{form1, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    EXPECT_TRUE(program->form1().PreviewKey(key));
+    test::PumpMessages();
+    EXPECT_FALSE(IsWindowVisible(form1));
+    EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")).size(), 600u);
+}
+
+TEST_F(StartupTest, AValidFileShowsNoWindowAndRegistersEnabledHotkeys) {
+    SettingTable table;
+    table.SetDefaults();
+    table[kUpSlot].enabled = kEnabledOn;
+    table[kUpSlot].hotkey = 0x6070;  // Ctrl+Shift+F1
+    table.AppendPresetRecord("A", 30, 0x6071);
+    const auto image = table.Image();
+    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+
+    auto program = Start();
+    EXPECT_FALSE(IsWindowVisible(program->form1().hwnd()));
+    EXPECT_EQ(program->form1().table.count, 1);
+    EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
+    EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F2));
+
+    // Opening the window withdraws every hotkey; closing brings them back.
+    program->form1().ShowConfigWindow();
+    EXPECT_FALSE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
+    SendMessageW(program->form1().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
+    EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), std::vector<unsigned char>(image.begin(), image.end()));
+}
+
+TEST_F(StartupTest, NoSoundDeviceIsReportedAndTheProgramGoesOn) {
+    test::MessageBoxAnswerer answerer;
+    auto program = Start(0);
+    ASSERT_EQ(answerer.texts().size(), 1u);
+    EXPECT_EQ(answerer.texts()[0], L"サウンドデバイスが見つかりません ");
+    EXPECT_EQ(answerer.captions()[0], L"Quendrel");
+    // The same window still takes the hook's messages.
+    PostMessageW(program->form1().hwnd(), WM_CLOSE, 0, 0);
+    test::PumpMessages();
+    EXPECT_TRUE(FileExists(folder.File(L"SndCols.ini")));
+}
+
+TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
+    const std::vector<unsigned char> old(720, 0);
+    test::WriteBytes(folder.File(L"SndCols.ini"), old);
+    SetFileAttributesW(folder.File(L"SndCols.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    auto program = Start();
+    EXPECT_EQ(program->form1().table.count, 1);  // read-only still loads
+    test::MessageBoxAnswerer answerer;
+    program->form1().ShowConfigWindow();
+    program->form1().table.AppendPresetRecord("new", 1, 0);
+    SendMessageW(program->form1().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), old);
+    EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini.tmp")));
+    Sleep(300);
+    ASSERT_EQ(answerer.texts().size(), 1u);
+    EXPECT_NE(answerer.texts()[0].find(L"SndCols.ini に書き込めません."), std::wstring::npos);
+}
+
+TEST_F(StartupTest, QuittingRemovesTheLoopAndReleasesTheMutex) {
+    auto program = Start();
+    program->form1().Close1Click();
+    EXPECT_EQ(program->RunMessageLoop(), 0);  // ends at once on WM_QUIT
+    program->Shutdown();
+    HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"Quendrel");
+    EXPECT_EQ(mutex, nullptr);
+    if (mutex) CloseHandle(mutex);
+}
+
+}  // namespace
+}  // namespace quendrel

@@ -1,0 +1,157 @@
+#include "win_test_support.h"
+
+#include <cstdio>
+
+namespace quendrel::test {
+
+TempFolder::TempFolder() {
+    wchar_t base[MAX_PATH];
+    GetTempPathW(MAX_PATH, base);
+    static int serial = 0;
+    wchar_t name[MAX_PATH];
+    swprintf(name, MAX_PATH, L"%lsquendrel-test-%lu-%d", base, GetCurrentProcessId(), ++serial);
+    path_ = name;
+    CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring file = path_ + L"\\" + found.cFileName;
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(file.c_str());
+            }
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(path_.c_str());
+}
+
+std::vector<unsigned char> ReadBytes(const std::wstring& path) {
+    std::vector<unsigned char> bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD got = 0;
+    if (!bytes.empty()) ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    bytes.resize(got);
+    CloseHandle(file);
+    return bytes;
+}
+
+void WriteBytes(const std::wstring& path, const std::vector<unsigned char>& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    if (!bytes.empty()) WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+MessageBoxAnswerer::MessageBoxAnswerer(int button) : button_(button) {
+    InitializeCriticalSection(&lock_);
+    thread_ = std::thread([this] { Run(); });
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    stop_ = true;
+    thread_.join();
+    DeleteCriticalSection(&lock_);
+}
+
+std::vector<std::wstring> MessageBoxAnswerer::texts() const {
+    EnterCriticalSection(&lock_);
+    auto copy = texts_;
+    LeaveCriticalSection(&lock_);
+    return copy;
+}
+
+std::vector<std::wstring> MessageBoxAnswerer::captions() const {
+    EnterCriticalSection(&lock_);
+    auto copy = captions_;
+    LeaveCriticalSection(&lock_);
+    return copy;
+}
+
+namespace {
+struct Search {
+    DWORD process;
+    HWND found;
+};
+BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t cls[64];
+    GetClassNameW(window, cls, 64);
+    if (process == search->process && IsWindowVisible(window) && lstrcmpW(cls, L"#32770") == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
+    wchar_t cls[64];
+    GetClassNameW(child, cls, 64);
+    if (lstrcmpiW(cls, L"Static") == 0) {
+        wchar_t text[1024];
+        GetWindowTextW(child, text, 1024);
+        if (text[0]) *reinterpret_cast<std::wstring*>(param) += text;
+    }
+    return TRUE;
+}
+}  // namespace
+
+void MessageBoxAnswerer::Run() {
+    while (!stop_) {
+        Search search{GetCurrentProcessId(), nullptr};
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            std::wstring text;
+            EnumChildWindows(search.found, CollectStatic, reinterpret_cast<LPARAM>(&text));
+            wchar_t caption[256];
+            GetWindowTextW(search.found, caption, 256);
+            EnterCriticalSection(&lock_);
+            texts_.push_back(text);
+            captions_.push_back(caption);
+            LeaveCriticalSection(&lock_);
+            HWND button = GetDlgItem(search.found, button_);
+            PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+            for (int i = 0; i < 100 && IsWindow(search.found) && IsWindowVisible(search.found); ++i) Sleep(10);
+        }
+        Sleep(20);
+    }
+}
+
+void PumpMessages(DWORD milliseconds) {
+    const DWORD end = GetTickCount() + milliseconds;
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(1);
+    } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+bool IsHotkeyTaken(UINT modifiers, UINT virtualKey) {
+    // Registered from another thread's window-less queue: only the system-wide
+    // collision matters.
+    bool taken = false;
+    std::thread probe([&] {
+        if (RegisterHotKey(nullptr, 0xBFFF, modifiers, virtualKey)) {
+            UnregisterHotKey(nullptr, 0xBFFF);
+        } else {
+            taken = GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
+        }
+    });
+    probe.join();
+    return taken;
+}
+
+}  // namespace quendrel::test

@@ -1,0 +1,54 @@
+// Helpers of the in-process Windows tests.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quendrel::test {
+
+// A fresh folder for the files a test makes; removed with its contents.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    const std::wstring& path() const { return path_; }
+    std::wstring File(const wchar_t* name) const { return path_ + L"\\" + name; }
+
+private:
+    std::wstring path_;
+};
+
+std::vector<unsigned char> ReadBytes(const std::wstring& path);
+void WriteBytes(const std::wstring& path, const std::vector<unsigned char>& bytes);
+bool FileExists(const std::wstring& path);
+
+// Answers the message boxes of this process from another thread, keeping
+// their texts and captions.
+class MessageBoxAnswerer {
+public:
+    explicit MessageBoxAnswerer(int button = IDOK);
+    ~MessageBoxAnswerer();
+    std::vector<std::wstring> texts() const;
+    std::vector<std::wstring> captions() const;
+
+private:
+    void Run();
+    int button_;
+    std::atomic<bool> stop_{false};
+    mutable CRITICAL_SECTION lock_;
+    std::vector<std::wstring> texts_, captions_;
+    std::thread thread_;
+};
+
+// Runs this thread's messages until nothing is left or the time is up.
+void PumpMessages(DWORD milliseconds = 50);
+
+// True when another window cannot register this combination, because the
+// program holds it.
+bool IsHotkeyTaken(UINT modifiers, UINT virtualKey);
+
+}  // namespace quendrel::test
