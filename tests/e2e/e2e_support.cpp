@@ -1,0 +1,151 @@
+#include "e2e_support.h"
+
+#include <cstdio>
+#include <cwchar>
+
+#ifndef QUENDREL_EXE
+#error "QUENDREL_EXE must name the program under test"
+#endif
+
+namespace quendrel::e2e {
+
+namespace {
+std::wstring ProgramUnderTest() {
+    // A Unix path given at build time; Wine maps it through drive Z:.
+    std::string unixPath = QUENDREL_EXE;
+    std::wstring path = L"Z:";
+    for (char c : unixPath) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+}  // namespace
+
+QuendrelProcess::~QuendrelProcess() {
+    Kill();
+    if (info_.hProcess) CloseHandle(info_.hProcess);
+    if (info_.hThread) CloseHandle(info_.hThread);
+}
+
+bool QuendrelProcess::Start() {
+    const std::wstring exe = File(L"Quendrel.exe");
+    if (!test::FileExists(exe) && !CopyFileW(ProgramUnderTest().c_str(), exe.c_str(), FALSE)) return false;
+    if (info_.hProcess) {
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+        info_ = {};
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + exe + L"\"";
+    return CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
+                          &info_) != 0;
+}
+
+int QuendrelProcess::WaitForExit(DWORD milliseconds) {
+    if (!info_.hProcess || WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return static_cast<int>(code);
+}
+
+bool QuendrelProcess::Running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void QuendrelProcess::Kill() {
+    if (Running()) {
+        TerminateProcess(info_.hProcess, 1);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+}
+
+long QuendrelProcess::ResidentKiB() const {
+    // Wine processes are Unix processes: find ours by its Windows pid's
+    // command line is not possible, so read the status of the process that
+    // maps the exe, through /proc of the host (drive Z:).
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &found);
+    long best = -1;
+    if (find == INVALID_HANDLE_VALUE) return best;
+    const std::wstring exe = File(L"Quendrel.exe");
+    do {
+        if (!iswdigit(found.cFileName[0])) continue;
+        const std::wstring base = std::wstring(L"Z:\\proc\\") + found.cFileName;
+        const auto cmdline = test::ReadBytes(base + L"\\cmdline");
+        std::wstring text;
+        for (unsigned char c : cmdline) text += c ? static_cast<wchar_t>(c) : L' ';
+        std::wstring folderName = folder_.substr(folder_.find_last_of(L'\\') + 1);
+        if (text.find(folderName) == std::wstring::npos) continue;
+        const auto status = test::ReadBytes(base + L"\\status");
+        std::string s(status.begin(), status.end());
+        const auto at = s.find("VmRSS:");
+        if (at != std::string::npos) best = std::atol(s.c_str() + at + 6);
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+    return best;
+}
+
+namespace {
+struct Search {
+    DWORD pid;
+    const wchar_t* className;
+    bool visible;
+    HWND found;
+};
+BOOL CALLBACK FindTop(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid) return TRUE;
+    wchar_t cls[128];
+    GetClassNameW(window, cls, 128);
+    if (lstrcmpW(cls, search->className) != 0) return TRUE;
+    if (search->visible && !IsWindowVisible(window)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+BOOL CALLBACK CollectChildren(HWND child, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+    return TRUE;
+}
+}  // namespace
+
+HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    Search search{pid, className, visibleOnly, nullptr};
+    EnumWindows(FindTop, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD milliseconds, bool visible) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindProcessWindow(pid, className, visible)) != nullptr; }, milliseconds);
+    return found;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[2048];
+    GetWindowTextW(window, text, 2048);
+    return text;
+}
+
+std::vector<HWND> Children(HWND parent, const wchar_t* className) {
+    std::vector<HWND> all, matching;
+    EnumChildWindows(parent, CollectChildren, reinterpret_cast<LPARAM>(&all));
+    for (HWND child : all) {
+        wchar_t cls[128];
+        GetClassNameW(child, cls, 128);
+        if (lstrcmpiW(cls, className) == 0) matching.push_back(child);
+    }
+    return matching;
+}
+
+std::wstring MessageBoxText(HWND dialog) {
+    std::wstring text;
+    for (HWND child : Children(dialog, L"Static")) text += WindowText(child);
+    return text;
+}
+
+void PressButton(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+}  // namespace quendrel::e2e

@@ -1,0 +1,68 @@
+// Start-up, single instance and closing of the real program.
+#include <gtest/gtest.h>
+
+#include "e2e_support.h"
+
+namespace quendrel::e2e {
+namespace {
+
+using test::FileExists;
+using test::ReadBytes;
+
+TEST(StartupScenario, FirstRunOpensTheWindowAndEveryCloseWritesTheDefaults) {
+    test::TempFolder folder;
+    QuendrelProcess program(folder.path());
+    ASSERT_TRUE(program.Start());
+    HWND form1 = WaitForWindow(program.pid(), L"TForm1", 15000, true);
+    ASSERT_NE(form1, nullptr);
+    EXPECT_EQ(WindowText(form1), L"Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ");
+    EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
+
+    PostMessageW(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1); }));
+    ASSERT_TRUE(WaitUntil([&] { return ReadBytes(folder.File(L"SndCols.ini")).size() == 600; }));
+    EXPECT_TRUE(program.Running());
+
+    // Escape closes it like the close box, and every close writes the file.
+    DeleteFileW(folder.File(L"SndCols.ini").c_str());
+    PostMessageW(form1, WM_USER + 1, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
+    PostMessageW(form1, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1); }));
+    ASSERT_TRUE(WaitUntil([&] { return ReadBytes(folder.File(L"SndCols.ini")).size() == 600; }));
+}
+
+TEST(StartupScenario, SecondStartIsRefusedWhileTheFirstRuns) {
+    test::TempFolder folder;
+    QuendrelProcess first(folder.path());
+    ASSERT_TRUE(first.Start());
+    ASSERT_NE(WaitForWindow(first.pid(), L"TForm1"), nullptr);
+
+    QuendrelProcess second(folder.path());
+    ASSERT_TRUE(second.Start());
+    HWND box = WaitForWindow(second.pid(), L"#32770", 15000, true);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"このプログラムは二重起動することはできません");
+    EXPECT_EQ(WindowText(box), L"Quendrel");
+    EXPECT_EQ(FindProcessWindow(second.pid(), L"TForm1", false), nullptr);
+    PressButton(box, IDOK);
+    EXPECT_EQ(second.WaitForExit(10000), 0);
+    EXPECT_TRUE(first.Running());
+}
+
+TEST(StartupScenario, AValidFileStartsWithNoWindow) {
+    test::TempFolder folder;
+    std::vector<unsigned char> image(600, 0);
+    image[108] = 2;
+    test::WriteBytes(folder.File(L"SndCols.ini"), image);
+    QuendrelProcess program(folder.path());
+    ASSERT_TRUE(program.Start());
+    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(form1, nullptr);
+    Sleep(500);
+    EXPECT_FALSE(IsWindowVisible(form1));
+    EXPECT_EQ(FindProcessWindow(program.pid(), L"#32770", true), nullptr);
+}
+
+}  // namespace
+}  // namespace quendrel::e2e
