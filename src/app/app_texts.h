@@ -13,6 +13,7 @@ inline constexpr char kAlreadyRunning[] = "このプログラムは二重起動�
 inline constexpr char kNoSoundDevice[] = "サウンドデバイスが見つかりません ";
 inline constexpr char kCannotWrite[] = "%s に書き込めません";
 inline constexpr char kCannotRead[] = "%s を読み込めません";
+inline constexpr char kTooManyPresets[] = "これ以上設定を作成することはできません";
 inline constexpr char kConfigFont[] = "ＭＳ ゴシック";
 
 // Tray menu.

@@ -2,7 +2,12 @@
 
 #include "app/app_texts.h"
 #include "app/hotkey_value.h"
+#include <commctrl.h>
+
 #include "mixer/mixer.h"
+#include "notify/form3_win32.h"
+#include "notify/notify_profile_win32.h"
+#include "settings/setting_texts.h"
 #include "settings/settings_file_win32.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
@@ -73,7 +78,56 @@ void TForm1::OnTrayMessage(LPARAM mouseMessage) {
     }
 }
 
-void TForm1::OnHotKey(WPARAM /*id*/) {}
+void TForm1::OnHotKey(WPARAM id) { dispatcher.DispatchHotKey(static_cast<unsigned>(id)); }
+
+void TForm1::Start() {
+    SetTimer(hwnd(), kTimer1, 30, nullptr);
+    timer1Running_ = true;
+}
+
+void TForm1::Stop() {
+    KillTimer(hwnd(), kTimer1);
+    timer1Running_ = false;
+}
+
+void TForm1::SetStatus(std::string_view utf8) {
+    if (Status) SetText(Status, utf8);
+}
+
+void TForm1::SetGauge(int percent) {
+    if (Gauge1) SendMessageW(Gauge1, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+}
+
+bool TForm1::ReadFadeSetting() { return quendrel::ReadFadeSetting(); }
+
+void TForm1::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey) {
+    AddPreset(nameCp932, volume, hotkey, false);
+}
+
+void TForm1::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey, bool /*edit*/) {
+    if (!table.AppendPresetRecord(nameCp932, volume, hotkey)) ShowMessage(texts::kTooManyPresets);
+}
+
+bool TForm1::NotifyEnabled() { return table[kNotifySlot].IsEnabled(); }
+
+void TForm1::ShowNotification(const std::string& textCp932, std::int32_t seconds) {
+    if (!Form3) return;
+    Form3->LoadNotifyFont();
+    Form3->SetNotifyText(textCp932);
+    Form3->ShowOnTop();
+    notifyCounter.Start(seconds);
+    // A running Timer2 keeps its rhythm.
+    if (!timer2Running_) {
+        SetTimer(hwnd(), kTimer2, 1000, nullptr);
+        timer2Running_ = true;
+    }
+}
+
+void TForm1::Timer1Timer() { applier.Timer1Timer(); }
+
+void TForm1::Timer2Timer() {
+    if (notifyCounter.Tick() && Form3) ShowWindow(Form3->hwnd(), SW_HIDE);
+}
 
 void TForm1::AddTrayIcon() {
     if (TrayIconData.cbSize == 0) {
@@ -198,6 +252,10 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (RouteToPanels(message, wParam, lParam, result)) return result;
     switch (message) {
+        case WM_TIMER:
+            if (wParam == kTimer1) Timer1Timer();
+            if (wParam == kTimer2) Timer2Timer();
+            return 0;
         case WM_CLOSE:
             // Closing only hides: the program ends from the tray menu.
             FormClose();

@@ -17,11 +17,75 @@ bool TForm3::Create(HWND applicationWindow) {
         return false;
     // Exactly black is transparent: only the coloured letters show.
     SetLayeredWindowAttributes(hwnd(), RGB(0, 0, 0), 0, LWA_COLORKEY);
+    SetFont(NotifyFontSpec{});
+    background_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
     return true;
 }
 
+void TForm3::SetFont(const NotifyFontSpec& spec) {
+    spec_ = spec;
+    LOGFONTW lf{};
+    // Points to pixels at the screen's DPI, rounded.
+    lf.lfHeight = -MulDiv(spec.size, ScreenDpi(), 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = spec.charset;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    font_.reset(CreateFontIndirectW(&lf));
+}
+
+void TForm3::LoadNotifyFont() { SetFont(ReadNotifyFontSpec(spec_)); }
+
+void TForm3::SetNotifyText(const std::string& textCp932) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    background_.reset(CreateSolidBrush(spec_.color));
+
+    const std::wstring text = FromCp932(textCp932);
+    WindowDC dc(hwnd());
+    SelectedObject selected(dc.get(), font_.get());
+    BeginPath(dc.get());
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    SetBkMode(dc.get(), TRANSPARENT);
+    ExtTextOutW(dc.get(), 0, 0, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+    EndPath(dc.get());
+    HRGN region = PathToRegion(dc.get());
+    RECT box{};
+    hasOutline_ = region && GetRgnBox(region, &box) != NULLREGION;
+    if (!hasOutline_) {
+        // No outline (empty text, a raster font): show nothing rather than a
+        // rectangle over the screen.
+        if (region) DeleteObject(region);
+        region = CreateRectRgn(0, 0, 0, 0);
+    }
+    SetWindowRgn(hwnd(), region, TRUE);  // the system owns the region now
+    SetWindowPos(hwnd(), nullptr, work.right - extent.cx, work.bottom - extent.cy, work.right, work.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void TForm3::ShowOnTop() {
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
+    switch (message) {
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
+            return 1;
+        }
+        case WM_SETCURSOR:
+            // The drag pointer over the letters.
+            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            return TRUE;
+        default:
+            break;
+    }
     return Window::HandleMessage(message, wParam, lParam);
 }
 

@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+#include <string>
+
+#include "notify/notify_profile_win32.h"
+#include "win32/handles_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
@@ -11,8 +15,29 @@ class TForm3 : public Window {
 public:
     bool Create(HWND applicationWindow);
 
+    // The stored font and colour become the window's.
+    void LoadNotifyFont();
+    // Shapes the window to the text (Shift-JIS bytes) in the current font,
+    // paints it in the font's colour and places the text cell at the work
+    // area's bottom right. Neither shows nor hides it.
+    void SetNotifyText(const std::string& textCp932);
+    // The show sequence's step that puts it on top without activating it.
+    void ShowOnTop();
+
+    const NotifyFontSpec& font() const { return spec_; }
+    // The font the window holds; the dialogs start from it.
+    void SetFont(const NotifyFontSpec& spec);
+    // Whether the last text gave an outline (the window shows nothing otherwise).
+    bool HasOutline() const { return hasOutline_; }
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    NotifyFontSpec spec_;
+    UniqueFont font_;
+    UniqueBrush background_;
+    bool hasOutline_ = false;
 };
 
 extern TForm3* Form3;
