@@ -4,6 +4,8 @@
 #include "app/hotkey_value.h"
 #include <commctrl.h>
 
+#include "about/form2_win32.h"
+#include "app/tray_menu_win32.h"
 #include "mixer/mixer.h"
 #include "notify/form3_win32.h"
 #include "notify/notify_profile_win32.h"
@@ -72,6 +74,9 @@ void TForm1::OnTrayMessage(LPARAM mouseMessage) {
     switch (mouseMessage) {
         case WM_LBUTTONDOWN:
             ShowConfigWindow();
+            break;
+        case WM_RBUTTONDOWN:
+            PopupTrayMenu(*this);
             break;
         default:
             break;
@@ -142,10 +147,12 @@ void TForm1::AddTrayIcon() {
         lstrcpynW(TrayIconData.szTip, Widen(texts::kTrayTip).c_str(), 64);
     }
     Shell_NotifyIconW(NIM_ADD, &TrayIconData);
+    trayIconShown_ = true;
 }
 
 void TForm1::DeleteTrayIcon() {
-    if (TrayIconData.cbSize != 0) Shell_NotifyIconW(NIM_DELETE, &TrayIconData);
+    if (trayIconShown_) Shell_NotifyIconW(NIM_DELETE, &TrayIconData);
+    trayIconShown_ = false;
 }
 
 void TForm1::FormCreate() {
@@ -200,7 +207,9 @@ bool TForm1::PreviewKey(const MSG& message) {
 
 void TForm1::OpenClick() { ShowConfigWindow(); }
 
-void TForm1::About1Click() {}
+void TForm1::About1Click() {
+    if (Form2) Form2->ShowModal();
+}
 
 void TForm1::Close1Click() {
     DeleteTrayIcon();

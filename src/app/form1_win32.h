@@ -95,6 +95,7 @@ private:
     UniqueFont font_;
     std::vector<ControlPanel*> panels_;
     bool settingsUnreadable_ = false;
+    bool trayIconShown_ = false;
     bool timer1Running_ = false;
     bool timer2Running_ = false;
 };

@@ -70,7 +70,10 @@ int Program::RunMessageLoop() {
 }
 
 void Program::Shutdown() {
-    if (form1_) form1_->RemoveHook();
+    if (form1_) {
+        form1_->DeleteTrayIcon();  // nothing when Close1 already took it away
+        form1_->RemoveHook();
+    }
     form3_.reset();
     form2_.reset();
     form1_.reset();

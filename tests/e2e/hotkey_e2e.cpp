@@ -1,0 +1,145 @@
+// The main job of the real program: hotkeys posted to the configuration
+// window as the system delivers them, results read from what it saves.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "e2e_support.h"
+#include "settings/setting_table.h"
+#include "settings/setting_texts.h"
+
+namespace quendrel::e2e {
+namespace {
+
+constexpr UINT kTrayMessage = WM_USER + 1;
+
+class HotkeyScenario : public ::testing::Test {
+protected:
+    // A table with two presets (0 and 100), every function on, notification on.
+    void WriteTable(std::int32_t upStep = 5, std::int32_t seconds = 1) {
+        SettingTable table;
+        table.SetDefaults();
+        for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot, kNotifySlot})
+            table[slot].enabled = kEnabledOn;
+        table[kUpSlot].value = upStep;
+        table[kDownSlot].value = 3;
+        table[kNotifySlot].value = seconds;
+        table.AppendPresetRecord("Silent", 0, 0x6070);
+        table.AppendPresetRecord("Loud", 100, 0x6071);
+        table.AppendPresetRecord("Mid", 37, 0x6072);
+        const auto image = table.Image();
+        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+    }
+    void SetFade(bool on) {
+        WritePrivateProfileStringW(L"Changes", L"FADE", on ? L"1" : L"0", folder.File(L"NotifyFont.ini").c_str());
+    }
+    void StartProgram() {
+        ASSERT_TRUE(program.Start());
+        form1 = WaitForWindow(program.pid(), L"TForm1");
+        ASSERT_NE(form1, nullptr);
+        form3 = WaitForWindow(program.pid(), L"TForm3");
+        ASSERT_NE(form3, nullptr);
+    }
+    void Hotkey(WPARAM id, DWORD settle = 150) {
+        PostMessageW(form1, WM_HOTKEY, id, 0);
+        Sleep(settle);
+    }
+    // Opening and closing the configuration window saves the table.
+    SettingTable Saved() {
+        DeleteFileW(folder.File(L"SndCols.ini").c_str());
+        PostMessageW(form1, kTrayMessage, 4, WM_LBUTTONDOWN);
+        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
+        PostMessageW(form1, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return test::FileExists(folder.File(L"SndCols.ini")); }));
+        Sleep(100);
+        const auto bytes = test::ReadBytes(folder.File(L"SndCols.ini"));
+        SettingTable table;
+        table.LoadFromImage({bytes.begin(), bytes.end()});
+        return table;
+    }
+
+    test::TempFolder folder;
+    QuendrelProcess program{folder.path()};
+    HWND form1 = nullptr;
+    HWND form3 = nullptr;
+};
+
+TEST_F(HotkeyScenario, PresetUpDownAndCaptureMoveEveryDevice) {
+    WriteTable();
+    SetFade(false);
+    StartProgram();
+    Hotkey(7);  // Mid: 37
+    Hotkey(3);  // capture 37
+    Hotkey(0);  // up by 5: 42
+    Hotkey(3);  // capture 42
+    Hotkey(1);  // down by 3: 39
+    Hotkey(1);  // 36
+    Hotkey(3);  // capture 36
+    const SettingTable saved = Saved();
+    ASSERT_EQ(saved.count, 6);
+    EXPECT_EQ(saved.Preset(3).Name(), texts::kCapturedPresetName);
+    EXPECT_EQ(saved.Preset(3).value, 37);
+    EXPECT_EQ(saved.Preset(3).hotkey, 0x6073u);
+    EXPECT_EQ(saved.Preset(4).value, 42);
+    EXPECT_EQ(saved.Preset(4).hotkey, 0x6074u);
+    EXPECT_EQ(saved.Preset(5).value, 36);
+    EXPECT_EQ(saved[kCaptureSlot].Name(), texts::kCapturedSlotName);
+}
+
+TEST_F(HotkeyScenario, MuteWritesItsStateIntoTheMuteSlot) {
+    WriteTable();
+    StartProgram();
+    Hotkey(2);
+    SettingTable saved = Saved();
+    const std::string prefix = texts::kMuteStatePrefix;
+    const std::string first = saved[kMuteSlot].Name();
+    ASSERT_EQ(first.substr(0, prefix.size()), prefix);
+    Hotkey(2);
+    saved = Saved();
+    const std::string second = saved[kMuteSlot].Name();
+    // Each press toggles from device 0's state.
+    EXPECT_NE(first, second);
+    EXPECT_TRUE((first == prefix + "True" && second == prefix + "False") ||
+                (first == prefix + "False" && second == prefix + "True"));
+}
+
+TEST_F(HotkeyScenario, ASmoothChangeIsSeenOnItsWayAndAtItsEnd) {
+    WriteTable();
+    SetFade(false);
+    StartProgram();
+    Hotkey(5);  // Silent: 0 at once
+    SetFade(true);
+    Hotkey(6, 600);  // Loud: 0 -> 100 over about three seconds
+    Hotkey(3);       // capture on the way
+    Sleep(3500);
+    Hotkey(3);  // capture at the end
+    const SettingTable saved = Saved();
+    ASSERT_EQ(saved.count, 5);
+    EXPECT_GT(saved.Preset(3).value, 0);
+    EXPECT_LT(saved.Preset(3).value, 100);
+    EXPECT_EQ(saved.Preset(4).value, 100);
+}
+
+TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
+    WriteTable(5, 1);
+    SetFade(false);
+    StartProgram();
+    EXPECT_FALSE(IsWindowVisible(form3));
+    const DWORD shown = GetTickCount();
+    Hotkey(7, 0);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form3) != FALSE; }, 3000));
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    GetWindowRect(form3, &rect);
+    EXPECT_LT(rect.left, work.right);
+    EXPECT_EQ(rect.right - rect.left, work.right);
+    // One second: hidden on the second tick of Timer2, so after about two.
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form3); }, 5000));
+    const DWORD elapsed = GetTickCount() - shown;
+    EXPECT_GE(elapsed, 1500u);
+    EXPECT_LE(elapsed, 3500u);
+}
+
+}  // namespace
+}  // namespace quendrel::e2e

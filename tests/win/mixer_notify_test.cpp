@@ -1,0 +1,145 @@
+// The mixer backend against Wine's mixer, and the notification window.
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <gtest/gtest.h>
+
+#include "../unit/fake_mixer.h"
+#include "app/app_paths_win32.h"
+#include "app/program_win32.h"
+#include "mixer/winmm_mixer_win32.h"
+#include "settings/setting_texts.h"
+#include "win_test_support.h"
+
+namespace quendrel {
+namespace {
+
+DWORD RawVolume(unsigned device) {
+    HMIXER mixer = nullptr;
+    if (mixerOpen(&mixer, device, 0, 0, MIXER_OBJECTF_MIXER) != MMSYSERR_NOERROR) return 0xFFFFFFFF;
+    DWORD value = 0xFFFFFFFF;
+    if (auto control = FindMixerControl(mixer, MIXERCONTROL_CONTROLTYPE_VOLUME)) {
+        MIXERCONTROLDETAILS details{};
+        details.cbStruct = sizeof details;
+        details.dwControlID = *control;
+        details.cChannels = 1;
+        details.cbDetails = sizeof value;
+        details.paDetails = &value;
+        mixerGetControlDetailsA(reinterpret_cast<HMIXEROBJ>(mixer), &details, MIXER_OBJECTF_HMIXER);
+    }
+    mixerClose(mixer);
+    return value;
+}
+
+TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
+    WinmmMixer mixer;
+    const unsigned count = mixer.DeviceCount();
+    ASSERT_GE(count, 1u) << "the test environment provides sound devices";
+    unsigned withVolume = 0;
+    for (unsigned device = 0; device < count; ++device) {
+        if (RawVolume(device) == 0xFFFFFFFF) continue;  // no speakers line: left alone
+        ++withVolume;
+        mixer.SetMasterVolume(device, 37);
+        EXPECT_EQ(RawVolume(device), 24235u);
+        EXPECT_EQ(mixer.GetMasterVolume(device), 37u);
+        mixer.SetMasterVolume(device, 100);
+        EXPECT_EQ(RawVolume(device), 65500u);
+        EXPECT_EQ(mixer.GetMasterVolume(device), 100u);
+        mixer.SetMasterMute(device, true);
+        EXPECT_EQ(mixer.GetMasterMute(device), 1u);
+        mixer.SetMasterMute(device, false);
+        EXPECT_EQ(mixer.GetMasterMute(device), 0u);
+    }
+    EXPECT_GE(withVolume, 1u);
+    // A device that does not exist reads as 0 and takes writes quietly.
+    mixer.SetMasterVolume(count + 5, 50);
+    EXPECT_EQ(mixer.GetMasterVolume(count + 5), 0u);
+    EXPECT_EQ(mixer.GetMasterMute(count + 5), 0u);
+}
+
+class NotificationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDataDirectoryForTesting(folder.path());
+        SettingTable table;
+        table.SetDefaults();
+        table[kNotifySlot].enabled = kEnabledOn;
+        table[kUpSlot].enabled = kEnabledOn;
+        table[kUpSlot].hotkey = 0x6070;
+        const auto image = table.Image();
+        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+        auto fake = std::make_unique<FakeMixer>(3);
+        mixer = fake.get();
+        program = std::make_unique<Program>(std::move(fake));
+        ASSERT_TRUE(program->Start());
+    }
+    void TearDown() override {
+        program.reset();
+        SetDataDirectoryForTesting(L"");
+    }
+
+    test::TempFolder folder;
+    FakeMixer* mixer = nullptr;
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
+    TForm3& form3 = program->form3();
+    form3.LoadNotifyFont();
+    form3.SetNotifyText(texts::kUpName + std::string(" 52%"));
+    EXPECT_TRUE(form3.HasOutline());
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT window{};
+    GetWindowRect(form3.hwnd(), &window);
+    // The window reaches from the text's top-left far beyond the corner.
+    EXPECT_LT(window.left, work.right);
+    EXPECT_LT(window.top, work.bottom);
+    EXPECT_EQ(window.right - window.left, work.right);
+    EXPECT_EQ(window.bottom - window.top, work.bottom);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(form3.hwnd(), region), ERROR);
+    RECT box{};
+    EXPECT_NE(GetRgnBox(region, &box), NULLREGION);
+    // Letters lie inside the text cell, whose right and bottom edges are the corner's.
+    EXPECT_LE(window.left + box.right, work.right);
+    EXPECT_LE(window.top + box.bottom, work.bottom);
+    EXPECT_GT(window.left + box.right, work.right - 40);
+    DeleteObject(region);
+}
+
+TEST_F(NotificationTest, AnEmptyTextShowsNothingRatherThanARectangle) {
+    TForm3& form3 = program->form3();
+    form3.SetNotifyText("");
+    EXPECT_FALSE(form3.HasOutline());
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    const int kind = GetWindowRgn(form3.hwnd(), region);
+    RECT box{};
+    EXPECT_TRUE(kind == NULLREGION || GetRgnBox(region, &box) == NULLREGION);
+    DeleteObject(region);
+}
+
+TEST_F(NotificationTest, AHotkeyShowsTheNotificationAndTimer2HidesItOnTheThirdTick) {
+    mixer->units[0] = 50 * 655;
+    PostMessageW(program->form1().hwnd(), WM_HOTKEY, kUpSlot, 0);
+    test::PumpMessages(100);
+    EXPECT_EQ(mixer->units[0], 52u * 655);
+    EXPECT_EQ(mixer->units[2], 52u * 655);
+    HWND notification = program->form3().hwnd();
+    EXPECT_TRUE(IsWindowVisible(notification));
+    EXPECT_NE(GetForegroundWindow(), notification);
+    // Seconds 2: hidden on the (2 + 1)-th tick.
+    program->form1().Timer2Timer();
+    program->form1().Timer2Timer();
+    EXPECT_TRUE(IsWindowVisible(notification));
+    program->form1().Timer2Timer();
+    EXPECT_FALSE(IsWindowVisible(notification));
+}
+
+TEST_F(NotificationTest, HotkeysAreRegisteredFromTheTable) {
+    EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
+    EXPECT_FALSE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F2));
+}
+
+}  // namespace
+}  // namespace quendrel
