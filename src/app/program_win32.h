@@ -8,6 +8,7 @@
 
 #include "about/form2_win32.h"
 #include "app/form1_win32.h"
+#include "mixer/core_audio_mixer_win32.h"
 #include "notify/form3_win32.h"
 #include "win32/window_win32.h"
 
@@ -42,6 +43,7 @@ public:
     HWND applicationWindow() const { return application_.hwnd(); }
 
 private:
+    ComApartment com_;  // first in, last out: outlives every COM pointer
     std::unique_ptr<Mixer> mixer_;
     HANDLE mutex_ = nullptr;
     ApplicationWindow application_;

@@ -1,0 +1,128 @@
+#include "mixer/core_audio_mixer_win32.h"
+
+#include <propidl.h>
+
+#include <cmath>
+#include <memory>
+
+#include "mixer/mixer_scale.h"
+
+namespace quendrel {
+namespace {
+
+// PKEY_Device_FriendlyName, spelt out: the SDK's definition needs INITGUID.
+const PROPERTYKEY kFriendlyName = {{0xa45c254e, 0xdf1c, 0x4efd, {0x80, 0x20, 0x67, 0xd1, 0x46, 0xa8, 0x50, 0xe0}}, 14};
+
+constexpr float kFullScale = 65535.0f;
+
+struct CoTaskFree {
+    void operator()(wchar_t* text) const { CoTaskMemFree(text); }
+};
+using CoTaskString = std::unique_ptr<wchar_t, CoTaskFree>;
+
+CoTaskString DeviceId(IMMDevice* device) {
+    wchar_t* id = nullptr;
+    if (FAILED(device->GetId(&id))) return nullptr;
+    return CoTaskString(id);
+}
+
+bool SameId(const CoTaskString& a, const CoTaskString& b) { return a && b && lstrcmpW(a.get(), b.get()) == 0; }
+
+std::wstring FriendlyName(IMMDevice* device) {
+    ComPtr<IPropertyStore> store;
+    if (FAILED(device->OpenPropertyStore(STGM_READ, store.put()))) return {};
+    PROPVARIANT value;
+    PropVariantInit(&value);
+    std::wstring name;
+    if (SUCCEEDED(store->GetValue(kFriendlyName, &value)) && value.vt == VT_LPWSTR && value.pwszVal)
+        name = value.pwszVal;
+    PropVariantClear(&value);
+    return name;
+}
+
+}  // namespace
+
+float PercentToScalar(unsigned percent) { return static_cast<float>(PercentToUnits(percent)) / kFullScale; }
+
+unsigned ScalarToPercent(float scalar) {
+    // Endpoints keep 0..1; anything else (or NaN) is not a volume we can use.
+    if (!(scalar > 0.0f)) return 0;
+    if (scalar > 1.0f) scalar = 1.0f;
+    return UnitsToPercent(static_cast<std::uint32_t>(std::lround(static_cast<double>(scalar) * 65535.0)));
+}
+
+bool UseCoreAudio(DWORD majorVersion, bool enumeratorAvailable) { return majorVersion >= 6 && enumeratorAvailable; }
+
+ComPtr<IMMDeviceEnumerator> CreateDeviceEnumerator() {
+    ComPtr<IMMDeviceEnumerator> enumerator;
+    if (FAILED(CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_INPROC_SERVER,
+                                __uuidof(IMMDeviceEnumerator), enumerator.put_void())))
+        enumerator.reset();
+    return enumerator;
+}
+
+CoreAudioMixer::CoreAudioMixer(ComPtr<IMMDeviceEnumerator> enumerator) : enumerator_(std::move(enumerator)) {}
+
+std::vector<ComPtr<IMMDevice>> CoreAudioMixer::Devices() {
+    std::vector<ComPtr<IMMDevice>> devices;
+    if (!enumerator_) return devices;
+    ComPtr<IMMDevice> preferred;
+    CoTaskString preferredId;
+    if (SUCCEEDED(enumerator_->GetDefaultAudioEndpoint(eRender, eConsole, preferred.put())) && preferred) {
+        preferredId = DeviceId(preferred.get());
+        devices.push_back(preferred);
+    }
+    ComPtr<IMMDeviceCollection> collection;
+    UINT count = 0;
+    if (FAILED(enumerator_->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, collection.put())) || !collection ||
+        FAILED(collection->GetCount(&count)))
+        return devices;
+    for (UINT i = 0; i < count; ++i) {
+        ComPtr<IMMDevice> device;
+        if (FAILED(collection->Item(i, device.put())) || !device) continue;
+        if (SameId(DeviceId(device.get()), preferredId)) continue;
+        devices.push_back(std::move(device));
+    }
+    return devices;
+}
+
+ComPtr<IAudioEndpointVolume> CoreAudioMixer::EndpointVolume(unsigned device) {
+    ComPtr<IAudioEndpointVolume> volume;
+    auto devices = Devices();
+    if (device >= devices.size()) return volume;
+    if (FAILED(devices[device]->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr, volume.put_void())))
+        volume.reset();
+    return volume;
+}
+
+unsigned CoreAudioMixer::DeviceCount() { return static_cast<unsigned>(Devices().size()); }
+
+unsigned CoreAudioMixer::GetMasterVolume(unsigned device) {
+    auto volume = EndpointVolume(device);
+    float scalar = 0.0f;
+    if (!volume || FAILED(volume->GetMasterVolumeLevelScalar(&scalar))) return 0;
+    return ScalarToPercent(scalar);
+}
+
+void CoreAudioMixer::SetMasterVolume(unsigned device, unsigned percent) {
+    if (auto volume = EndpointVolume(device)) volume->SetMasterVolumeLevelScalar(PercentToScalar(percent), nullptr);
+}
+
+std::uint32_t CoreAudioMixer::GetMasterMute(unsigned device) {
+    auto volume = EndpointVolume(device);
+    BOOL muted = FALSE;
+    if (!volume || FAILED(volume->GetMute(&muted))) return 0;
+    return muted ? 1 : 0;
+}
+
+void CoreAudioMixer::SetMasterMute(unsigned device, bool muted) {
+    if (auto volume = EndpointVolume(device)) volume->SetMute(muted ? TRUE : FALSE, nullptr);
+}
+
+std::vector<std::wstring> CoreAudioMixer::DeviceNames() {
+    std::vector<std::wstring> names;
+    for (const auto& device : Devices()) names.push_back(FriendlyName(device.get()));
+    return names;
+}
+
+}  // namespace quendrel
