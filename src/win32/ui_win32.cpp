@@ -1,5 +1,7 @@
 #include "win32/ui_win32.h"
 
+#include <set>
+
 #include "app/app_texts.h"
 #include "win32/text_win32.h"
 
@@ -47,8 +49,14 @@ std::wstring GetText(HWND window) {
 void SetMessageOwner(HWND owner) { g_messageOwner = owner; }
 
 void ShowMessage(std::string_view utf8) {
+    // A message box's loop keeps dispatching hotkeys; a key held down must not
+    // stack the same message box upon itself.
+    static std::set<std::string, std::less<>> open;
+    if (open.count(utf8)) return;
+    const auto entry = open.emplace(utf8).first;
     MessageBoxW(g_messageOwner, Widen(utf8).c_str(), Widen(texts::kAppTitle).c_str(),
                 MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+    open.erase(entry);
 }
 
 void ShowError(std::string_view utf8) {

@@ -58,10 +58,23 @@ void QuendrelProcess::Kill() {
     }
 }
 
+namespace {
+// /proc files report no size: read until the end.
+std::string ReadProcFile(const std::wstring& path) {
+    std::string text;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+}  // namespace
+
 long QuendrelProcess::ResidentKiB() const {
-    // Wine processes are Unix processes: find ours by its Windows pid's
-    // command line is not possible, so read the status of the process that
-    // maps the exe, through /proc of the host (drive Z:).
+    // Under Wine the program is a host process whose command line names the
+    // exe in its own folder: find it in the host's /proc (drive Z:).
     WIN32_FIND_DATAW found;
     HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &found);
     long best = -1;
@@ -70,13 +83,12 @@ long QuendrelProcess::ResidentKiB() const {
     do {
         if (!iswdigit(found.cFileName[0])) continue;
         const std::wstring base = std::wstring(L"Z:\\proc\\") + found.cFileName;
-        const auto cmdline = test::ReadBytes(base + L"\\cmdline");
+        const std::string cmdline = ReadProcFile(base + L"\\cmdline");
         std::wstring text;
         for (unsigned char c : cmdline) text += c ? static_cast<wchar_t>(c) : L' ';
         std::wstring folderName = folder_.substr(folder_.find_last_of(L'\\') + 1);
         if (text.find(folderName) == std::wstring::npos) continue;
-        const auto status = test::ReadBytes(base + L"\\status");
-        std::string s(status.begin(), status.end());
+        const std::string s = ReadProcFile(base + L"\\status");
         const auto at = s.find("VmRSS:");
         if (at != std::string::npos) best = std::atol(s.c_str() + at + 6);
     } while (FindNextFileW(find, &found));

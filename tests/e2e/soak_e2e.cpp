@@ -1,0 +1,109 @@
+// Thousands of hotkeys of every identifier, with the notification and the
+// smooth change on: the program keeps answering, keeps the user's settings
+// and does not grow.
+#include <gtest/gtest.h>
+
+#include "e2e_support.h"
+#include "settings/setting_table.h"
+#include "settings/setting_texts.h"
+
+namespace quendrel::e2e {
+namespace {
+
+constexpr UINT kTrayMessage = WM_USER + 1;
+
+void PostHotkeys(HWND window, int count, int& next) {
+    for (int i = 0; i < count; ++i) {
+        const WPARAM id = static_cast<WPARAM>(next++ % 33);
+        while (!PostMessageW(window, WM_HOTKEY, id, 0)) Sleep(5);  // queue full: let it drain
+        if (i % 100 == 99) {
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored);
+        }
+    }
+}
+
+bool Answers(HWND window) {
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &ignored) != 0;
+}
+
+TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole) {
+    test::TempFolder folder;
+    SettingTable table;
+    table.SetDefaults();
+    for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot, kNotifySlot})
+        table[slot].enabled = kEnabledOn;
+    table[kNotifySlot].value = 1;
+    for (int i = 0; i < 20; ++i) table.AppendPresetRecord("Preset" + std::to_string(i), i * 5, 0x6070 + i);
+    const auto image = table.Image();
+    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+    WritePrivateProfileStringW(L"Changes", L"FADE", L"1", folder.File(L"NotifyFont.ini").c_str());
+
+    QuendrelProcess program(folder.path());
+    ASSERT_TRUE(program.Start());
+    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(form1, nullptr);
+
+    int next = 0;
+    PostHotkeys(form1, 500, next);
+    ASSERT_TRUE(Answers(form1));
+    Sleep(1500);
+    const long warm = program.ResidentKiB();
+    ASSERT_GT(warm, 0) << "the program's resident size is readable";
+
+    // The presets fill up to 28 on the way: the one message box that says so
+    // is answered whenever it shows.
+    int boxes = 0;
+    while (next < 10000) {
+        PostHotkeys(form1, 250, next);
+        if (HWND box = FindProcessWindow(program.pid(), L"#32770", true)) {
+            ++boxes;
+            PressButton(box, IDOK);
+        }
+    }
+    ASSERT_TRUE(Answers(form1));
+    Sleep(4000);  // the last smooth change ends, the notification goes
+    while (HWND box = FindProcessWindow(program.pid(), L"#32770", true)) PressButton(box, IDOK), Sleep(200);
+    ASSERT_TRUE(Answers(form1));
+    const long after = program.ResidentKiB();
+    EXPECT_LT(after - warm, 1024) << "resident KiB after warm-up " << warm << ", after the run " << after;
+    RecordProperty("resident_growth_kib", static_cast<int>(after - warm));
+
+    // The saved table: the slots and the twenty presets as they were, the
+    // captured presets after them, and the status texts of mute and capture.
+    DeleteFileW(folder.File(L"SndCols.ini").c_str());
+    PostMessageW(form1, kTrayMessage, 4, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }, 30000));
+    PostMessageW(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return test::FileExists(folder.File(L"SndCols.ini")); }, 30000));
+    Sleep(200);
+    const auto bytes = test::ReadBytes(folder.File(L"SndCols.ini"));
+    SettingTable saved;
+    saved.LoadFromImage({bytes.begin(), bytes.end()});
+    ASSERT_EQ(bytes.size(), (5u + saved.count) * kRecordSize);
+    EXPECT_EQ(saved.count, 28);
+    for (std::size_t i = 0; i < 20; ++i) {
+        EXPECT_EQ(saved.Preset(i).Name(), table.Preset(i).Name());
+        EXPECT_EQ(saved.Preset(i).value, table.Preset(i).value);
+        EXPECT_EQ(saved.Preset(i).hotkey, table.Preset(i).hotkey);
+    }
+    for (std::size_t i = 20; i < 28; ++i) {
+        EXPECT_EQ(saved.Preset(i).Name(), texts::kCapturedPresetName);
+        EXPECT_GE(saved.Preset(i).value, 0);
+        EXPECT_LE(saved.Preset(i).value, 100);
+        EXPECT_EQ(saved.Preset(i).hotkey, 0x6070u + i);
+    }
+    for (std::size_t slot : {kUpSlot, kDownSlot, kNotifySlot}) {
+        EXPECT_EQ(saved[slot].Name(), table[slot].Name());
+        EXPECT_EQ(saved[slot].value, table[slot].value);
+    }
+    EXPECT_EQ(saved[kCaptureSlot].Name(), texts::kCapturedSlotName);
+    const std::string mute = saved[kMuteSlot].Name();
+    EXPECT_TRUE(mute == std::string(texts::kMuteStatePrefix) + "True" ||
+                mute == std::string(texts::kMuteStatePrefix) + "False");
+    EXPECT_LE(boxes, 40) << "the full message never stacks";
+}
+
+}  // namespace
+}  // namespace quendrel::e2e
