@@ -112,6 +112,11 @@ def glyph(kind):
             for d in (0, 1):
                 img[i][i + d - 0 if i + d < 16 else 15] = RED
                 img[i][15 - i - d] = RED
+    elif kind == 'ok':  # a green check mark
+        for x in range(2, 14):
+            y = 7 + (x - 2) if x <= 6 else 11 - (x - 6)
+            for d in (-1, 0, 1):
+                img[y + d][x] = LIME if d == -1 else GREEN
     elif kind in ('up', 'down'):  # a navy arrow
         for y in range(2, 14):
             row = y - 2 if kind == 'up' else 13 - y
@@ -141,7 +146,7 @@ def banner():
 
 def main():
     write_ico(os.path.join(HERE, 'quendrel.ico'), [speaker(32), speaker(16)])
-    for name in ('new', 'delete', 'up', 'down'):
+    for name in ('new', 'delete', 'up', 'down', 'ok'):
         write_bmp(os.path.join(HERE, 'glyph_%s.bmp' % name), glyph(name))
     write_bmp(os.path.join(HERE, 'banner.bmp'), banner())
 

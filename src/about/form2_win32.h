@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "win32/handles_win32.h"
 #include "win32/window_win32.h"
 
@@ -10,8 +13,30 @@ namespace quendrel {
 
 class Mixer;
 
+// One line per mixer device, device 0 first ("name Ver major.minor").
+std::vector<std::wstring> AboutDeviceLines();
+
 class TForm2 : public Window {
 public:
+    // Control identifiers, in tab order first.
+    enum Control : int {
+        BitBtn1 = IDOK,
+        GroupBox1 = 100,
+        ListBox1,
+        Label1,
+        Label2,
+        Label3,
+        Label4,
+        Label5,
+        Label6,
+        Label7,
+        Label8,
+        Label9,
+        HP,
+        Mail,
+        Image1,
+    };
+
     explicit TForm2(Mixer& mixer);
     bool Create(HWND applicationWindow);
     // Shows the window and returns when it is closed.
@@ -22,8 +47,22 @@ protected:
 
 private:
     void FormCreate();
+    void CreateControls();
+    HWND Item(Control id) const { return GetDlgItem(hwnd(), id); }
+    void HPClick();
+    void MailClick();
+    void Image1Click() { HPClick(); }
+    void SetLinkColor(HWND link, COLORREF color);
+    bool OnColor(HDC dc, HWND control, LRESULT& brush);
+    static LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
+
     Mixer& mixer_;
     UniqueFont font_;
+    UniqueFont titleFont_, boldItalicFont_, creditFont_, linkFont_;
+    UniqueBitmap okGlyph_, banner_;
+    UniqueBrush listBrush_;
+    COLORREF hpColor_, mailColor_;
     bool modal_ = false;
 };
 

@@ -3,10 +3,20 @@
 #pragma once
 
 #include <windows.h>
+#include <commdlg.h>
+
+#include <functional>
 
 namespace quendrel {
 
 void NotifyFontClick(HWND owner);
 void NotifyColorClick(HWND owner);
+
+// Tests stand in for the modal dialogs; an empty function restores the
+// system's ChooseFontW / ChooseColorW.
+using FontDialog = std::function<BOOL(CHOOSEFONTW&)>;
+using ColorDialog = std::function<BOOL(CHOOSECOLORW&)>;
+void SetFontDialogForTesting(FontDialog dialog);
+void SetColorDialogForTesting(ColorDialog dialog);
 
 }  // namespace quendrel

@@ -1,0 +1,141 @@
+// The about window: its controls, the device list, the links' hover colours
+// and the modal show.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <cstdio>
+#include <thread>
+
+#include "../unit/fake_mixer.h"
+#include "app/app_paths_win32.h"
+#include "app/program_win32.h"
+#include "win32/ui_win32.h"
+#include "win_test_support.h"
+
+namespace quendrel {
+namespace {
+
+class AboutTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDataDirectoryForTesting(folder.path());
+        test::WriteBytes(folder.File(L"SndCols.ini"), std::vector<unsigned char>(600, 0));
+        program = std::make_unique<Program>(std::make_unique<FakeMixer>(1));
+        ASSERT_TRUE(program->Start());
+        form2 = program->form2().hwnd();
+    }
+    void TearDown() override {
+        program.reset();
+        SetDataDirectoryForTesting(L"");
+    }
+    HWND Item(int id) const { return GetDlgItem(form2, id); }
+    std::wstring Text(int id) const { return GetText(Item(id)); }
+    RECT Place(int id) const {
+        RECT rect;
+        GetWindowRect(Item(id), &rect);
+        MapWindowPoints(nullptr, form2, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    // The text colour the window gives a control.
+    COLORREF TextColor(int id) const {
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(form2, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Item(id)));
+        const COLORREF color = GetTextColor(dc);
+        DeleteDC(dc);
+        return color;
+    }
+
+    test::TempFolder folder;
+    std::unique_ptr<Program> program;
+    HWND form2 = nullptr;
+};
+
+TEST_F(AboutTest, ListsEveryMixerDeviceInOrderAsNameVerMajorMinor) {
+    const UINT count = mixerGetNumDevs();
+    HWND list = Item(TForm2::ListBox1);
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(count));
+    EXPECT_GE(count, 1u) << "the test environment has sound devices";
+    for (UINT id = 0; id < count; ++id) {
+        MIXERCAPSA caps{};
+        mixerGetDevCapsA(id, &caps, sizeof caps);
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.32s Ver %u.%u", caps.szPname,
+                      static_cast<unsigned>(HIBYTE(LOWORD(caps.vDriverVersion))),
+                      static_cast<unsigned>(LOBYTE(LOWORD(caps.vDriverVersion))));
+        wchar_t wide[64];
+        MultiByteToWideChar(CP_ACP, 0, expected, -1, wide, 64);
+        wchar_t line[128] = {};
+        SendMessageW(list, LB_GETTEXT, id, reinterpret_cast<LPARAM>(line));
+        EXPECT_STREQ(line, wide) << "device " << id;
+    }
+}
+
+TEST_F(AboutTest, ControlsCarryTheirTextsPlacesAndLooks) {
+    EXPECT_EQ(GetText(form2), L"プログラムInfo");
+    EXPECT_FALSE(IsWindowVisible(form2));
+    RECT client;
+    GetClientRect(form2, &client);
+    EXPECT_EQ(client.right, Scale(362));
+    EXPECT_EQ(client.bottom, Scale(335));
+
+    EXPECT_EQ(Text(TForm2::Label1), L"Quendrel Ver 2.30");
+    EXPECT_EQ(Text(TForm2::Label7), L"LastUpdated on 2003/09/08");
+    EXPECT_EQ(Text(TForm2::Label2), L"WebPage アドレス");
+    EXPECT_EQ(Text(TForm2::Label3), L"メールアドレス");
+    EXPECT_EQ(Text(TForm2::HP), L"https://quendrel.example.org/");
+    EXPECT_EQ(Text(TForm2::Mail), L"quendrel@example.org");
+    EXPECT_EQ(Text(TForm2::GroupBox1), L"システムにインストールされているサウンドカード");
+    EXPECT_EQ(Text(TForm2::Label4), L"一番上のカードは優先デバイスとなります");
+    EXPECT_EQ(Text(TForm2::Label8), L"システム音量、音量を上げる、下げるなどは");
+    EXPECT_EQ(Text(TForm2::Label9), L"優先デバイスが基準となります");
+    EXPECT_EQ(Text(TForm2::BitBtn1), L"OK");
+
+    const RECT ok = Place(TForm2::BitBtn1);
+    EXPECT_EQ(ok.left, Scale(29));
+    EXPECT_EQ(ok.top, Scale(288));
+    const RECT list = Place(TForm2::ListBox1);
+    EXPECT_EQ(list.left, Scale(53 + 24));
+    EXPECT_EQ(list.top, Scale(170 + 18));
+    const RECT banner = Place(TForm2::Image1);
+    EXPECT_EQ(banner.right - banner.left, 200);
+    EXPECT_EQ(banner.bottom - banner.top, 40);
+
+    EXPECT_EQ(TextColor(TForm2::Label1), RGB(128, 0, 128));
+    EXPECT_EQ(TextColor(TForm2::HP), RGB(0, 0, 255));
+    EXPECT_EQ(GetWindowLongPtrW(Item(TForm2::BitBtn1), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_NE(SendMessageW(Item(TForm2::BitBtn1), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    // BitBtn1 comes first in the tab order, then the group.
+    EXPECT_EQ(GetNextDlgTabItem(form2, nullptr, FALSE), Item(TForm2::BitBtn1));
+    EXPECT_EQ(GetNextDlgTabItem(form2, Item(TForm2::BitBtn1), FALSE), Item(TForm2::GroupBox1));
+}
+
+TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
+    for (int id : {TForm2::HP, TForm2::Mail}) {
+        SCOPED_TRACE(id);
+        SendMessageW(Item(id), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        EXPECT_EQ(TextColor(id), RGB(255, 0, 0));
+        SendMessageW(Item(id), WM_MOUSELEAVE, 0, 0);
+        EXPECT_EQ(TextColor(id), RGB(0, 0, 255));
+    }
+    // A pointer over the links and the banner is the hand.
+    SendMessageW(Item(TForm2::Image1), WM_SETCURSOR, reinterpret_cast<WPARAM>(Item(TForm2::Image1)),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+}
+
+TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOk) {
+    std::thread closer([&] {
+        for (int i = 0; i < 500 && !IsWindowVisible(form2); ++i) Sleep(10);
+        PostMessageW(Item(TForm2::BitBtn1), WM_KEYDOWN, VK_RETURN, 0);
+    });
+    program->form1().About1Click();
+    closer.join();
+    EXPECT_FALSE(IsWindowVisible(form2));
+    EXPECT_TRUE(IsWindowEnabled(program->applicationWindow()));
+    EXPECT_TRUE(IsWindow(form2));  // hidden, not destroyed
+}
+
+}  // namespace
+}  // namespace quendrel

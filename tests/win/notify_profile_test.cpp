@@ -1,0 +1,178 @@
+// NotifyFont.ini through the font and colour buttons and the smooth-change
+// item: what is written, how it reads back, and refused writes.
+#include <gtest/gtest.h>
+
+#include "../unit/fake_mixer.h"
+#include "app/app_paths_win32.h"
+#include "app/program_win32.h"
+#include "app/tray_menu_win32.h"
+#include "notify/notify_font_dialogs_win32.h"
+#include "win32/ui_win32.h"
+#include "win_test_support.h"
+
+namespace quendrel {
+namespace {
+
+using test::ReadBytes;
+
+std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+class NotifyProfileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetDataDirectoryForTesting(folder.path());
+        test::WriteBytes(folder.File(L"SndCols.ini"), std::vector<unsigned char>(600, 0));
+        program = std::make_unique<Program>(std::make_unique<FakeMixer>(1));
+        ASSERT_TRUE(program->Start());
+    }
+    void TearDown() override {
+        SetFontDialogForTesting(nullptr);
+        SetColorDialogForTesting(nullptr);
+        program.reset();
+        SetDataDirectoryForTesting(L"");
+    }
+
+    // The font dialog confirms a face at a size in points, in bold italic.
+    void ChooseFont(const wchar_t* face, int points, BYTE charset) {
+        SetFontDialogForTesting([=](CHOOSEFONTW& dialog) {
+            dialog.lpLogFont->lfHeight = -MulDiv(points, ScreenDpi(), 72);
+            dialog.lpLogFont->lfWeight = FW_BOLD;
+            dialog.lpLogFont->lfItalic = TRUE;
+            dialog.lpLogFont->lfCharSet = charset;
+            lstrcpynW(dialog.lpLogFont->lfFaceName, face, LF_FACESIZE);
+            return TRUE;
+        });
+        NotifyFontClick(program->form1().hwnd());
+    }
+    void ChooseColor(COLORREF color) {
+        SetColorDialogForTesting([=](CHOOSECOLORW& dialog) {
+            dialog.rgbResult = color;
+            return TRUE;
+        });
+        NotifyColorClick(program->form1().hwnd());
+    }
+    void ClickFade() {
+        TrayMenu menu(program->form1());
+        ASSERT_TRUE(menu.SHLMenuPopup());
+        menu.FADEChangeClick();
+    }
+    std::wstring Profile() const { return folder.File(L"NotifyFont.ini"); }
+
+    test::TempFolder folder;
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndTheExampleSequenceWritesTheFile) {
+    CHOOSEFONTW seenFont{};
+    LOGFONTW seenLog{};
+    SetFontDialogForTesting([&](CHOOSEFONTW& dialog) {
+        seenFont = dialog;
+        seenLog = *dialog.lpLogFont;
+        return FALSE;  // cancelled
+    });
+    NotifyFontClick(program->form1().hwnd());
+    EXPECT_EQ(seenFont.Flags, static_cast<DWORD>(CF_SCREENFONTS | CF_FORCEFONTEXIST | CF_INITTOLOGFONTSTRUCT));
+    EXPECT_EQ(seenLog.lfHeight, -MulDiv(28, ScreenDpi(), 72));
+    EXPECT_EQ(seenLog.lfCharSet, 128);
+    EXPECT_STREQ(seenLog.lfFaceName, L"MS UI Gothic");
+    EXPECT_FALSE(test::FileExists(Profile()));  // a cancel writes nothing
+
+    ChooseFont(L"MS UI Gothic", 20, SHIFTJIS_CHARSET);
+    EXPECT_EQ(program->form3().font().size, 20);  // loaded at once
+
+    CHOOSECOLORW seenColor{};
+    SetColorDialogForTesting([&](CHOOSECOLORW& dialog) {
+        seenColor = dialog;
+        dialog.rgbResult = RGB(255, 0, 0);
+        return TRUE;
+    });
+    NotifyColorClick(program->form1().hwnd());
+    EXPECT_EQ(seenColor.Flags, static_cast<DWORD>(CC_RGBINIT | CC_PREVENTFULLOPEN));
+    EXPECT_EQ(seenColor.rgbResult, RGB(0, 255, 0));
+    EXPECT_EQ(program->form3().font().color, RGB(255, 0, 0));
+    ClickFade();
+
+    const auto bytes = ReadBytes(Profile());
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+              "[Font]\r\nsize=20\r\nchrSet=128\r\nName=MS UI Gothic\r\ncolor=255\r\n[Changes]\r\nFADE=0\r\n");
+
+    // The next dialog starts from what was stored, and the style stays plain.
+    SetColorDialogForTesting([&](CHOOSECOLORW& dialog) {
+        seenColor = dialog;
+        return FALSE;
+    });
+    NotifyColorClick(program->form1().hwnd());
+    EXPECT_EQ(seenColor.rgbResult, 255u);
+}
+
+TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise) {
+    struct Case {
+        const char* file;
+        int size;
+        int charset;
+        COLORREF color;
+    } cases[] = {
+        {"[Font]\r\nsize=0x1C\r\nchrSet=0x86\r\n", 28, 134, 65280},
+        {"[FONT]\r\nSIZE=12\r\nCHRSET=$81\r\nCOLOR=-1\r\n", 12, 129, 0xFFFFFFFF},
+        {"[font]\r\nsize=28pt\r\nchrset=384\r\ncolor=x0000FF\r\n", 28, 128, 255},
+        {"[Font]\r\nsize=\r\nchrset=2147483648\r\ncolor= 255\r\n", 28, 128, 255},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        test::WriteBytes(Profile(), Bytes(c.file));
+        program->form3().LoadNotifyFont();
+        EXPECT_EQ(program->form3().font().size, c.size);
+        EXPECT_EQ(program->form3().font().charset, c.charset);
+        EXPECT_EQ(program->form3().font().color, c.color);
+    }
+
+    struct Fade {
+        const char* file;
+        bool on;
+    } fades[] = {{"[Changes]\r\nFADE=0\r\n", false}, {"[changes]\r\nfade=0x0\r\n", false},
+                 {"[Changes]\r\nFADE=2\r\n", true},  {"[Changes]\r\nFADE=-1\r\n", true},
+                 {"[Changes]\r\nFADE=off\r\n", true}, {"[Font]\r\nFADE=0\r\n", true}};
+    for (const Fade& f : fades) {
+        SCOPED_TRACE(f.file);
+        test::WriteBytes(Profile(), Bytes(f.file));
+        EXPECT_EQ(ReadFadeSetting(), f.on);
+    }
+}
+
+TEST_F(NotifyProfileTest, AJapaneseFaceIsStoredInShiftJisAndReadBack) {
+    if (GetACP() != 932) GTEST_SKIP() << "the profile's code page is the system's";
+    ChooseFont(L"ＭＳ ゴシック", 16, SHIFTJIS_CHARSET);
+    const auto bytes = ReadBytes(Profile());
+    const std::string sjis = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";
+    EXPECT_NE(std::string(bytes.begin(), bytes.end()).find("Name=" + sjis + "\r\n"), std::string::npos);
+    EXPECT_EQ(program->form3().font().name, L"ＭＳ ゴシック");
+}
+
+TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoaded) {
+    // A folder that is not there refuses every write (a read-only file does
+    // not stop Wine's profile writer when it runs as root).
+    const std::wstring gone = folder.File(L"gone");
+    SetDataDirectoryForTesting(gone);
+    NotifyFontSpec shown;
+    shown.size = 40;
+    shown.color = RGB(0, 0, 255);
+    program->form3().SetFont(shown);
+    {
+        test::MessageBoxAnswerer answerer;
+        ChooseFont(L"MS UI Gothic", 20, SHIFTJIS_CHARSET);
+        ChooseColor(RGB(1, 2, 3));
+        ClickFade();
+        Sleep(300);
+        const std::wstring message = gone + L"\\NotifyFont.ini に書き込めません.";
+        // One message per click: the font stops at its first key.
+        EXPECT_EQ(answerer.texts(), std::vector<std::wstring>(3, message));
+        EXPECT_EQ(answerer.captions(), std::vector<std::wstring>(3, L"Quendrel"));
+    }
+    EXPECT_FALSE(test::FileExists(gone));
+    // LoadNotifyFont did not run: the window keeps the font it had.
+    EXPECT_EQ(program->form3().font().size, 40);
+    EXPECT_EQ(program->form3().font().color, RGB(0, 0, 255));
+}
+
+}  // namespace
+}  // namespace quendrel

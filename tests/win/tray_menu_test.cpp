@@ -1,0 +1,194 @@
+// The tray menu: its items, its marks from what is stored, and the Run value
+// that AutoStart1 writes and deletes.
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+#include "../unit/fake_mixer.h"
+#include "app/app_paths_win32.h"
+#include "app/autostart_win32.h"
+#include "app/program_win32.h"
+#include "app/tray_menu_win32.h"
+#include "win_test_support.h"
+
+namespace quendrel {
+namespace {
+
+constexpr wchar_t kExe[] = L"C:\\Program Files\\Quendrel\\Quendrel.exe";
+constexpr wchar_t kQuoted[] = L"\"C:\\Program Files\\Quendrel\\Quendrel.exe\"";
+
+class TrayMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t key[128];
+        swprintf(key, 128, L"Software\\QuendrelTest%lu\\Run", GetCurrentProcessId());
+        runKey = key;
+        SetAutoStartKeyForTesting(runKey);
+        SetExecutablePathForTesting(kExe);
+        SetDataDirectoryForTesting(folder.path());
+        test::WriteBytes(folder.File(L"SndCols.ini"), std::vector<unsigned char>(600, 0));
+        program = std::make_unique<Program>(std::make_unique<FakeMixer>(1));
+        ASSERT_TRUE(program->Start());
+        menu = std::make_unique<TrayMenu>(program->form1());
+    }
+    void TearDown() override {
+        menu.reset();
+        program.reset();
+        RegDeleteTreeW(HKEY_CURRENT_USER, runKey.substr(0, runKey.find(L"\\Run")).c_str());
+        SetAutoStartKeyForTesting(L"");
+        SetExecutablePathForTesting(L"");
+        SetDataDirectoryForTesting(L"");
+    }
+
+    void Store(DWORD type, const void* data, DWORD bytes) {
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, runKey.c_str(), L"Quendrel", type, data, bytes), ERROR_SUCCESS);
+    }
+    void StoreText(const std::wstring& text, DWORD type = REG_SZ) {
+        Store(type, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    }
+    // The stored value's type and raw bytes; type 0 when it is missing.
+    std::pair<DWORD, std::vector<BYTE>> Stored() const {
+        DWORD type = 0, size = 0;
+        if (RegGetValueW(HKEY_CURRENT_USER, runKey.c_str(), L"Quendrel", RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr,
+                         &size) != ERROR_SUCCESS)
+            return {0, {}};
+        std::vector<BYTE> data(size);
+        RegGetValueW(HKEY_CURRENT_USER, runKey.c_str(), L"Quendrel", RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(),
+                     &size);
+        return {type, data};
+    }
+    bool AutoStartMark() {
+        EXPECT_TRUE(menu->SHLMenuPopup());
+        return menu->Checked(kAutoStart1Item);
+    }
+
+    std::wstring runKey;
+    test::TempFolder folder;
+    std::unique_ptr<Program> program;
+    std::unique_ptr<TrayMenu> menu;
+};
+
+TEST_F(TrayMenuTest, ItemsAndSeparatorsInOrder) {
+    HMENU shl = menu->SHLMenu();
+    ASSERT_EQ(GetMenuItemCount(shl), 7);
+    const UINT ids[] = {kOpenItem, 0, kAutoStart1Item, kFADEChangeItem, 0, kAbout1Item, kClose1Item};
+    const wchar_t* captions[] = {L"設定ウインドウを開く", L"",          L"AutoStart",     L"音量のなめらか変更",
+                                 L"",                       L"バージョン情報", L"Quendrelの終了"};
+    for (int i = 0; i < 7; ++i) {
+        SCOPED_TRACE(i);
+        wchar_t text[64] = {};
+        GetMenuStringW(shl, i, text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, captions[i]);
+        if (ids[i] == 0)
+            EXPECT_TRUE(GetMenuState(shl, i, MF_BYPOSITION) & MF_SEPARATOR);
+        else
+            EXPECT_EQ(GetMenuItemID(shl, i), ids[i]);
+    }
+}
+
+TEST_F(TrayMenuTest, TheAutoStartMarkNeedsTheQuotedPathExactly) {
+    EXPECT_FALSE(AutoStartMark());  // no value; the missing key is created
+    HKEY key = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, runKey.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+    if (key) RegCloseKey(key);
+
+    StoreText(kQuoted);
+    EXPECT_TRUE(AutoStartMark());
+    StoreText(kQuoted, REG_EXPAND_SZ);
+    EXPECT_TRUE(AutoStartMark());
+    // A value stored without its terminating zero reads the same.
+    Store(REG_SZ, kQuoted, static_cast<DWORD>(wcslen(kQuoted) * sizeof(wchar_t)));
+    EXPECT_TRUE(AutoStartMark());
+
+    for (const wchar_t* other : {kExe, L"\"c:\\program files\\quendrel\\quendrel.exe\"",
+                                 L"\"C:\\Program Files\\Other\\Quendrel.exe\"", L"\"C:\\Program Files\\Quendrel\\Quendrel.exe\" ",
+                                 L""}) {
+        SCOPED_TRACE(other);
+        StoreText(other);
+        EXPECT_FALSE(AutoStartMark());
+    }
+}
+
+TEST_F(TrayMenuTest, AConfirmedClickWritesOrDeletesTheValueAndNoChangesNothing) {
+    {
+        test::MessageBoxAnswerer no(IDNO);
+        EXPECT_FALSE(AutoStartMark());
+        menu->AutoStart1Click();
+        EXPECT_EQ(no.texts(), std::vector<std::wstring>{L"自動起動設定を変更しますか？"});
+        EXPECT_EQ(no.captions(), std::vector<std::wstring>{L"Notify"});
+    }
+    EXPECT_EQ(Stored().first, 0u);
+
+    // Another copy's path is replaced by this copy's.
+    StoreText(L"\"D:\\Old\\Quendrel.exe\"");
+    {
+        test::MessageBoxAnswerer yes(IDYES);
+        EXPECT_FALSE(AutoStartMark());
+        menu->AutoStart1Click();
+        EXPECT_FALSE(menu->Checked(kAutoStart1Item));  // the mark waits for the next opening
+    }
+    const auto [type, data] = Stored();
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    const std::wstring expected(kQuoted, wcslen(kQuoted) + 1);  // with its zero
+    EXPECT_EQ(data, std::vector<BYTE>(reinterpret_cast<const BYTE*>(expected.data()),
+                                      reinterpret_cast<const BYTE*>(expected.data() + expected.size())));
+    {
+        test::MessageBoxAnswerer yes(IDYES);
+        EXPECT_TRUE(AutoStartMark());
+        menu->AutoStart1Click();
+    }
+    EXPECT_EQ(Stored().first, 0u);
+    EXPECT_FALSE(AutoStartMark());
+}
+
+TEST_F(TrayMenuTest, AValueOfAnotherTypeKeepsTheMenuAwayAndIsReported) {
+    const DWORD number = 1;
+    Store(REG_DWORD, &number, sizeof number);
+    test::MessageBoxAnswerer answerer;
+    EXPECT_FALSE(menu->SHLMenuPopup());
+    Sleep(300);
+    EXPECT_EQ(answerer.texts(), std::vector<std::wstring>{L"'Quendrel' のデータ型が不正です."});
+    EXPECT_EQ(answerer.captions(), std::vector<std::wstring>{L"Quendrel"});
+}
+
+TEST_F(TrayMenuTest, AValueThatCannotBeWrittenIsReported) {
+    // A lasting key cannot be made under a volatile one.
+    HKEY parent = nullptr;
+    const std::wstring volatileKey = runKey.substr(0, runKey.find(L"\\Run"));
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, volatileKey.c_str(), 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                              nullptr, &parent, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(parent);
+    test::MessageBoxAnswerer yes(IDYES);
+    EXPECT_FALSE(AutoStartMark());  // the key cannot be opened: reads as empty
+    menu->AutoStart1Click();
+    Sleep(300);
+    ASSERT_EQ(yes.texts().size(), 2u);
+    EXPECT_EQ(yes.texts()[1], L"'Quendrel' の設定に失敗しました.");
+}
+
+TEST_F(TrayMenuTest, TheSmoothChangeMarkFollowsTheFileAndEachClickTogglesIt) {
+    auto fadeMark = [&] {
+        EXPECT_TRUE(menu->SHLMenuPopup());
+        return menu->Checked(kFADEChangeItem);
+    };
+    EXPECT_TRUE(fadeMark());  // no file: on
+    menu->FADEChangeClick();
+    EXPECT_TRUE(menu->Checked(kFADEChangeItem));  // the mark waits for the next opening
+    EXPECT_FALSE(fadeMark());
+    const auto off = test::ReadBytes(folder.File(L"NotifyFont.ini"));
+    EXPECT_EQ(std::string(off.begin(), off.end()), "[Changes]\r\nFADE=0\r\n");
+    menu->FADEChangeClick();
+    EXPECT_TRUE(fadeMark());
+    const auto on = test::ReadBytes(folder.File(L"NotifyFont.ini"));
+    EXPECT_EQ(std::string(on.begin(), on.end()), "[Changes]\r\nFADE=1\r\n");
+}
+
+TEST_F(TrayMenuTest, OpenRunsOpenClick) {
+    EXPECT_FALSE(IsWindowVisible(program->form1().hwnd()));
+    menu->Run(kOpenItem);
+    EXPECT_TRUE(IsWindowVisible(program->form1().hwnd()));
+}
+
+}  // namespace
+}  // namespace quendrel
