@@ -1,0 +1,128 @@
+// The tray menu of the real program, opened by the tray message and walked
+// with the keyboard: the smooth-change switch, autostart, the about window
+// and the way out.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "e2e_support.h"
+
+namespace quendrel::e2e {
+namespace {
+
+constexpr UINT kTrayMessage = WM_USER + 1;
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// Items in order, separators skipped by the keyboard.
+enum Item { Open = 1, AutoStart1, FADEChange, About1, Close1 };
+
+class MenuScenario : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel");
+        // A loaded table: the program starts without showing a window.
+        test::WriteBytes(folder.File(L"SndCols.ini"), std::vector<unsigned char>(600, 0));
+        ASSERT_TRUE(program.Start());
+        form1 = WaitForWindow(program.pid(), L"TForm1");
+        ASSERT_NE(form1, nullptr);
+    }
+    void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel"); }
+
+    HWND OpenMenu() {
+        PostMessageW(form1, kTrayMessage, 4, WM_RBUTTONDOWN);
+        return WaitForWindow(program.pid(), L"#32768", 10000, true);
+    }
+    void Choose(Item item) {
+        HWND menu = OpenMenu();
+        ASSERT_NE(menu, nullptr);
+        for (int i = 0; i < item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+    }
+    std::string Profile() const {
+        const auto bytes = test::ReadBytes(folder.File(L"NotifyFont.ini"));
+        return {bytes.begin(), bytes.end()};
+    }
+    // The Run value's text, or nothing when it is missing.
+    std::wstring RunValue(bool* present = nullptr) const {
+        wchar_t text[1024] = {};
+        DWORD size = sizeof text;
+        const bool found = RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel", RRF_RT_REG_SZ, nullptr, text,
+                                        &size) == ERROR_SUCCESS;
+        if (present) *present = found;
+        return text;
+    }
+    // Answers the "Notify" question.
+    void Answer(int button) {
+        HWND box = WaitForWindow(program.pid(), L"#32770", 10000, true);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(WindowText(box), L"Notify");
+        EXPECT_EQ(MessageBoxText(box), L"自動起動設定を変更しますか？");
+        PressButton(box, button);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(box); }));
+    }
+
+    test::TempFolder folder;
+    QuendrelProcess program{folder.path()};
+    HWND form1 = nullptr;
+};
+
+TEST_F(MenuScenario, EscapeClosesTheMenuAndTheProgramGoesOn) {
+    HWND menu = OpenMenu();
+    ASSERT_NE(menu, nullptr);
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+    EXPECT_TRUE(program.Running());
+    EXPECT_FALSE(IsWindowVisible(form1));
+    // Open on the first item shows the configuration window.
+    Choose(Open);
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
+}
+
+TEST_F(MenuScenario, FADEChangeTogglesTheStoredSwitch) {
+    Choose(FADEChange);
+    ASSERT_TRUE(WaitUntil([&] { return Profile().find("FADE=0") != std::string::npos; }));
+    Choose(FADEChange);
+    ASSERT_TRUE(WaitUntil([&] { return Profile().find("FADE=1") != std::string::npos; }));
+    EXPECT_EQ(Profile(), "[Changes]\r\nFADE=1\r\n");
+}
+
+TEST_F(MenuScenario, AutoStartIsSwitchedOnAndOffAfterTheQuestion) {
+    Choose(AutoStart1);
+    Answer(IDNO);
+    bool present = true;
+    RunValue(&present);
+    EXPECT_FALSE(present);
+
+    Choose(AutoStart1);
+    Answer(IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return !RunValue().empty(); }));
+    EXPECT_EQ(RunValue(), L"\"" + program.File(L"Quendrel.exe") + L"\"");
+
+    Choose(AutoStart1);
+    Answer(IDYES);
+    ASSERT_TRUE(WaitUntil([&] {
+        RunValue(&present);
+        return !present;
+    }));
+}
+
+TEST_F(MenuScenario, About1ShowsTheAboutWindowUntilOk) {
+    Choose(About1);
+    HWND about = WaitForWindow(program.pid(), L"TForm2", 10000, true);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(WindowText(about), L"プログラムInfo");
+    const auto lists = Children(about, L"ListBox");
+    ASSERT_EQ(lists.size(), 1u);
+    EXPECT_GE(SendMessageW(lists[0], LB_GETCOUNT, 0, 0), 1);
+    PressButton(about, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
+    EXPECT_TRUE(program.Running());
+}
+
+TEST_F(MenuScenario, Close1EndsTheProgram) {
+    Choose(Close1);
+    EXPECT_EQ(program.WaitForExit(10000), 0);
+}
+
+}  // namespace
+}  // namespace quendrel::e2e
