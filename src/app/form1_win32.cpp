@@ -11,6 +11,7 @@
 #include "notify/notify_profile_win32.h"
 #include "settings/setting_texts.h"
 #include "settings/settings_file_win32.h"
+#include "win32/controls_win32.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 
@@ -41,6 +42,11 @@ bool TForm1::Create(HWND applicationWindow) {
         return false;
     font_ = MakeFont(texts::kConfigFont, 12);
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    presets.Create(hwnd(), font_.get());
+    functions.Create(hwnd(), font_.get());
+    panels_ = {&presets, &functions};
+    Status = presets.Status;
+    Gauge1 = presets.Gauge1.hwnd();
 
     // The hook sits on top of the window's own procedure from now on.
     PrevWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd(), GWLP_WNDPROC));
@@ -109,8 +115,8 @@ void TForm1::AddPreset(const std::string& nameCp932, std::int32_t volume, std::u
     AddPreset(nameCp932, volume, hotkey, false);
 }
 
-void TForm1::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey, bool /*edit*/) {
-    if (!table.AppendPresetRecord(nameCp932, volume, hotkey)) ShowMessage(texts::kTooManyPresets);
+void TForm1::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey, bool edit) {
+    presets.AddPreset(nameCp932, volume, hotkey, edit);
 }
 
 bool TForm1::NotifyEnabled() { return table[kNotifySlot].IsEnabled(); }
@@ -162,7 +168,10 @@ void TForm1::FormCreate() {
     if (mixer.DeviceCount() == 0) ShowMessage(texts::kNoSoundDevice);
 
     table = SettingTable{};
-    const LoadResult loaded = LoadSettingTable(table, {});
+    const LoadResult loaded = LoadSettingTable(
+        table, [this](const std::string& name, std::int32_t volume, std::uint32_t hotkey) {
+            presets.AddPreset(name, volume, hotkey, false);
+        });
     if (loaded == LoadResult::Loaded) {
         RegisterHotKeys();
     } else {
@@ -174,12 +183,14 @@ void TForm1::FormCreate() {
         table.SetDefaults();
         ShowConfigWindow();
     }
+    functions.ShowFunctionSettings();
 }
 
 void TForm1::ShowConfigWindow() {
     UnregisterHotKeys();
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
+    presets.ShowSelectedPreset();
 }
 
 void TForm1::FormClose() {
@@ -188,6 +199,8 @@ void TForm1::FormClose() {
     else
         ShowError(FormatText(texts::kCannotWrite, SettingsFilePath()));
     RegisterHotKeys();
+    // Puts back the volume saved when it was ticked; nothing if it was not.
+    presets.RefreshHalt.SetChecked(false);
     ShowWindow(hwnd(), SW_HIDE);
 }
 
@@ -198,6 +211,9 @@ void TForm1::FormKeyDown(WPARAM key) {
 bool TForm1::PreviewKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || !hwnd()) return false;
     if (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd)) return false;
+    // Keys typed into a caption editor are the editor's: Escape cancels the
+    // edit there instead of closing the window.
+    if (IsListCaptionEditor(message.hwnd)) return false;
     if (message.wParam == VK_ESCAPE) {
         FormKeyDown(message.wParam);
         return true;

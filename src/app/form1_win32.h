@@ -11,6 +11,8 @@
 #include "actions/hotkey_dispatch.h"
 #include "actions/volume_applier.h"
 #include "notify/notify_counter.h"
+#include "settings/function_panel_win32.h"
+#include "settings/preset_panel_win32.h"
 #include "settings/setting_table.h"
 #include "win32/control_panel_win32.h"
 #include "win32/handles_win32.h"
@@ -68,6 +70,9 @@ public:
     // Controls of the fade's view; set by the preset panel when it exists.
     HWND Status = nullptr;
     HWND Gauge1 = nullptr;
+    // The left and right halves of the window.
+    PresetPanel presets{*this};
+    FunctionPanel functions{*this};
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

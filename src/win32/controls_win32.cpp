@@ -1,0 +1,455 @@
+#include "win32/controls_win32.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "app/hotkey_value.h"
+#include "win32/text_win32.h"
+#include "win32/ui_win32.h"
+#include "win32/window_win32.h"
+
+namespace quendrel {
+namespace {
+
+// Subclass identifiers; one control may carry several.
+constexpr UINT_PTR kCursorSubclass = 1;
+constexpr UINT_PTR kPaintSubclass = 2;
+constexpr UINT_PTR kColumnSubclass = 3;
+
+constexpr COLORREF kGlyphTransparent = RGB(192, 192, 192);
+
+LRESULT CALLBACK CursorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR cursor) {
+    if (message == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT && IsWindowEnabled(window)) {
+        SetCursor(LoadCursorW(nullptr, reinterpret_cast<const wchar_t*>(cursor)));
+        return TRUE;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, CursorProc, id);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FixedColumnsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (message == WM_NOTIFY) {
+        switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
+            case HDN_BEGINTRACKW:
+            case HDN_BEGINTRACKA:
+            case HDN_DIVIDERDBLCLICKW:
+            case HDN_DIVIDERDBLCLICKA:
+                return TRUE;  // refused: the column keeps its width
+            default:
+                break;
+        }
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, FixedColumnsProc, id);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+HFONT ControlFont(HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); }
+
+// Silver pixels become transparent; the glyph is scaled to the screen.
+HIMAGELIST LoadGlyph(const wchar_t* resource) {
+    UniqueBitmap source(static_cast<HBITMAP>(LoadImageW(ModuleInstance(), resource, IMAGE_BITMAP, 0, 0, 0)));
+    if (!source) return nullptr;
+    BITMAP info{};
+    GetObjectW(source.get(), sizeof info, &info);
+    const int size = Scale(16);
+    WindowDC screen(nullptr);
+    UniqueBitmap scaled(CreateCompatibleBitmap(screen.get(), size, size));
+    HDC from = CreateCompatibleDC(screen.get());
+    HDC to = CreateCompatibleDC(screen.get());
+    {
+        SelectedObject a(from, source.get());
+        SelectedObject b(to, scaled.get());
+        SetStretchBltMode(to, COLORONCOLOR);  // keeps the transparent colour exact
+        StretchBlt(to, 0, 0, size, size, from, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    }
+    DeleteDC(from);
+    DeleteDC(to);
+    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 1, 0);
+    ImageList_AddMasked(list, scaled.get(), kGlyphTransparent);
+    return list;
+}
+
+void DrawEmbossedText(HDC dc, const std::wstring& text, RECT rect, bool enabled) {
+    constexpr UINT kFormat = DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX;
+    if (enabled) {
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        DrawTextW(dc, text.c_str(), -1, &rect, kFormat);
+        return;
+    }
+    OffsetRect(&rect, 1, 1);
+    SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawTextW(dc, text.c_str(), -1, &rect, kFormat);
+    OffsetRect(&rect, -1, -1);
+    SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    DrawTextW(dc, text.c_str(), -1, &rect, kFormat);
+}
+
+}  // namespace
+
+HWND CreateControl(HWND parent, const ControlRow& row, HFONT font) {
+    const int x = Scale(row.x), y = Scale(row.y);
+    // Scaled edges rather than scaled sizes, so neighbours still meet.
+    const int width = Scale(row.x + row.width) - x, height = Scale(row.y + row.height) - y;
+    HWND control = CreateWindowExW(row.exStyle, row.className, row.text ? Widen(row.text).c_str() : L"",
+                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | row.style, x, y, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), ModuleInstance(), nullptr);
+    if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return control;
+}
+
+void SetControlCursor(HWND control, const wchar_t* cursorId) {
+    SetWindowSubclass(control, CursorProc, kCursorSubclass, reinterpret_cast<DWORD_PTR>(cursorId));
+}
+
+void FixListViewColumns(HWND list) { SetWindowSubclass(list, FixedColumnsProc, kColumnSubclass, 0); }
+
+bool IsListCaptionEditor(HWND window) {
+    if (!window) return false;
+    HWND parent = GetParent(window);
+    if (!parent) return false;
+    wchar_t name[32] = {};
+    GetClassNameW(parent, name, 32);
+    if (lstrcmpiW(name, WC_LISTVIEWW) != 0) return false;
+    return reinterpret_cast<HWND>(SendMessageW(parent, LVM_GETEDITCONTROL, 0, 0)) == window;
+}
+
+// Tooltips ------------------------------------------------------------------
+
+Tooltips::~Tooltips() {
+    if (tips_ && IsWindow(tips_)) DestroyWindow(tips_);
+}
+
+void Tooltips::Create(HWND owner) {
+    owner_ = owner;
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                            ModuleInstance(), nullptr);
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Scale(480));
+}
+
+void Tooltips::Add(HWND control, std::string_view hintUtf8) {
+    if (!tips_ || !control) return;
+    std::wstring text = Widen(hintUtf8);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every comctl32
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner_;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text.data();
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// CheckBox ------------------------------------------------------------------
+
+bool CheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void CheckBox::SetChecked(bool checked) {
+    if (Checked() == checked) return;
+    SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (onClick) onClick();
+}
+
+void CheckBox::OnCommand(WORD code) {
+    if (code == BN_CLICKED && onClick) onClick();
+}
+
+// TrackBar ------------------------------------------------------------------
+
+void TrackBar::Setup(int minimum, int maximum, int page, int position) {
+    minimum_ = minimum;
+    maximum_ = maximum;
+    SendMessageW(hwnd_, TBM_SETRANGEMIN, FALSE, minimum);
+    SendMessageW(hwnd_, TBM_SETRANGEMAX, FALSE, maximum);
+    SendMessageW(hwnd_, TBM_SETPAGESIZE, 0, page);
+    SendMessageW(hwnd_, TBM_SETLINESIZE, 0, 1);
+    SendMessageW(hwnd_, TBM_SETTICFREQ, 1, 0);
+    SendMessageW(hwnd_, TBM_SETPOS, TRUE, position);
+    last_ = Position();
+}
+
+int TrackBar::Position() const { return static_cast<int>(SendMessageW(hwnd_, TBM_GETPOS, 0, 0)); }
+
+void TrackBar::SetPosition(int position) {
+    const int clamped = std::clamp(position, minimum_, maximum_);
+    if (clamped == Position()) return;
+    SendMessageW(hwnd_, TBM_SETPOS, TRUE, clamped);
+    last_ = clamped;
+    if (onChange) onChange();
+}
+
+void TrackBar::OnScroll() {
+    // The bar reports every drag step and the end of the drag; only moves count.
+    const int position = Position();
+    if (position == last_) return;
+    last_ = position;
+    if (onChange) onChange();
+}
+
+// HotkeyControl -------------------------------------------------------------
+
+void HotkeyControl::Setup() {
+    SendMessageW(hwnd_, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S | HKCOMB_C,
+                 MAKELPARAM(HOTKEYF_SHIFT | HOTKEYF_CONTROL, 0));
+}
+
+std::uint16_t HotkeyControl::Value() const {
+    return HotkeyFromControl(static_cast<std::uint16_t>(SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0) & 0xFFFF));
+}
+
+void HotkeyControl::Set(std::uint16_t value) {
+    setting_ = true;
+    SendMessageW(hwnd_, HKM_SETHOTKEY, HotkeyToControl(value), 0);
+    setting_ = false;
+}
+
+void HotkeyControl::OnCommand(WORD code) {
+    if (code == EN_CHANGE && !setting_ && onChange) onChange();
+}
+
+// SpinEdit ------------------------------------------------------------------
+
+bool ParseDecimal(std::wstring_view text, int& value) {
+    std::size_t at = 0;
+    bool negative = false;
+    if (at < text.size() && (text[at] == L'+' || text[at] == L'-')) negative = text[at++] == L'-';
+    if (at == text.size()) return false;
+    long long number = 0;
+    for (; at < text.size(); ++at) {
+        if (text[at] < L'0' || text[at] > L'9') return false;
+        number = number * 10 + (text[at] - L'0');
+        if (number > static_cast<long long>(INT_MAX) + 1) return false;
+    }
+    if (negative) number = -number;
+    if (number > INT_MAX || number < INT_MIN) return false;
+    value = static_cast<int>(number);
+    return true;
+}
+
+void SpinEdit::Setup(HWND upDown, int minimum, int maximum, int value) {
+    upDown_ = upDown;
+    minimum_ = minimum;
+    maximum_ = maximum;
+    SendMessageW(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(hwnd_), 0);
+    SendMessageW(upDown_, UDM_SETRANGE32, static_cast<WPARAM>(minimum), maximum);
+    SetValue(value);
+}
+
+int SpinEdit::Value() const {
+    int value = minimum_;
+    return ParseDecimal(GetText(hwnd_), value) ? value : minimum_;
+}
+
+void SpinEdit::SetValue(int value) {
+    const int clamped = std::clamp(value, minimum_, maximum_);
+    const std::wstring text = std::to_wstring(clamped);
+    if (GetText(hwnd_) != text) SetWindowTextW(hwnd_, text.c_str());
+    SendMessageW(upDown_, UDM_SETPOS32, 0, clamped);
+}
+
+void SpinEdit::Enable(bool enabled) const {
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    EnableWindow(upDown_, enabled ? TRUE : FALSE);
+}
+
+void SpinEdit::OnCommand(WORD code) {
+    if (code == EN_CHANGE) {
+        if (onChange) onChange();
+    } else if (code == EN_KILLFOCUS) {
+        const int value = Value();
+        if (std::clamp(value, minimum_, maximum_) != value) SetValue(value);
+    }
+}
+
+// FlatButton ----------------------------------------------------------------
+
+FlatButton::~FlatButton() {
+    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, Proc, kPaintSubclass);
+    if (glyph_) ImageList_Destroy(glyph_);
+}
+
+void FlatButton::Setup(const wchar_t* glyphResource) {
+    if (glyphResource) glyph_ = LoadGlyph(glyphResource);
+    SetWindowSubclass(hwnd_, Proc, kPaintSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK FlatButton::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                  DWORD_PTR self) {
+    auto* button = reinterpret_cast<FlatButton*>(self);
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            button->Paint(dc);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_MOUSEMOVE:
+            if (!button->hot_) {
+                button->hot_ = true;
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+                TrackMouseEvent(&track);
+                InvalidateRect(window, nullptr, FALSE);
+            }
+            break;
+        case WM_MOUSELEAVE:
+            button->hot_ = false;
+            InvalidateRect(window, nullptr, FALSE);
+            break;
+        case BM_SETSTATE:
+        case BM_CLICK:
+        case WM_ENABLE:
+        case WM_SETTEXT:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_CAPTURECHANGED: {
+            // The button paints its state changes through WM_DRAWITEM, which
+            // nobody answers; repaint here instead.
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            if (message == WM_ENABLE && !wParam) button->hot_ = false;
+            InvalidateRect(window, nullptr, FALSE);
+            return result;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(window, Proc, id);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void FlatButton::Paint(HDC target) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    // Drawn off screen: the hover frame must not flicker.
+    HDC dc = CreateCompatibleDC(target);
+    UniqueBitmap canvas(CreateCompatibleBitmap(target, client.right, client.bottom));
+    {
+        SelectedObject selectCanvas(dc, canvas.get());
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+        const bool pressed = (SendMessageW(hwnd_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+        if (enabled && pressed)
+            DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
+        else if (enabled && hot_)
+            DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+
+        SelectedObject selectFont(dc, ControlFont(hwnd_));
+        SetBkMode(dc, TRANSPARENT);
+        const std::wstring text = GetText(hwnd_);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        const int glyph = glyph_ ? Scale(16) : 0;
+        const int gap = glyph_ && !text.empty() ? Scale(4) : 0;
+        const int shift = enabled && pressed ? 1 : 0;
+        int x = (client.right - (glyph + gap + extent.cx)) / 2 + shift;
+        if (glyph_) {
+            const int y = (client.bottom - glyph) / 2 + shift;
+            if (enabled) {
+                ImageList_Draw(glyph_, 0, dc, x, y, ILD_TRANSPARENT);
+            } else {
+                HICON icon = ImageList_GetIcon(glyph_, 0, ILD_NORMAL);
+                DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, glyph, glyph,
+                           DST_ICON | DSS_DISABLED);
+                DestroyIcon(icon);
+            }
+            x += glyph + gap;
+        }
+        RECT textRect{x, client.top + shift, client.right, client.bottom + shift};
+        DrawEmbossedText(dc, text, textRect, enabled);
+        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    }
+    DeleteDC(dc);
+}
+
+// Gauge ---------------------------------------------------------------------
+
+Gauge::~Gauge() {
+    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, Proc, kPaintSubclass);
+}
+
+void Gauge::Setup(COLORREF bar) {
+    bar_ = bar;
+    SendMessageW(hwnd_, PBM_SETRANGE32, 0, 100);
+    SendMessageW(hwnd_, PBM_SETPOS, 0, 0);
+    SetWindowSubclass(hwnd_, Proc, kPaintSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+int Gauge::Value() const { return static_cast<int>(SendMessageW(hwnd_, PBM_GETPOS, 0, 0)); }
+
+void Gauge::SetValue(int value) const { SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(value), 0); }
+
+std::wstring Gauge::Caption(int value) { return std::to_wstring(value) + L"%"; }
+
+LRESULT CALLBACK Gauge::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+    auto* gauge = reinterpret_cast<Gauge*>(self);
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            gauge->Paint(dc);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_ERASEBKGND:
+            return TRUE;
+        case PBM_SETPOS:
+        case PBM_DELTAPOS:
+        case PBM_STEPIT:
+        case PBM_SETRANGE:
+        case PBM_SETRANGE32:
+        case WM_ENABLE: {
+            // The bar repaints only the part that moved; the text needs all.
+            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+            InvalidateRect(window, nullptr, FALSE);
+            return result;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(window, Proc, id);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void Gauge::Paint(HDC target) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    HDC dc = CreateCompatibleDC(target);
+    UniqueBitmap canvas(CreateCompatibleBitmap(target, client.right, client.bottom));
+    {
+        SelectedObject selectCanvas(dc, canvas.get());
+        RECT inner = client;
+        DrawEdge(dc, &inner, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+        FillRect(dc, &inner, GetSysColorBrush(COLOR_WINDOW));
+        const int low = static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, TRUE, 0));
+        const int high = static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, FALSE, 0));
+        const int value = std::clamp(Value(), low, high);
+        RECT filled = inner;
+        if (high > low) filled.right = inner.left + MulDiv(inner.right - inner.left, value - low, high - low);
+        UniqueBrush brush(CreateSolidBrush(bar_));
+        FillRect(dc, &filled, brush.get());
+
+        // Dark text over the empty part, white text over the bar.
+        SelectedObject selectFont(dc, ControlFont(hwnd_));
+        SetBkMode(dc, TRANSPARENT);
+        const std::wstring text = Caption(value);
+        constexpr UINT kFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX;
+        UniqueRegion emptyPart(CreateRectRgn(filled.right, inner.top, inner.right, inner.bottom));
+        SelectClipRgn(dc, emptyPart.get());
+        SetTextColor(dc, RGB(0, 0, 0));
+        DrawTextW(dc, text.c_str(), -1, &inner, kFormat);
+        UniqueRegion barPart(CreateRectRgn(filled.left, filled.top, filled.right, filled.bottom));
+        SelectClipRgn(dc, barPart.get());
+        SetTextColor(dc, RGB(255, 255, 255));
+        DrawTextW(dc, text.c_str(), -1, &inner, kFormat);
+        SelectClipRgn(dc, nullptr);
+        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
+    }
+    DeleteDC(dc);
+}
+
+}  // namespace quendrel
