@@ -19,11 +19,8 @@ DWORD ReportedMajorVersion() {
 // created and the mixer API is used.
 std::unique_ptr<Mixer> CreateSystemMixer() {
     const DWORD major = ReportedMajorVersion();
-    if (UseCoreAudio(major, true)) {
-        auto enumerator = CreateDeviceEnumerator();
-        if (UseCoreAudio(major, static_cast<bool>(enumerator)))
-            return std::make_unique<CoreAudioMixer>(std::move(enumerator));
-    }
+    auto enumerator = major >= 6 ? CreateDeviceEnumerator() : ComPtr<IMMDeviceEnumerator>();
+    if (UseCoreAudio(major, static_cast<bool>(enumerator))) return std::make_unique<CoreAudioMixer>(std::move(enumerator));
     return std::make_unique<WinmmMixer>();
 }
 

@@ -1,0 +1,74 @@
+// The real program on a system that reports Windows 10, where it runs on
+// Core Audio endpoint volume instead of the mixer API.
+#include <gtest/gtest.h>
+
+#include "e2e_support.h"
+#include "settings/setting_table.h"
+#include "settings/setting_texts.h"
+
+namespace quendrel::e2e {
+namespace {
+
+constexpr UINT kTrayMessage = WM_USER + 1;
+constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Quendrel.exe";
+
+// Wine reports the version of this key to Quendrel.exe alone; the rest of the
+// prefix stays Windows XP.
+class ReportedAsWindows10 {
+public:
+    ReportedAsWindows10() {
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
+            ERROR_SUCCESS) {
+            const wchar_t version[] = L"win10";
+            RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof version);
+            RegCloseKey(key);
+        }
+    }
+    ReportedAsWindows10(const ReportedAsWindows10&) = delete;
+    ReportedAsWindows10& operator=(const ReportedAsWindows10&) = delete;
+    ~ReportedAsWindows10() { RegDeleteKeyW(HKEY_CURRENT_USER, kAppDefaults); }
+};
+
+TEST(Windows10Scenario, EveryHotkeyRunsOnCoreAudioWithoutAMessage) {
+    ReportedAsWindows10 windows10;
+    test::TempFolder folder;
+    SettingTable table;
+    table.SetDefaults();
+    for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot}) table[slot].enabled = kEnabledOn;
+    table.AppendPresetRecord("Mid", 37, 0x6070);
+    const auto image = table.Image();
+    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+
+    QuendrelProcess program(folder.path());
+    ASSERT_TRUE(program.Start());
+    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(form1, nullptr);
+    for (WPARAM id : {5, 0, 1, 2, 2, 3}) {  // preset, up, down, mute twice, capture
+        PostMessageW(form1, WM_HOTKEY, id, 0);
+        Sleep(150);
+    }
+    EXPECT_TRUE(program.Running());
+    EXPECT_EQ(FindProcessWindow(program.pid(), L"#32770", true), nullptr);
+
+    // Opening and closing the configuration window saves what the hotkeys did.
+    DeleteFileW(folder.File(L"SndCols.ini").c_str());
+    PostMessageW(form1, kTrayMessage, 4, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
+    PostMessageW(form1, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return test::FileExists(folder.File(L"SndCols.ini")); }));
+    Sleep(100);
+    const auto bytes = test::ReadBytes(folder.File(L"SndCols.ini"));
+    SettingTable saved;
+    saved.LoadFromImage({bytes.begin(), bytes.end()});
+    ASSERT_EQ(saved.count, 2);
+    EXPECT_EQ(saved.Preset(1).Name(), texts::kCapturedPresetName);
+    const std::string prefix = texts::kMuteStatePrefix;
+    EXPECT_EQ(saved[kMuteSlot].Name().substr(0, prefix.size()), prefix);
+    // Wine's endpoint volume keeps full scale whatever is written: a capture
+    // of 100 shows that the hotkeys went through Core Audio.
+    EXPECT_EQ(saved.Preset(1).value, 100);
+}
+
+}  // namespace
+}  // namespace quendrel::e2e
