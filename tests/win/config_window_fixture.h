@@ -1,0 +1,91 @@
+// The configuration window in-process, with a fake mixer and a data folder of
+// its own, and the messages a user's actions send to its controls.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "../unit/fake_mixer.h"
+#include "app/app_paths_win32.h"
+#include "app/program_win32.h"
+#include "win32/ui_win32.h"
+#include "win_test_support.h"
+
+namespace quendrel::test {
+
+class ConfigWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetDataDirectoryForTesting(folder.path()); }
+    void TearDown() override {
+        program.reset();
+        SetDataDirectoryForTesting(L"");
+    }
+
+    // Without a table the program starts as on a first run, window open.
+    void Start(const SettingTable* table = nullptr) {
+        if (table) {
+            const auto image = table->Image();
+            WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+        }
+        auto fake = std::make_unique<FakeMixer>(2);
+        fake->SetPercent(0, 40);
+        fake->SetPercent(1, 40);
+        mixer = fake.get();
+        program = std::make_unique<Program>(std::move(fake));
+        ASSERT_TRUE(program->Start());
+        form().ShowConfigWindow();
+    }
+
+    TForm1& form() { return program->form1(); }
+    PresetPanel& presets() { return form().presets; }
+    FunctionPanel& functions() { return form().functions; }
+
+    static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+
+    // What the bar sends while the user drags its thumb and lets go.
+    void Slide(const TrackBar& bar, int position) {
+        SendMessageW(bar.hwnd(), TBM_SETPOS, TRUE, position);
+        SendMessageW(form().hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position),
+                     reinterpret_cast<LPARAM>(bar.hwnd()));
+        SendMessageW(form().hwnd(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(bar.hwnd()));
+    }
+
+    // A key press as the message loop delivers it: key preview first, then
+    // dialog navigation, then the focused window.
+    void Press(HWND target, WPARAM key) {
+        MSG message{target, WM_KEYDOWN, key, 1, GetTickCount(), {}};
+        if (form().PreviewKey(message)) return;
+        if (IsDialogMessageW(form().hwnd(), &message)) return;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+
+    // Opens the caption editor as F2 does; null when it did not open.
+    HWND OpenEditor(WPARAM key = VK_F2) {
+        SetFocus(presets().COLList);
+        Press(presets().COLList, key);
+        return Editor();
+    }
+    HWND Editor() { return reinterpret_cast<HWND>(SendMessageW(presets().COLList, LVM_GETEDITCONTROL, 0, 0)); }
+
+    std::wstring Text(HWND window) { return GetText(window); }
+
+    TempFolder folder;
+    FakeMixer* mixer = nullptr;
+    std::unique_ptr<Program> program;
+};
+
+// A table with the given presets after the default slots.
+inline SettingTable TableWith(std::initializer_list<std::tuple<const char*, int, std::uint32_t>> presets) {
+    SettingTable table;
+    table.SetDefaults();
+    for (const auto& [name, volume, hotkey] : presets) table.AppendPresetRecord(name, volume, hotkey);
+    return table;
+}
+
+}  // namespace quendrel::test
