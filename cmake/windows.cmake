@@ -50,3 +50,12 @@ if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
   set_tests_properties(e2e_tests PROPERTIES TIMEOUT 1200)
 endif()
+
+if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+  # Benchmark programs (scripts/bench); built with the tests so they keep compiling.
+  add_executable(minimal_win32 WIN32 tests/bench/minimal_win32.cpp)
+  target_link_options(minimal_win32 PRIVATE ${QUENDREL_STATIC_FLAGS} -municode -s)
+  add_executable(bench_win32 tests/bench/bench_win32.cpp)
+  target_link_libraries(bench_win32 PRIVATE quendrel_win)
+  target_link_options(bench_win32 PRIVATE ${QUENDREL_STATIC_FLAGS} -municode)
+endif()

@@ -19,6 +19,11 @@ namespace quendrel {
 
 TForm1* Form1 = nullptr;
 
+#if !defined(_WIN64)
+// The first version of the tray record, as the 32-bit build hands it over.
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "NOTIFYICONDATAA first version");
+#endif
+
 namespace {
 
 WNDPROC PrevWndProc = nullptr;

@@ -10,7 +10,6 @@ static_assert(sizeof(MIXERLINEA) == 168, "MIXERLINEA");
 static_assert(sizeof(MIXERCONTROLA) == 148, "MIXERCONTROLA");
 static_assert(sizeof(MIXERCONTROLDETAILS) == 24, "MIXERCONTROLDETAILS");
 static_assert(sizeof(MIXERCAPSA) == 48, "MIXERCAPSA");
-static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "NOTIFYICONDATAA first version");
 #endif
 
 namespace {
