@@ -21,8 +21,13 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr COLORREF kPurple = RGB(128, 0, 128);
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr COLORREF kLinkHot = RGB(255, 0, 0);
-// GroupBox1's place; the controls inside it are placed relative to it.
+constexpr int kClientWidth = 362, kClientHeight = 335;
+// GroupBox1's place.
 constexpr int kGroupX = 53, kGroupY = 170;
+
+// A one-line label keeps its designed width, or its text's when a substituted
+// face runs wider: an address must show whole.
+constexpr DWORD kFixedLabel = SS_NOPREFIX | SS_LEFTNOWORDWRAP;
 
 enum class FontKind { Window, Title, BoldItalic, Credit, Link };
 
@@ -30,6 +35,7 @@ struct ControlRow {
     TForm2::Control id;
     const wchar_t* className;
     int x, y, width, height;  // width 0: sized to the text
+    bool inGroup;             // a child of GroupBox1, placed within it
     const char* text;
     DWORD style;
     FontKind font;
@@ -37,30 +43,53 @@ struct ControlRow {
 
 // In tab order: BitBtn1, then GroupBox1 with ListBox1.
 const ControlRow kRows[] = {
-    {TForm2::BitBtn1, L"BUTTON", 29, 288, 116, 33, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, FontKind::Window},
-    {TForm2::GroupBox1, L"BUTTON", kGroupX, kGroupY, 276, 111, texts::kAboutDevices, BS_GROUPBOX | WS_TABSTOP,
+    {TForm2::BitBtn1, L"BUTTON", 29, 288, 116, 33, false, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
      FontKind::Window},
-    {TForm2::ListBox1, L"LISTBOX", kGroupX + 24, kGroupY + 18, 223, 43, "",
+    {TForm2::GroupBox1, L"BUTTON", kGroupX, kGroupY, 276, 111, false, texts::kAboutDevices,
+     BS_GROUPBOX | WS_GROUP | WS_CLIPCHILDREN, FontKind::Window},
+    {TForm2::ListBox1, L"LISTBOX", 24, 18, 223, 43, true, "",
      LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_TABSTOP, FontKind::Window},
-    {TForm2::Label1, L"STATIC", 16, 14, 329, 24, texts::kAboutTitle, SS_NOPREFIX, FontKind::Title},
-    {TForm2::Label7, L"STATIC", 164, 50, 189, 13, texts::kAboutUpdated, SS_NOPREFIX, FontKind::BoldItalic},
-    {TForm2::Label5, L"STATIC", 123, 70, 262, 13, texts::kAboutCredit, SS_NOPREFIX | SS_LEFT, FontKind::Credit},
-    {TForm2::Label2, L"STATIC", 60, 96, 0, 13, texts::kAboutWebLabel, SS_NOPREFIX, FontKind::Window},
-    {TForm2::HP, L"STATIC", 172, 96, 169, 13, texts::kAboutWebPage, SS_NOPREFIX | SS_NOTIFY, FontKind::Link},
-    {TForm2::Label3, L"STATIC", 60, 120, 0, 13, texts::kAboutMailLabel, SS_NOPREFIX, FontKind::Window},
-    {TForm2::Mail, L"STATIC", 172, 120, 122, 13, texts::kAboutMail, SS_NOPREFIX | SS_NOTIFY, FontKind::Link},
-    {TForm2::Label6, L"STATIC", 49, 147, 280, 13, texts::kAboutCopyright, SS_NOPREFIX, FontKind::BoldItalic},
-    {TForm2::Label4, L"STATIC", kGroupX + 12, kGroupY + 66, 0, 13, texts::kAboutPreferred1, SS_NOPREFIX,
-     FontKind::Window},
-    {TForm2::Label8, L"STATIC", kGroupX + 12, kGroupY + 78, 0, 13, texts::kAboutPreferred2, SS_NOPREFIX,
-     FontKind::Window},
-    {TForm2::Label9, L"STATIC", kGroupX + 12, kGroupY + 90, 0, 13, texts::kAboutPreferred3, SS_NOPREFIX,
-     FontKind::Window},
-    {TForm2::Image1, L"STATIC", 155, 286, 200, 40, "", SS_BITMAP | SS_NOTIFY, FontKind::Window},
+    {TForm2::Label4, L"STATIC", 12, 66, 0, 13, true, texts::kAboutPreferred1, SS_NOPREFIX, FontKind::Window},
+    {TForm2::Label8, L"STATIC", 12, 78, 0, 13, true, texts::kAboutPreferred2, SS_NOPREFIX, FontKind::Window},
+    {TForm2::Label9, L"STATIC", 12, 90, 0, 13, true, texts::kAboutPreferred3, SS_NOPREFIX, FontKind::Window},
+    {TForm2::Label1, L"STATIC", 16, 14, 329, 24, false, texts::kAboutTitle, kFixedLabel, FontKind::Title},
+    {TForm2::Label7, L"STATIC", 164, 50, 189, 13, false, texts::kAboutUpdated, kFixedLabel, FontKind::BoldItalic},
+    {TForm2::Label5, L"STATIC", 123, 70, 262, 13, false, texts::kAboutCredit, SS_NOPREFIX | SS_LEFT,
+     FontKind::Credit},
+    {TForm2::Label2, L"STATIC", 60, 96, 0, 13, false, texts::kAboutWebLabel, SS_NOPREFIX, FontKind::Window},
+    {TForm2::HP, L"STATIC", 172, 96, 169, 13, false, texts::kAboutWebPage, kFixedLabel | SS_NOTIFY, FontKind::Link},
+    {TForm2::Label3, L"STATIC", 60, 120, 0, 13, false, texts::kAboutMailLabel, SS_NOPREFIX, FontKind::Window},
+    {TForm2::Mail, L"STATIC", 172, 120, 122, 13, false, texts::kAboutMail, kFixedLabel | SS_NOTIFY, FontKind::Link},
+    {TForm2::Label6, L"STATIC", 49, 147, 280, 13, false, texts::kAboutCopyright, kFixedLabel, FontKind::BoldItalic},
+    {TForm2::Image1, L"STATIC", 155, 286, 200, 40, false, "", SS_BITMAP | SS_NOTIFY, FontKind::Window},
 };
 
 bool InsideGroup(int id) {
     return id == TForm2::GroupBox1 || id == TForm2::Label4 || id == TForm2::Label8 || id == TForm2::Label9;
+}
+
+// GroupBox1 holds its controls: it paints itself white and passes their
+// notifications on to the window.
+LRESULT CALLBACK GroupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                           DWORD_PTR /*self*/) {
+    switch (message) {
+        case WM_ERASEBKGND: {
+            RECT client;
+            GetClientRect(hwnd, &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            return 1;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORLISTBOX:
+        case WM_COMMAND:
+            return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, &GroupProc, 0);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 void Open(HWND parent, const std::wstring& file) {
@@ -90,7 +119,7 @@ TForm2::TForm2(Mixer& mixer) : mixer_(mixer), hpColor_(kLinkBlue), mailColor_(kL
 
 bool TForm2::Create(HWND applicationWindow) {
     Form2 = this;
-    const RECT rect = WindowRectForClient(525, 216, 362, 335, kStyle, kExStyle);
+    const RECT rect = WindowRectForClient(525, 216, kClientWidth, kClientHeight, kStyle, kExStyle);
     if (!CreateNative(L"TForm2", kExStyle, kStyle, Widen(texts::kAboutCaption).c_str(), rect.left, rect.top,
                       rect.right - rect.left, rect.bottom - rect.top, applicationWindow, nullptr,
                       reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
@@ -119,21 +148,27 @@ void TForm2::CreateControls() {
         }
         const std::wstring text = Widen(row.text);
         int width = Scale(row.width);
-        if (row.width == 0) {
-            // An auto-sized label: as wide as its text.
+        if (row.width == 0 || (row.style & SS_TYPEMASK) == SS_LEFTNOWORDWRAP) {
             WindowDC screen(nullptr);
             SelectedObject selected(screen.get(), font);
             SIZE extent{};
             GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
-            width = extent.cx;
+            if (extent.cx > width) width = extent.cx;
         }
-        HWND control = CreateWindowExW(0, row.className, text.c_str(), WS_CHILD | WS_VISIBLE | row.style,
-                                       Scale(row.x), Scale(row.y), width, Scale(row.height), hwnd(),
+        int x = Scale(row.x);
+        // A label widened past the client's right edge moves left to stay whole.
+        if ((row.style & SS_TYPEMASK) == SS_LEFTNOWORDWRAP && x + width > Scale(kClientWidth - 2))
+            x = Scale(kClientWidth - 2) - width;
+        HWND parent = row.inGroup ? Item(GroupBox1) : hwnd();
+        const DWORD exStyle = row.id == GroupBox1 ? WS_EX_CONTROLPARENT : 0;
+        HWND control = CreateWindowExW(exStyle, row.className, text.c_str(), WS_CHILD | WS_VISIBLE | row.style,
+                                       x, Scale(row.y), width, Scale(row.height), parent,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), ModuleInstance(),
                                        nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (row.id == HP || row.id == Mail || row.id == Image1)
             SetWindowSubclass(control, &TForm2::LinkProc, 0, reinterpret_cast<DWORD_PTR>(this));
+        if (row.id == GroupBox1) SetWindowSubclass(control, &GroupProc, 0, 0);
     }
     SendMessageW(Item(ListBox1), LB_SETITEMHEIGHT, 0, Scale(13));
 
@@ -143,6 +178,11 @@ void TForm2::CreateControls() {
     SendMessageW(Item(BitBtn1), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(okGlyph_.get()));
     banner_.reset(static_cast<HBITMAP>(LoadImageW(ModuleInstance(), L"BANNER", IMAGE_BITMAP, 0, 0, 0)));
     SendMessageW(Item(Image1), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_.get()));
+}
+
+HWND TForm2::Item(int id) const {
+    if (HWND control = GetDlgItem(hwnd(), id)) return control;
+    return GetDlgItem(GetDlgItem(hwnd(), GroupBox1), id);
 }
 
 void TForm2::FormCreate() {
@@ -257,8 +297,6 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             RECT client;
             GetClientRect(hwnd(), &client);
             FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-            RECT group{Scale(kGroupX), Scale(kGroupY), Scale(kGroupX + 276), Scale(kGroupY + 111)};
-            FillRect(dc, &group, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
             return 1;
         }
         case WM_COMMAND:

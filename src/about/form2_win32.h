@@ -18,7 +18,7 @@ std::vector<std::wstring> AboutDeviceLines();
 
 class TForm2 : public Window {
 public:
-    // Control identifiers, in tab order first.
+    // Control identifiers. Those inside GroupBox1 are its children.
     enum Control : int {
         BitBtn1 = IDOK,
         GroupBox1 = 100,
@@ -39,6 +39,8 @@ public:
 
     explicit TForm2(Mixer& mixer);
     bool Create(HWND applicationWindow);
+    // A control by identifier, GroupBox1's own included.
+    HWND Item(int id) const;
     // Shows the window and returns when it is closed.
     void ShowModal();
 
@@ -48,7 +50,6 @@ protected:
 private:
     void FormCreate();
     void CreateControls();
-    HWND Item(Control id) const { return GetDlgItem(hwnd(), id); }
     void HPClick();
     void MailClick();
     void Image1Click() { HPClick(); }

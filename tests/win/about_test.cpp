@@ -30,7 +30,7 @@ protected:
         program.reset();
         SetDataDirectoryForTesting(L"");
     }
-    HWND Item(int id) const { return GetDlgItem(form2, id); }
+    HWND Item(int id) const { return program->form2().Item(id); }
     std::wstring Text(int id) const { return GetText(Item(id)); }
     RECT Place(int id) const {
         RECT rect;
@@ -106,9 +106,10 @@ TEST_F(AboutTest, ControlsCarryTheirTextsPlacesAndLooks) {
     EXPECT_EQ(TextColor(TForm2::HP), RGB(0, 0, 255));
     EXPECT_EQ(GetWindowLongPtrW(Item(TForm2::BitBtn1), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
     EXPECT_NE(SendMessageW(Item(TForm2::BitBtn1), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-    // BitBtn1 comes first in the tab order, then the group.
+    // BitBtn1 comes first in the tab order, then the list in the group.
     EXPECT_EQ(GetNextDlgTabItem(form2, nullptr, FALSE), Item(TForm2::BitBtn1));
-    EXPECT_EQ(GetNextDlgTabItem(form2, Item(TForm2::BitBtn1), FALSE), Item(TForm2::GroupBox1));
+    EXPECT_EQ(GetNextDlgTabItem(form2, Item(TForm2::BitBtn1), FALSE), Item(TForm2::ListBox1));
+    EXPECT_EQ(GetParent(Item(TForm2::ListBox1)), Item(TForm2::GroupBox1));
 }
 
 TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
