@@ -260,6 +260,11 @@ bool TForm2::OnColor(HDC dc, HWND control, LRESULT& brush) {
 }
 
 void TForm2::ShowModal() {
+    // Chosen again from the tray menu while it is open: no second loop.
+    if (modal_) {
+        SetForegroundWindow(hwnd());
+        return;
+    }
     HWND owner = GetWindow(hwnd(), GW_OWNER);
     EnableWindow(owner, FALSE);
     ShowWindow(hwnd(), SW_SHOW);

@@ -126,13 +126,26 @@ TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 }
 
-TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOk) {
+// Set by a timer inside the modal loop: whether the window was still up when
+// a second About1Click returned.
+bool g_stillShownAfterSecondClick = false;
+void CALLBACK ChooseAboutAgain(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    Form1->About1Click();
+    g_stillShownAfterSecondClick = IsWindowVisible(Form2->hwnd()) != FALSE;
+}
+
+TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
     std::thread closer([&] {
         for (int i = 0; i < 500 && !IsWindowVisible(form2); ++i) Sleep(10);
+        Sleep(400);
         PostMessageW(Item(TForm2::BitBtn1), WM_KEYDOWN, VK_RETURN, 0);
     });
+    // Chosen again from the tray menu while it is open.
+    SetTimer(nullptr, 0, 100, &ChooseAboutAgain);
     program->form1().About1Click();
     closer.join();
+    EXPECT_TRUE(g_stillShownAfterSecondClick);
     EXPECT_FALSE(IsWindowVisible(form2));
     EXPECT_TRUE(IsWindowEnabled(program->applicationWindow()));
     EXPECT_TRUE(IsWindow(form2));  // hidden, not destroyed
