@@ -329,6 +329,20 @@ bool PresetPanel::OnNotify(const NMHDR& header, LRESULT& result) {
         case LVN_KEYDOWN:
             COLListKeyDown(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
             return true;
+        case NM_CUSTOMDRAW: {
+            // Unfocused, the list marks its selection in the button-face
+            // colour, which is its own background: draw it as focused.
+            auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+            if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+                result = CDRF_NOTIFYITEMDRAW;
+            } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (draw.nmcd.uItemState & CDIS_SELECTED)) {
+                draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+                draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+                draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+                result = CDRF_DODEFAULT;
+            }
+            return true;
+        }
         case LVN_BEGINLABELEDITW:
             result = FALSE;  // every caption may be edited
             return true;
