@@ -94,7 +94,12 @@ void TForm1::OnTrayMessage(LPARAM mouseMessage) {
     }
 }
 
-void TForm1::OnHotKey(WPARAM id) { dispatcher.DispatchHotKey(static_cast<unsigned>(id)); }
+void TForm1::OnHotKey(WPARAM id) {
+    // Until the table is loaded there is nothing to act on; a hotkey sent
+    // while start-up waits on the system would meet a half-read table.
+    if (!started_) return;
+    dispatcher.DispatchHotKey(static_cast<unsigned>(id));
+}
 
 void TForm1::Start() {
     SetTimer(hwnd(), kTimer1, 30, nullptr);
@@ -189,6 +194,7 @@ void TForm1::FormCreate() {
         ShowConfigWindow();
     }
     functions.ShowFunctionSettings();
+    started_ = true;
 }
 
 void TForm1::ShowConfigWindow() {

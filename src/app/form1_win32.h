@@ -101,6 +101,7 @@ private:
     std::vector<ControlPanel*> panels_;
     bool settingsUnreadable_ = false;
     bool trayIconShown_ = false;
+    bool started_ = false;
     bool timer1Running_ = false;
     bool timer2Running_ = false;
 };

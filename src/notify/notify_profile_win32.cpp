@@ -10,14 +10,12 @@ namespace quendrel {
 std::wstring NotifyProfilePath() { return DataFile(L"NotifyFont.ini"); }
 
 std::optional<std::wstring> ReadProfileText(const wchar_t* section, const wchar_t* key) {
-    // Two different defaults tell a missing key from a stored one.
-    wchar_t first[2048];
-    wchar_t second[2048];
-    const std::wstring path = NotifyProfilePath();
-    GetPrivateProfileStringW(section, key, L"\x1", first, 2048, path.c_str());
-    GetPrivateProfileStringW(section, key, L"\x2", second, 2048, path.c_str());
-    if (lstrcmpW(first, second) != 0) return std::nullopt;
-    return std::wstring(first);
+    // A default that no stored value can be tells a missing key from a stored one.
+    static const wchar_t kMissing[] = L"\x1\x2\x3<missing>";
+    wchar_t text[2048];
+    GetPrivateProfileStringW(section, key, kMissing, text, 2048, NotifyProfilePath().c_str());
+    if (lstrcmpW(text, kMissing) == 0) return std::nullopt;
+    return std::wstring(text);
 }
 
 std::optional<std::int32_t> ReadProfileInteger(const wchar_t* section, const wchar_t* key) {

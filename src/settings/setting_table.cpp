@@ -62,7 +62,11 @@ std::vector<std::uint8_t> SettingTable::Image() const {
 void SettingTable::LoadFromImage(const std::vector<std::uint8_t>& image, const PresetSink& addPreset) {
     const std::size_t whole = std::min(image.size() / kRecordSize, kRecordCount);
     for (std::size_t i = 0; i < whole; ++i) {
-        SettingRecord& record = records[i];
+        // A preset lands in the next free record, which is record i unless
+        // something added a preset while the file was being read.
+        const std::size_t target = i < kSlotCount ? i : kFirstPreset + count;
+        if (target >= kRecordCount) break;
+        SettingRecord& record = records[target];
         std::memcpy(&record, image.data() + i * kRecordSize, kRecordSize);
         if (i < kSlotCount) continue;
         const std::string name = record.Name();

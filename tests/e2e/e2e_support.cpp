@@ -160,4 +160,16 @@ void PressButton(HWND dialog, int id) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+bool AnswerMessageBoxes(DWORD pid, DWORD milliseconds) {
+    bool any = false;
+    const DWORD end = GetTickCount() + milliseconds;
+    while (HWND box = FindProcessWindow(pid, L"#32770", true)) {
+        any = true;
+        PressButton(box, IDOK);
+        WaitUntil([&] { return !IsWindow(box) || !IsWindowVisible(box); }, 2000);
+        if (static_cast<LONG>(end - GetTickCount()) <= 0) break;
+    }
+    return any;
+}
+
 }  // namespace quendrel::e2e

@@ -50,6 +50,8 @@ bool WaitUntil(Condition condition, DWORD milliseconds = 10000) {
 // A visible message box of the process: its text (the Static children).
 std::wstring MessageBoxText(HWND dialog);
 void PressButton(HWND dialog, int id);
+// Presses OK on the process's message boxes until none shows; whether any did.
+bool AnswerMessageBoxes(DWORD pid, DWORD milliseconds = 10000);
 
 std::wstring WindowText(HWND window);
 // Child windows of a class, in creation order.

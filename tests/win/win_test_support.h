@@ -51,4 +51,7 @@ void PumpMessages(DWORD milliseconds = 50);
 // program holds it.
 bool IsHotkeyTaken(UINT modifiers, UINT virtualKey);
 
+// UTF-8 of a wide text, for test messages.
+std::string Narrow(const std::wstring& text);
+
 }  // namespace quendrel::test
