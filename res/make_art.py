@@ -144,11 +144,66 @@ def banner():
     return img
 
 
+def drag_cursor():
+    """The drag pointer: an arrow with a small white sheet below it. 'B' black,
+    'W' white, '.' transparent; hot spot at the arrow's tip (0, 0)."""
+    arrow = [
+        "B...........",
+        "BB..........",
+        "BWB.........",
+        "BWWB........",
+        "BWWWB.......",
+        "BWWWWB......",
+        "BWWWWWB.....",
+        "BWWWWWWB....",
+        "BWWWWWWWB...",
+        "BWWWWWBBBB..",
+        "BWWBWWB.....",
+        "BWB.BWWB....",
+        "BB..BWWB....",
+        "B....BWWB...",
+        ".....BWWB...",
+        "......BB....",
+    ]
+    rows = [r.ljust(32, '.') for r in arrow] + ['.' * 32 for _ in range(16)]
+    rows = [list(r) for r in rows]
+    # the sheet
+    for y in range(17, 27):
+        for x in range(2, 12):
+            rows[y][x] = 'B' if y in (17, 26) or x in (2, 11) else 'W'
+    return [''.join(r) for r in rows]
+
+
+def write_cur(path, rows, hotspot=(0, 0)):
+    """A monochrome 32 x 32 cursor."""
+    w = h = 32
+    xor = b''
+    andb = b''
+    for y in reversed(range(h)):
+        xrow = bytearray(4)
+        arow = bytearray(4)
+        for x in range(w):
+            c = rows[y][x]
+            if c == '.':
+                arow[x // 8] |= 0x80 >> (x % 8)
+            elif c == 'W':
+                xrow[x // 8] |= 0x80 >> (x % 8)
+        xor += bytes(xrow)
+        andb += bytes(arow)
+    header = struct.pack('<IiiHHIIiiII', 40, w, h * 2, 1, 1, 0, len(xor) + len(andb), 0, 0, 2, 0)
+    pal = struct.pack('<BBBBBBBB', 0, 0, 0, 0, 255, 255, 255, 0)
+    data = header + pal + xor + andb
+    out = struct.pack('<HHH', 0, 2, 1) + struct.pack('<BBBBHHII', w, h, 0, 0, hotspot[0], hotspot[1], len(data), 22)
+    with open(path, 'wb') as f:
+        f.write(out + data)
+
+
 def main():
     write_ico(os.path.join(HERE, 'quendrel.ico'), [speaker(32), speaker(16)])
     for name in ('new', 'delete', 'up', 'down', 'ok'):
         write_bmp(os.path.join(HERE, 'glyph_%s.bmp' % name), glyph(name))
     write_bmp(os.path.join(HERE, 'banner.bmp'), banner())
+    write_cur(os.path.join(HERE, 'drag.cur'), drag_cursor())
 
 
 if __name__ == '__main__':

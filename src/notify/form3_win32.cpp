@@ -79,10 +79,12 @@ LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
             return 1;
         }
-        case WM_SETCURSOR:
+        case WM_SETCURSOR: {
             // The drag pointer over the letters.
-            SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+            static const HCURSOR drag = LoadCursorW(ModuleInstance(), L"DRAGCURSOR");
+            SetCursor(drag ? drag : LoadCursorW(nullptr, IDC_ARROW));
             return TRUE;
+        }
         default:
             break;
     }
