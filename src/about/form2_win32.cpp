@@ -7,6 +7,7 @@
 #include "about/about_texts.h"
 #include "about/device_line.h"
 #include "app/app_texts.h"
+#include "mixer/core_audio_mixer_win32.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 
@@ -185,9 +186,19 @@ HWND TForm2::Item(int id) const {
     return GetDlgItem(GetDlgItem(hwnd(), GroupBox1), id);
 }
 
+// The endpoints that Core Audio's volume functions act on, device 0 first.
+// An endpoint has no mixer driver version: it reads 0.0, as unreadable
+// capabilities do.
+static std::vector<std::wstring> EndpointDeviceLines(CoreAudioMixer& endpoints) {
+    std::vector<std::wstring> lines;
+    for (const std::wstring& name : endpoints.DeviceNames()) lines.push_back(name + Widen(DeviceLine("", 0)));
+    return lines;
+}
+
 void TForm2::FormCreate() {
     HWND list = Item(ListBox1);
-    for (const std::wstring& line : AboutDeviceLines())
+    auto* endpoints = dynamic_cast<CoreAudioMixer*>(&mixer_);
+    for (const std::wstring& line : endpoints ? EndpointDeviceLines(*endpoints) : AboutDeviceLines())
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
 }
 

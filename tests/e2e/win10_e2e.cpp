@@ -51,6 +51,22 @@ TEST(Windows10Scenario, EveryHotkeyRunsOnCoreAudioWithoutAMessage) {
     EXPECT_TRUE(program.Running());
     EXPECT_EQ(FindProcessWindow(program.pid(), L"#32770", true), nullptr);
 
+    // The about window lists the endpoints the volume functions act on.
+    HWND about = WaitForWindow(program.pid(), L"TForm2");
+    ASSERT_NE(about, nullptr);
+    const auto lists = Children(about, L"ListBox");
+    ASSERT_EQ(lists.size(), 1u);
+    const LRESULT lines = SendMessageW(lists[0], LB_GETCOUNT, 0, 0);
+    EXPECT_GE(lines, 2);  // the null sinks of the test environment
+    for (LRESULT i = 0; i < lines; ++i) {
+        wchar_t line[256] = {};
+        if (SendMessageW(lists[0], LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) >= 255) continue;
+        SendMessageW(lists[0], LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+        const std::wstring text = line;
+        EXPECT_GT(text.size(), 8u);
+        EXPECT_EQ(text.substr(text.size() - 8), L" Ver 0.0") << test::Narrow(text);
+    }
+
     // Opening and closing the configuration window saves what the hotkeys did.
     DeleteFileW(folder.File(L"SndCols.ini").c_str());
     PostMessageW(form1, kTrayMessage, 4, WM_LBUTTONDOWN);
