@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/app_paths_win32.h"
+#include "settings/settings_store.h"
 #include "win32/handles_win32.h"
 
 namespace quendrel {
@@ -35,34 +36,45 @@ LoadResult LoadSettingTable(SettingTable& table, const PresetSink& addPreset) {
     return LoadResult::Loaded;
 }
 
-bool SaveSettingTable(const SettingTable& table, bool keepBackup) {
-    const std::wstring path = SettingsFilePath();
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+namespace {
 
-    const std::wstring temporary = path + L".tmp";
-    const std::vector<std::uint8_t> image = table.Image();
-    {
-        UniqueKernelHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+// SndCols.ini and SndCols.ini.tmp beside it.
+class WindowsSettingsFiles : public SettingsFileSystem {
+public:
+    WindowsSettingsFiles() : path_(SettingsFilePath()), temporary_(path_ + L".tmp") {}
+
+    bool TargetReadOnly() override {
+        const DWORD attributes = GetFileAttributesW(path_.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    }
+    bool WriteTemporary(const std::vector<std::uint8_t>& image) override {
+        UniqueKernelHandle file(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                             FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return false;
         DWORD written = 0;
-        const bool complete = WriteFile(file.get(), image.data(), static_cast<DWORD>(image.size()), &written,
-                                        nullptr) &&
-                              written == image.size() && FlushFileBuffers(file.get());
-        if (!complete) {
-            file.reset();
-            DeleteFileW(temporary.c_str());
-            return false;
-        }
+        return WriteFile(file.get(), image.data(), static_cast<DWORD>(image.size()), &written, nullptr) &&
+               written == image.size() && FlushFileBuffers(file.get());
     }
-    if (keepBackup && attributes != INVALID_FILE_ATTRIBUTES)
-        CopyFileW(path.c_str(), (path + L".bak").c_str(), FALSE);
-    if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(temporary.c_str());
-        return false;
+    void KeepBackupOfTarget() override {
+        if (GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES)
+            CopyFileW(path_.c_str(), (path_ + L".bak").c_str(), FALSE);
     }
-    return true;
+    bool ReplaceTargetWithTemporary() override {
+        return MoveFileExW(temporary_.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
+               FALSE;
+    }
+    void RemoveTemporary() override { DeleteFileW(temporary_.c_str()); }
+
+private:
+    std::wstring path_;
+    std::wstring temporary_;
+};
+
+}  // namespace
+
+bool SaveSettingTable(const SettingTable& table, bool keepBackup) {
+    WindowsSettingsFiles files;
+    return SaveImageReplacing(files, table.Image(), keepBackup);
 }
 
 }  // namespace quendrel
