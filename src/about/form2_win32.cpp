@@ -55,8 +55,7 @@ const ControlRow kRows[] = {
     {TForm2::Label9, L"STATIC", 12, 90, 0, 13, true, texts::kAboutPreferred3, SS_NOPREFIX, FontKind::Window},
     {TForm2::Label1, L"STATIC", 16, 14, 329, 24, false, texts::kAboutTitle, kFixedLabel, FontKind::Title},
     {TForm2::Label7, L"STATIC", 164, 50, 189, 13, false, texts::kAboutUpdated, kFixedLabel, FontKind::BoldItalic},
-    {TForm2::Label5, L"STATIC", 123, 70, 262, 13, false, texts::kAboutCredit, SS_NOPREFIX | SS_LEFT,
-     FontKind::Credit},
+    {TForm2::Label5, L"STATIC", 123, 70, 262, 13, false, texts::kAboutCredit, SS_NOPREFIX | SS_LEFT, FontKind::Credit},
     {TForm2::Label2, L"STATIC", 60, 96, 0, 13, false, texts::kAboutWebLabel, SS_NOPREFIX, FontKind::Window},
     {TForm2::HP, L"STATIC", 172, 96, 169, 13, false, texts::kAboutWebPage, kFixedLabel | SS_NOTIFY, FontKind::Link},
     {TForm2::Label3, L"STATIC", 60, 120, 0, 13, false, texts::kAboutMailLabel, SS_NOPREFIX, FontKind::Window},
@@ -71,24 +70,23 @@ bool InsideGroup(int id) {
 
 // GroupBox1 holds its controls: it paints itself white and passes their
 // notifications on to the window.
-LRESULT CALLBACK GroupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                           DWORD_PTR /*self*/) {
+LRESULT CALLBACK GroupProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR /*self*/) {
     switch (message) {
-        case WM_ERASEBKGND: {
-            RECT client;
-            GetClientRect(hwnd, &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-            return 1;
-        }
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORLISTBOX:
-        case WM_COMMAND:
-            return SendMessageW(GetParent(hwnd), message, wParam, lParam);
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, &GroupProc, 0);
-            break;
-        default:
-            break;
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_COMMAND:
+        return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &GroupProc, 0);
+        break;
+    default:
+        break;
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
@@ -141,11 +139,20 @@ void TForm2::CreateControls() {
     for (const ControlRow& row : kRows) {
         HFONT font = font_.get();
         switch (row.font) {
-            case FontKind::Title: font = titleFont_.get(); break;
-            case FontKind::BoldItalic: font = boldItalicFont_.get(); break;
-            case FontKind::Credit: font = creditFont_.get(); break;
-            case FontKind::Link: font = linkFont_.get(); break;
-            case FontKind::Window: break;
+        case FontKind::Title:
+            font = titleFont_.get();
+            break;
+        case FontKind::BoldItalic:
+            font = boldItalicFont_.get();
+            break;
+        case FontKind::Credit:
+            font = creditFont_.get();
+            break;
+        case FontKind::Link:
+            font = linkFont_.get();
+            break;
+        case FontKind::Window:
+            break;
         }
         const std::wstring text = Widen(row.text);
         int width = Scale(row.width);
@@ -162,10 +169,10 @@ void TForm2::CreateControls() {
             x = Scale(kClientWidth - 2) - width;
         HWND parent = row.inGroup ? Item(GroupBox1) : hwnd();
         const DWORD exStyle = row.id == GroupBox1 ? WS_EX_CONTROLPARENT : 0;
-        HWND control = CreateWindowExW(exStyle, row.className, text.c_str(), WS_CHILD | WS_VISIBLE | row.style,
-                                       x, Scale(row.y), width, Scale(row.height), parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), ModuleInstance(),
-                                       nullptr);
+        HWND control =
+            CreateWindowExW(exStyle, row.className, text.c_str(), WS_CHILD | WS_VISIBLE | row.style, x, Scale(row.y),
+                            width, Scale(row.height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                            ModuleInstance(), nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (row.id == HP || row.id == Mail || row.id == Image1)
             SetWindowSubclass(control, &TForm2::LinkProc, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -218,25 +225,25 @@ LRESULT CALLBACK TForm2::LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     auto* form = reinterpret_cast<TForm2*>(self);
     const bool isLink = GetDlgCtrlID(hwnd) != Image1;
     switch (message) {
-        case WM_SETCURSOR:
-            SetCursor(LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
-        case WM_MOUSEMOVE:
-            if (isLink) {
-                // The leave notice comes once per tracking request.
-                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
-                TrackMouseEvent(&track);
-                form->SetLinkColor(hwnd, kLinkHot);  // HPMouseEnter / MailMouseEnter
-            }
-            break;
-        case WM_MOUSELEAVE:
-            if (isLink) form->SetLinkColor(hwnd, kLinkBlue);  // HPMouseLeave / MailMouseLeave
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, &TForm2::LinkProc, 0);
-            break;
-        default:
-            break;
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    case WM_MOUSEMOVE:
+        if (isLink) {
+            // The leave notice comes once per tracking request.
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
+            TrackMouseEvent(&track);
+            form->SetLinkColor(hwnd, kLinkHot);  // HPMouseEnter / MailMouseEnter
+        }
+        break;
+    case WM_MOUSELEAVE:
+        if (isLink) form->SetLinkColor(hwnd, kLinkBlue);  // HPMouseLeave / MailMouseLeave
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &TForm2::LinkProc, 0);
+        break;
+    default:
+        break;
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
@@ -245,24 +252,24 @@ bool TForm2::OnColor(HDC dc, HWND control, LRESULT& brush) {
     const int id = GetDlgCtrlID(control);
     COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
     switch (id) {
-        case Label1:
-        case Label5:
-        case Label7:
-            text = kPurple;
-            break;
-        case HP:
-            text = hpColor_;
-            break;
-        case Mail:
-            text = mailColor_;
-            break;
-        case ListBox1:
-            SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            brush = reinterpret_cast<LRESULT>(listBrush_.get());
-            return true;
-        default:
-            break;
+    case Label1:
+    case Label5:
+    case Label7:
+        text = kPurple;
+        break;
+    case HP:
+        text = hpColor_;
+        break;
+    case Mail:
+        text = mailColor_;
+        break;
+    case ListBox1:
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        brush = reinterpret_cast<LRESULT>(listBrush_.get());
+        return true;
+    default:
+        break;
     }
     SetTextColor(dc, text);
     SetBkMode(dc, TRANSPARENT);
@@ -296,46 +303,46 @@ void TForm2::ShowModal() {
 
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_CLOSE:
-            // Closing hides the window and ends the modal show.
-            modal_ = false;
-            ShowWindow(hwnd(), SW_HIDE);
+    case WM_CLOSE:
+        // Closing hides the window and ends the modal show.
+        modal_ = false;
+        ShowWindow(hwnd(), SW_HIDE);
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX: {
+        LRESULT brush = 0;
+        if (OnColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), brush)) return brush;
+        break;
+    }
+    case WM_ERASEBKGND: {
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+        return 1;
+    }
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDOK:  // BitBtn1Click
+        case IDCANCEL:
+            PostMessageW(hwnd(), WM_CLOSE, 0, 0);
             return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORLISTBOX: {
-            LRESULT brush = 0;
-            if (OnColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), brush)) return brush;
-            break;
-        }
-        case WM_ERASEBKGND: {
-            const HDC dc = reinterpret_cast<HDC>(wParam);
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
-            return 1;
-        }
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDOK:  // BitBtn1Click
-                case IDCANCEL:
-                    PostMessageW(hwnd(), WM_CLOSE, 0, 0);
-                    return 0;
-                case HP:
-                    if (HIWORD(wParam) == STN_CLICKED) HPClick();
-                    return 0;
-                case Mail:
-                    if (HIWORD(wParam) == STN_CLICKED) MailClick();
-                    return 0;
-                case Image1:
-                    if (HIWORD(wParam) == STN_CLICKED) Image1Click();
-                    return 0;
-                default:
-                    break;
-            }
-            break;
+        case HP:
+            if (HIWORD(wParam) == STN_CLICKED) HPClick();
+            return 0;
+        case Mail:
+            if (HIWORD(wParam) == STN_CLICKED) MailClick();
+            return 0;
+        case Image1:
+            if (HIWORD(wParam) == STN_CLICKED) Image1Click();
+            return 0;
         default:
             break;
+        }
+        break;
+    default:
+        break;
     }
     return Window::HandleMessage(message, wParam, lParam);
 }

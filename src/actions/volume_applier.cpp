@@ -21,8 +21,7 @@ void VolumeApplier::ApplyVolume(int volume, bool smooth) {
         return;
     }
     const unsigned count = mixer_.DeviceCount();
-    for (unsigned device = 0; device < count; ++device)
-        mixer_.SetMasterVolume(device, static_cast<unsigned>(percent));
+    for (unsigned device = 0; device < count; ++device) mixer_.SetMasterVolume(device, static_cast<unsigned>(percent));
 }
 
 void VolumeApplier::SetMuteOnAllDevices(bool muted) {

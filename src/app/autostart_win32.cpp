@@ -34,9 +34,7 @@ UniqueKey OpenRunKey() {
 
 }  // namespace
 
-std::wstring AutoStartText() {
-    return L"\"" + (PathOverride().empty() ? ExecutablePath() : PathOverride()) + L"\"";
-}
+std::wstring AutoStartText() { return L"\"" + (PathOverride().empty() ? ExecutablePath() : PathOverride()) + L"\""; }
 
 AutoStartState ReadAutoStart() {
     UniqueKey key = OpenRunKey();

@@ -1,10 +1,10 @@
 #include "app/form1_win32.h"
 
-#include "app/app_texts.h"
-#include "app/hotkey_value.h"
 #include <commctrl.h>
 
 #include "about/form2_win32.h"
+#include "app/app_texts.h"
+#include "app/hotkey_value.h"
 #include "app/tray_menu_win32.h"
 #include "mixer/mixer.h"
 #include "notify/form3_win32.h"
@@ -83,14 +83,14 @@ LRESULT CALLBACK TForm1::MainWindowHook(HWND hwnd, UINT message, WPARAM wParam, 
 
 void TForm1::OnTrayMessage(LPARAM mouseMessage) {
     switch (mouseMessage) {
-        case WM_LBUTTONDOWN:
-            ShowConfigWindow();
-            break;
-        case WM_RBUTTONDOWN:
-            PopupTrayMenu(*this);
-            break;
-        default:
-            break;
+    case WM_LBUTTONDOWN:
+        ShowConfigWindow();
+        break;
+    case WM_RBUTTONDOWN:
+        PopupTrayMenu(*this);
+        break;
+    default:
+        break;
     }
 }
 
@@ -157,9 +157,9 @@ void TForm1::AddTrayIcon() {
         TrayIconData.uID = kTrayIconId;
         TrayIconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         TrayIconData.uCallbackMessage = kTrayMessage;
-        TrayIconData.hIcon = static_cast<HICON>(
-            LoadImageW(ModuleInstance(), L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                       GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+        TrayIconData.hIcon =
+            static_cast<HICON>(LoadImageW(ModuleInstance(), L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
         lstrcpynW(TrayIconData.szTip, Widen(texts::kTrayTip).c_str(), 64);
     }
     Shell_NotifyIconW(NIM_ADD, &TrayIconData);
@@ -178,8 +178,8 @@ void TForm1::FormCreate() {
     if (mixer.DeviceCount() == 0) ShowMessage(texts::kNoSoundDevice);
 
     table = SettingTable{};
-    const LoadResult loaded = LoadSettingTable(
-        table, [this](const std::string& name, std::int32_t volume, std::uint32_t hotkey) {
+    const LoadResult loaded =
+        LoadSettingTable(table, [this](const std::string& name, std::int32_t volume, std::uint32_t hotkey) {
             presets.AddPreset(name, volume, hotkey, false);
         });
     if (loaded == LoadResult::Loaded) {
@@ -259,26 +259,26 @@ void TForm1::UnregisterHotKeys() {
 bool TForm1::RouteToPanels(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     for (ControlPanel* panel : panels_) {
         switch (message) {
-            case WM_COMMAND:
-                if (panel->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return true;
-                break;
-            case WM_NOTIFY:
-                if (panel->OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return true;
-                break;
-            case WM_HSCROLL:
-                if (panel->OnScroll(reinterpret_cast<HWND>(lParam))) return true;
-                break;
-            case WM_CTLCOLORSTATIC:
-            case WM_CTLCOLORBTN: {
-                HBRUSH brush = nullptr;
-                if (panel->OnColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), brush)) {
-                    result = reinterpret_cast<LRESULT>(brush);
-                    return true;
-                }
-                break;
+        case WM_COMMAND:
+            if (panel->OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return true;
+            break;
+        case WM_NOTIFY:
+            if (panel->OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return true;
+            break;
+        case WM_HSCROLL:
+            if (panel->OnScroll(reinterpret_cast<HWND>(lParam))) return true;
+            break;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            HBRUSH brush = nullptr;
+            if (panel->OnColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), brush)) {
+                result = reinterpret_cast<LRESULT>(brush);
+                return true;
             }
-            default:
-                return false;
+            break;
+        }
+        default:
+            return false;
         }
     }
     return false;
@@ -288,22 +288,22 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
     if (RouteToPanels(message, wParam, lParam, result)) return result;
     switch (message) {
-        case WM_TIMER:
-            if (wParam == kTimer1) Timer1Timer();
-            if (wParam == kTimer2) Timer2Timer();
+    case WM_TIMER:
+        if (wParam == kTimer1) Timer1Timer();
+        if (wParam == kTimer2) Timer2Timer();
+        return 0;
+    case WM_CLOSE:
+        // Closing only hides: the program ends from the tray menu.
+        FormClose();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDCANCEL) {
+            FormKeyDown(VK_ESCAPE);
             return 0;
-        case WM_CLOSE:
-            // Closing only hides: the program ends from the tray menu.
-            FormClose();
-            return 0;
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDCANCEL) {
-                FormKeyDown(VK_ESCAPE);
-                return 0;
-            }
-            break;
-        default:
-            break;
+        }
+        break;
+    default:
+        break;
     }
     return Window::HandleMessage(message, wParam, lParam);
 }

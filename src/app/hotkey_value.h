@@ -45,8 +45,6 @@ inline std::uint32_t HotkeyModifiers(std::uint16_t value) {
 }
 
 // Preset hotkeys handed out by New and by capture: Shift+Ctrl+F1 onwards.
-inline std::uint32_t NextPresetHotkey(std::uint8_t presetCount) {
-    return 0x6070u + presetCount;
-}
+inline std::uint32_t NextPresetHotkey(std::uint8_t presetCount) { return 0x6070u + presetCount; }
 
 }  // namespace quendrel

@@ -12,9 +12,7 @@ namespace {
 
 constexpr wchar_t kRunValueName[] = L"Quendrel";
 
-void Append(HMENU menu, UINT item, const char* utf8) {
-    AppendMenuW(menu, MF_STRING, item, Widen(utf8).c_str());
-}
+void Append(HMENU menu, UINT item, const char* utf8) { AppendMenuW(menu, MF_STRING, item, Widen(utf8).c_str()); }
 
 void SetMark(HMENU menu, UINT item, bool on) {
     CheckMenuItem(menu, item, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
@@ -61,23 +59,23 @@ void TrayMenu::PopupAt(POINT at) {
 
 void TrayMenu::Run(UINT item) {
     switch (item) {
-        case kOpenItem:
-            form_.OpenClick();
-            break;
-        case kAutoStart1Item:
-            AutoStart1Click();
-            break;
-        case kFADEChangeItem:
-            FADEChangeClick();
-            break;
-        case kAbout1Item:
-            form_.About1Click();
-            break;
-        case kClose1Item:
-            form_.Close1Click();
-            break;
-        default:
-            break;
+    case kOpenItem:
+        form_.OpenClick();
+        break;
+    case kAutoStart1Item:
+        AutoStart1Click();
+        break;
+    case kFADEChangeItem:
+        FADEChangeClick();
+        break;
+    case kAbout1Item:
+        form_.About1Click();
+        break;
+    case kClose1Item:
+        form_.Close1Click();
+        break;
+    default:
+        break;
     }
 }
 

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <windows.h>
-#include <objbase.h>
-#include <mmdeviceapi.h>
+
 #include <endpointvolume.h>
+#include <mmdeviceapi.h>
+#include <objbase.h>
 
 #include <string>
 #include <utility>

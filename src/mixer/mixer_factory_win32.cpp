@@ -20,7 +20,8 @@ DWORD ReportedMajorVersion() {
 std::unique_ptr<Mixer> CreateSystemMixer() {
     const DWORD major = ReportedMajorVersion();
     auto enumerator = major >= 6 ? CreateDeviceEnumerator() : ComPtr<IMMDeviceEnumerator>();
-    if (UseCoreAudio(major, static_cast<bool>(enumerator))) return std::make_unique<CoreAudioMixer>(std::move(enumerator));
+    if (UseCoreAudio(major, static_cast<bool>(enumerator)))
+        return std::make_unique<CoreAudioMixer>(std::move(enumerator));
     return std::make_unique<WinmmMixer>();
 }
 

@@ -71,22 +71,22 @@ void TForm3::ShowOnTop() {
 
 LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_MOUSEACTIVATE:
-            return MA_NOACTIVATE;
-        case WM_ERASEBKGND: {
-            RECT client;
-            GetClientRect(hwnd(), &client);
-            FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
-            return 1;
-        }
-        case WM_SETCURSOR: {
-            // The drag pointer over the letters.
-            static const HCURSOR drag = LoadCursorW(ModuleInstance(), L"DRAGCURSOR");
-            SetCursor(drag ? drag : LoadCursorW(nullptr, IDC_ARROW));
-            return TRUE;
-        }
-        default:
-            break;
+    case WM_MOUSEACTIVATE:
+        return MA_NOACTIVATE;
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd(), &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, background_.get());
+        return 1;
+    }
+    case WM_SETCURSOR: {
+        // The drag pointer over the letters.
+        static const HCURSOR drag = LoadCursorW(ModuleInstance(), L"DRAGCURSOR");
+        SetCursor(drag ? drag : LoadCursorW(nullptr, IDC_ARROW));
+        return TRUE;
+    }
+    default:
+        break;
     }
     return Window::HandleMessage(message, wParam, lParam);
 }

@@ -37,7 +37,8 @@ std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
 
     std::size_t i = 0;
     while (i < text.size() && IsBlank(text[i])) ++i;
-    if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) return ParseHexDigits(text.substr(i + 1));
+    if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X'))
+        return ParseHexDigits(text.substr(i + 1));
 
     // The sign belongs to the decimal form only: "-$10" is refused.
     bool negative = false;

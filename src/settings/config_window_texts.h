@@ -38,8 +38,7 @@ inline constexpr char kMuteHint[] = "押すたびに、ミュート、非ミュ�
 inline constexpr char kCaptureCaption[] = "音量をキャプチャ";
 inline constexpr char kCaptureHint[] = "このキーを押すと、そのときの音量がリストに加わります。";
 inline constexpr char kNotifyCmdCaption[] = "キーが押されたらその設定の名前を表示";
-inline constexpr char kNotifyCmdHint[] =
-    "有効にすると、音量が変更された場合、その音量の名前が画面右下に表示されます";
+inline constexpr char kNotifyCmdHint[] = "有効にすると、音量が変更された場合、その音量の名前が画面右下に表示されます";
 inline constexpr char kNotifySeconds[] = "秒間表示したら閉じる";
 inline constexpr char kNotifyFontCaption[] = "フォント変更";
 inline constexpr char kNotifyColorCaption[] = "カラー変更";

@@ -199,8 +199,7 @@ void FunctionPanel::NotifyCMDClick() {
 
 void FunctionPanel::NotifyTickChange() { form_.table[kNotifySlot].value = NotifyTick.Value(); }
 
-void FunctionPanel::ShowFunctionSlot(CheckBox& box, TrackBar* slider, HotkeyControl& key,
-                                     const SettingRecord& record) {
+void FunctionPanel::ShowFunctionSlot(CheckBox& box, TrackBar* slider, HotkeyControl& key, const SettingRecord& record) {
     box.SetChecked(record.IsEnabled());
     if (slider) slider->SetPosition(record.value);
     key.Set(record.HotkeyValue());

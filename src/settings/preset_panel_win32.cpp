@@ -52,8 +52,7 @@ const ControlRow kRows[] = {
     {"MoveUp", kIdMoveUp, L"Button", 136, 8, 65, 25, texts::kMoveUpCaption, kFlat | WS_DISABLED},
     {"MoveDown", kIdMoveDown, L"Button", 200, 8, 65, 25, texts::kMoveDownCaption, kFlat | WS_DISABLED},
     {"COLList", kIdList, WC_LISTVIEWW, 8, 40, 189, 233, nullptr,
-     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_NOSORTHEADER | WS_TABSTOP,
-     WS_EX_CLIENTEDGE},
+     LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_NOSORTHEADER | WS_TABSTOP, WS_EX_CLIENTEDGE},
     {"Label2", kIdLabel2, L"Static", 208, 48, 158, 17, texts::kHotkeyLabel, kLabel},
     {"COLHotkey", kIdHotkey, HOTKEY_CLASSW, 216, 72, 137, 19, nullptr, WS_TABSTOP | WS_DISABLED, WS_EX_CLIENTEDGE},
     {"Label3", kIdLabel3, L"Static", 208, 120, 158, 17, texts::kVolumeLabel, kLabel},
@@ -116,8 +115,8 @@ void PresetPanel::Create(HWND parent, HFONT windowFont) {
     Gauge1.Setup(kGaugeBar);
     RefreshHalt.onClick = [this] { RefreshHaltClick(); };
 
-    for (HWND hand : {New.hwnd(), Delt.hwnd(), MoveUp.hwnd(), MoveDown.hwnd(), COLList, COLVolume.hwnd(),
-                      RefreshHalt.hwnd()})
+    for (HWND hand :
+         {New.hwnd(), Delt.hwnd(), MoveUp.hwnd(), MoveDown.hwnd(), COLList, COLVolume.hwnd(), RefreshHalt.hwnd()})
         SetControlCursor(hand, IDC_HAND);
     SetControlCursor(COLHotkey.hwnd(), IDC_IBEAM);
 
@@ -192,16 +191,13 @@ void PresetPanel::AddPreset(const std::string& nameCp932, std::int32_t volume, s
     item.mask = LVIF_TEXT;
     item.iItem = ItemCount();
     item.pszText = caption.data();
-    const int added =
-        static_cast<int>(SendMessageW(COLList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+    const int added = static_cast<int>(SendMessageW(COLList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     // Selected before the editor opens: selecting afterwards could end the edit.
     Select(added);
     if (edit) EditCaption(added);
 }
 
-void PresetPanel::NewClick() {
-    AddPreset(texts::kNewPresetName, 20, NextPresetHotkey(form_.table.count), true);
-}
+void PresetPanel::NewClick() { AddPreset(texts::kNewPresetName, 20, NextPresetHotkey(form_.table.count), true); }
 
 void PresetPanel::DeltClick() {
     const int p = Selected();
@@ -323,39 +319,39 @@ bool PresetPanel::OnNotify(const NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != COLList) return false;
     result = 0;
     switch (header.code) {
-        case LVN_ITEMCHANGED:
-            COLListChange();
-            return true;
-        case LVN_KEYDOWN:
-            COLListKeyDown(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
-            return true;
-        case NM_CUSTOMDRAW: {
-            // Unfocused, the list marks its selection in the button-face
-            // colour, which is its own background: draw it as focused.
-            auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
-            if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-                result = CDRF_NOTIFYITEMDRAW;
-            } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (draw.nmcd.uItemState & CDIS_SELECTED)) {
-                draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
-                draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-                draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
-                result = CDRF_DODEFAULT;
-            }
-            return true;
+    case LVN_ITEMCHANGED:
+        COLListChange();
+        return true;
+    case LVN_KEYDOWN:
+        COLListKeyDown(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+        return true;
+    case NM_CUSTOMDRAW: {
+        // Unfocused, the list marks its selection in the button-face
+        // colour, which is its own background: draw it as focused.
+        auto& draw = const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header));
+        if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+            result = CDRF_NOTIFYITEMDRAW;
+        } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (draw.nmcd.uItemState & CDIS_SELECTED)) {
+            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+            draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+            draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+            result = CDRF_DODEFAULT;
         }
-        case LVN_BEGINLABELEDITW:
-            result = FALSE;  // every caption may be edited
-            return true;
-        case LVN_ENDLABELEDITW: {
-            const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
-            // No text: the edit was cancelled.
-            if (!info.item.pszText) return true;
-            COLListEdited(info.item.iItem, info.item.pszText);
-            result = TRUE;  // the item keeps the text as typed
-            return true;
-        }
-        default:
-            return false;
+        return true;
+    }
+    case LVN_BEGINLABELEDITW:
+        result = FALSE;  // every caption may be edited
+        return true;
+    case LVN_ENDLABELEDITW: {
+        const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
+        // No text: the edit was cancelled.
+        if (!info.item.pszText) return true;
+        COLListEdited(info.item.iItem, info.item.pszText);
+        result = TRUE;  // the item keeps the text as typed
+        return true;
+    }
+    default:
+        return false;
     }
 }
 

@@ -9,9 +9,7 @@ namespace quendrel {
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "records are copied as they lie in memory");
 
-std::string SettingRecord::Name() const {
-    return std::string(nameText, std::min<std::size_t>(nameLength, kNameMax));
-}
+std::string SettingRecord::Name() const { return std::string(nameText, std::min<std::size_t>(nameLength, kNameMax)); }
 
 void SettingRecord::SetName(std::string_view name) {
     const std::size_t length = std::min(name.size(), kNameMax);

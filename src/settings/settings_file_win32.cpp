@@ -48,8 +48,8 @@ public:
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
     }
     bool WriteTemporary(const std::vector<std::uint8_t>& image) override {
-        UniqueKernelHandle file(CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueKernelHandle file(
+            CreateFileW(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return false;
         DWORD written = 0;
         return WriteFile(file.get(), image.data(), static_cast<DWORD>(image.size()), &written, nullptr) &&

@@ -30,13 +30,13 @@ LRESULT CALLBACK CursorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 LRESULT CALLBACK FixedColumnsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
     if (message == WM_NOTIFY) {
         switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
-            case HDN_BEGINTRACKW:
-            case HDN_BEGINTRACKA:
-            case HDN_DIVIDERDBLCLICKW:
-            case HDN_DIVIDERDBLCLICKA:
-                return TRUE;  // refused: the column keeps its width
-            default:
-                break;
+        case HDN_BEGINTRACKW:
+        case HDN_BEGINTRACKA:
+        case HDN_DIVIDERDBLCLICKW:
+        case HDN_DIVIDERDBLCLICKA:
+            return TRUE;  // refused: the column keeps its width
+        default:
+            break;
         }
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(window, FixedColumnsProc, id);
@@ -121,9 +121,9 @@ Tooltips::~Tooltips() {
 
 void Tooltips::Create(HWND owner) {
     owner_ = owner;
-    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
-                            ModuleInstance(), nullptr);
+    tips_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, ModuleInstance(), nullptr);
     SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Scale(480));
 }
 
@@ -276,46 +276,46 @@ LRESULT CALLBACK FlatButton::Proc(HWND window, UINT message, WPARAM wParam, LPAR
                                   DWORD_PTR self) {
     auto* button = reinterpret_cast<FlatButton*>(self);
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            button->Paint(dc);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return TRUE;
-        case WM_MOUSEMOVE:
-            if (!button->hot_) {
-                button->hot_ = true;
-                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-                TrackMouseEvent(&track);
-                InvalidateRect(window, nullptr, FALSE);
-            }
-            break;
-        case WM_MOUSELEAVE:
-            button->hot_ = false;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        button->Paint(dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_MOUSEMOVE:
+        if (!button->hot_) {
+            button->hot_ = true;
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+            TrackMouseEvent(&track);
             InvalidateRect(window, nullptr, FALSE);
-            break;
-        case BM_SETSTATE:
-        case BM_CLICK:
-        case WM_ENABLE:
-        case WM_SETTEXT:
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONUP:
-        case WM_CAPTURECHANGED: {
-            // The button paints its state changes through WM_DRAWITEM, which
-            // nobody answers; repaint here instead.
-            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-            if (message == WM_ENABLE && !wParam) button->hot_ = false;
-            InvalidateRect(window, nullptr, FALSE);
-            return result;
         }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(window, Proc, id);
-            break;
-        default:
-            break;
+        break;
+    case WM_MOUSELEAVE:
+        button->hot_ = false;
+        InvalidateRect(window, nullptr, FALSE);
+        break;
+    case BM_SETSTATE:
+    case BM_CLICK:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED: {
+        // The button paints its state changes through WM_DRAWITEM, which
+        // nobody answers; repaint here instead.
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        if (message == WM_ENABLE && !wParam) button->hot_ = false;
+        InvalidateRect(window, nullptr, FALSE);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, Proc, id);
+        break;
+    default:
+        break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
@@ -386,31 +386,31 @@ std::wstring Gauge::Caption(int value) { return std::to_wstring(value) + L"%"; }
 LRESULT CALLBACK Gauge::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
     auto* gauge = reinterpret_cast<Gauge*>(self);
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC dc = BeginPaint(window, &paint);
-            gauge->Paint(dc);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        case WM_ERASEBKGND:
-            return TRUE;
-        case PBM_SETPOS:
-        case PBM_DELTAPOS:
-        case PBM_STEPIT:
-        case PBM_SETRANGE:
-        case PBM_SETRANGE32:
-        case WM_ENABLE: {
-            // The bar repaints only the part that moved; the text needs all.
-            const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-            InvalidateRect(window, nullptr, FALSE);
-            return result;
-        }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(window, Proc, id);
-            break;
-        default:
-            break;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        gauge->Paint(dc);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return TRUE;
+    case PBM_SETPOS:
+    case PBM_DELTAPOS:
+    case PBM_STEPIT:
+    case PBM_SETRANGE:
+    case PBM_SETRANGE32:
+    case WM_ENABLE: {
+        // The bar repaints only the part that moved; the text needs all.
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        InvalidateRect(window, nullptr, FALSE);
+        return result;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, Proc, id);
+        break;
+    default:
+        break;
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstdint>
@@ -147,8 +148,7 @@ public:
     ~FlatButton();
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                 DWORD_PTR self);
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     void Paint(HDC dc);
     HIMAGELIST glyph_ = nullptr;
     bool hot_ = false;
@@ -166,8 +166,7 @@ public:
     static std::wstring Caption(int value);
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                 DWORD_PTR self);
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     void Paint(HDC dc);
     COLORREF bar_ = RGB(0, 0, 255);
 };

@@ -75,8 +75,8 @@ void WriteSettings(const std::wstring& folder, bool fade) {
     table[kNotifySlot].enabled = kEnabledOn;
     table.AppendPresetRecord("Bench", 40, 0x6070);
     const auto image = table.Image();
-    HANDLE file = CreateFileW((folder + L"\\SndCols.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                              nullptr);
+    HANDLE file =
+        CreateFileW((folder + L"\\SndCols.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     DWORD written = 0;
     WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr);
     CloseHandle(file);
@@ -143,8 +143,8 @@ double CpuSeconds(const std::wstring& folder) {
         if (close == std::string::npos) continue;
         // Fields after the name: state is the 3rd; utime and stime the 14th and 15th.
         unsigned long long utime = 0, stime = 0;
-        if (sscanf(stat.c_str() + close + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime,
-                   &stime) == 2)
+        if (sscanf(stat.c_str() + close + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime, &stime) ==
+            2)
             seconds = static_cast<double>(utime + stime) / 100.0;  // clock ticks of 10 ms
     } while (FindNextFileW(find, &found));
     FindClose(find);

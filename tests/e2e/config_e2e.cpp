@@ -1,9 +1,11 @@
 // The configuration window of the real program: a preset made, renamed and
 // set in the window reaches SndCols.ini and its hotkey acts after closing.
-#include "e2e_support.h"
+#include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+
+#include "e2e_support.h"
 
 namespace quendrel::e2e {
 namespace {
@@ -18,8 +20,8 @@ HWND ChildWithText(HWND parent, const wchar_t* className, const wchar_t* text) {
 
 std::string Cp932(const std::wstring& text) {
     char bytes[256] = {};
-    const int length = WideCharToMultiByte(932, 0, text.c_str(), static_cast<int>(text.size()), bytes,
-                                           sizeof bytes, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(932, 0, text.c_str(), static_cast<int>(text.size()), bytes, sizeof bytes, nullptr, nullptr);
     return std::string(bytes, static_cast<std::size_t>(length));
 }
 

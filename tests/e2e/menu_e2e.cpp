@@ -46,8 +46,8 @@ protected:
     std::wstring RunValue(bool* present = nullptr) const {
         wchar_t text[1024] = {};
         DWORD size = sizeof text;
-        const bool found = RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel", RRF_RT_REG_SZ, nullptr, text,
-                                        &size) == ERROR_SUCCESS;
+        const bool found =
+            RegGetValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel", RRF_RT_REG_SZ, nullptr, text, &size) == ERROR_SUCCESS;
         if (present) *present = found;
         return text;
     }

@@ -38,9 +38,7 @@ public:
     }
 
     unsigned DeviceCount() override { return static_cast<unsigned>(units.size()); }
-    unsigned GetMasterVolume(unsigned device) override {
-        return Readable(device) ? UnitsToPercent(units[device]) : 0;
-    }
+    unsigned GetMasterVolume(unsigned device) override { return Readable(device) ? UnitsToPercent(units[device]) : 0; }
     void SetMasterVolume(unsigned device, unsigned percent) override {
         log.push_back({Kind::Volume, device, PercentToUnits(percent)});
         if (Readable(device)) units[device] = PercentToUnits(percent);

@@ -1,8 +1,8 @@
 // The about window: its controls, the device list, the links' hover colours
 // and the modal show.
-#include <gtest/gtest.h>
-
 #include <windows.h>
+
+#include <gtest/gtest.h>
 #include <mmsystem.h>
 
 #include <cstdio>

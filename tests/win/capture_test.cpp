@@ -51,4 +51,3 @@ TEST(CaptureTest, CapturesFollowTwentyLoadedPresets) {
 
 }  // namespace
 }  // namespace quendrel
-

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <windows.h>
-#include <commctrl.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <memory>

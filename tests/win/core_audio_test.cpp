@@ -1,6 +1,5 @@
 // The Core Audio backend over fake COM objects, and the choice of backend.
 #include <gtest/gtest.h>
-
 #include <propidl.h>
 
 #include <memory>
@@ -306,8 +305,8 @@ TEST_F(CoreAudioTest, MuteIsTheEndpointsMute) {
 }
 
 TEST_F(CoreAudioTest, AFailingEndpointIsLeftAloneWhileTheOthersAreWritten) {
-    system.endpoints[0].volumeResult = E_NOTIMPL;          // device 1
-    system.endpoints[2].activateResult = E_NOINTERFACE;    // device 2
+    system.endpoints[0].volumeResult = E_NOTIMPL;        // device 1
+    system.endpoints[2].activateResult = E_NOINTERFACE;  // device 2
     system.endpoints[0].scalar = system.endpoints[2].scalar = 0.5f;
     system.endpoints[0].muted = system.endpoints[2].muted = TRUE;
     for (unsigned device = 0; device < mixer->DeviceCount(); ++device) {

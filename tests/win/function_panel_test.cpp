@@ -14,9 +14,9 @@ TEST_F(FunctionPanelTest, TheDefaultTableLeavesEveryFunctionOff) {
     Start();
     auto& f = functions();
     for (CheckBox* box : {&f.Up, &f.Down, &f.Mute, &f.Capture, &f.NotifyCMD}) EXPECT_FALSE(box->Checked());
-    for (HWND control : {f.UpSlider.hwnd(), f.UpLBL, f.UpKey.hwnd(), f.DownSlider.hwnd(), f.DownLBL,
-                         f.DownKey.hwnd(), f.MuteKey.hwnd(), f.CaptureKey.hwnd(), f.NotifyTick.hwnd(),
-                         f.NotifyTick.upDown(), f.NotifyLBL, f.NotifyFont.hwnd(), f.NotifyColor.hwnd()})
+    for (HWND control : {f.UpSlider.hwnd(), f.UpLBL, f.UpKey.hwnd(), f.DownSlider.hwnd(), f.DownLBL, f.DownKey.hwnd(),
+                         f.MuteKey.hwnd(), f.CaptureKey.hwnd(), f.NotifyTick.hwnd(), f.NotifyTick.upDown(), f.NotifyLBL,
+                         f.NotifyFont.hwnd(), f.NotifyColor.hwnd()})
         EXPECT_FALSE(Enabled(control));
     EXPECT_EQ(f.UpSlider.Position(), 2);
     EXPECT_EQ(f.DownSlider.Position(), 2);

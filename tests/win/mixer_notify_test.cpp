@@ -1,8 +1,8 @@
 // The mixer backend against Wine's mixer, and the notification window.
 #include <windows.h>
-#include <mmsystem.h>
 
 #include <gtest/gtest.h>
+#include <mmsystem.h>
 
 #include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"

@@ -129,8 +129,8 @@ TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise)
     struct Fade {
         const char* file;
         bool on;
-    } fades[] = {{"[Changes]\r\nFADE=0\r\n", false}, {"[changes]\r\nfade=0x0\r\n", false},
-                 {"[Changes]\r\nFADE=2\r\n", true},  {"[Changes]\r\nFADE=-1\r\n", true},
+    } fades[] = {{"[Changes]\r\nFADE=0\r\n", false},  {"[changes]\r\nfade=0x0\r\n", false},
+                 {"[Changes]\r\nFADE=2\r\n", true},   {"[Changes]\r\nFADE=-1\r\n", true},
                  {"[Changes]\r\nFADE=off\r\n", true}, {"[Font]\r\nFADE=0\r\n", true}};
     for (const Fade& f : fades) {
         SCOPED_TRACE(f.file);

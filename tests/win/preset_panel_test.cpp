@@ -1,7 +1,6 @@
 // The preset list half of the configuration window, driven through its
 // controls as a user would.
 #include "config_window_fixture.h"
-
 #include "settings/setting_texts.h"
 #include "win32/text_win32.h"
 
@@ -180,8 +179,8 @@ TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRec
 }
 
 TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
-    test::WriteBytes(folder.File(L"NotifyFont.ini"),
-                     {'[', 'C', 'h', 'a', 'n', 'g', 'e', 's', ']', '\r', '\n', 'F', 'A', 'D', 'E', '=', '0', '\r', '\n'});
+    test::WriteBytes(folder.File(L"NotifyFont.ini"), {'[', 'C', 'h', 'a', 'n', 'g', 'e', 's', ']', '\r', '\n', 'F', 'A',
+                                                      'D', 'E', '=', '0', '\r', '\n'});
     const SettingTable table = TableWith({{"A", 30, 0x6070}, {"B", 60, 0x6071}});
     Start(&table);
     auto& p = presets();

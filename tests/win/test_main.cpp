@@ -1,6 +1,6 @@
 #include <windows.h>
-#include <commctrl.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -72,8 +72,8 @@ TEST_F(TrayMenuTest, ItemsAndSeparatorsInOrder) {
     HMENU shl = menu->SHLMenu();
     ASSERT_EQ(GetMenuItemCount(shl), 7);
     const UINT ids[] = {kOpenItem, 0, kAutoStart1Item, kFADEChangeItem, 0, kAbout1Item, kClose1Item};
-    const wchar_t* captions[] = {L"設定ウインドウを開く", L"",          L"AutoStart",     L"音量のなめらか変更",
-                                 L"",                       L"バージョン情報", L"Quendrelの終了"};
+    const wchar_t* captions[] = {
+        L"設定ウインドウを開く", L"", L"AutoStart", L"音量のなめらか変更", L"", L"バージョン情報", L"Quendrelの終了"};
     for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(i);
         wchar_t text[64] = {};
@@ -100,9 +100,9 @@ TEST_F(TrayMenuTest, TheAutoStartMarkNeedsTheQuotedPathExactly) {
     Store(REG_SZ, kQuoted, static_cast<DWORD>(wcslen(kQuoted) * sizeof(wchar_t)));
     EXPECT_TRUE(AutoStartMark());
 
-    for (const wchar_t* other : {kExe, L"\"c:\\program files\\quendrel\\quendrel.exe\"",
-                                 L"\"C:\\Program Files\\Other\\Quendrel.exe\"", L"\"C:\\Program Files\\Quendrel\\Quendrel.exe\" ",
-                                 L""}) {
+    for (const wchar_t* other :
+         {kExe, L"\"c:\\program files\\quendrel\\quendrel.exe\"", L"\"C:\\Program Files\\Other\\Quendrel.exe\"",
+          L"\"C:\\Program Files\\Quendrel\\Quendrel.exe\" ", L""}) {
         SCOPED_TRACE(other);
         StoreText(other);
         EXPECT_FALSE(AutoStartMark());
