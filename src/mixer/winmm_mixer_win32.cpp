@@ -33,6 +33,18 @@ private:
     HMIXER handle_ = nullptr;
 };
 
+// The record that addresses one control as uniform: one 32-bit value for all
+// channels of the line.
+MIXERCONTROLDETAILS UniformDetails(DWORD control, DWORD* value) {
+    MIXERCONTROLDETAILS details{};
+    details.cbStruct = sizeof details;
+    details.dwControlID = control;
+    details.cChannels = 1;
+    details.cbDetails = sizeof *value;
+    details.paDetails = value;
+    return details;
+}
+
 // One 32-bit value of a uniform control; nothing when any step fails.
 std::optional<DWORD> ReadControl(unsigned device, DWORD controlType) {
     OpenMixer mixer(device);
@@ -40,12 +52,7 @@ std::optional<DWORD> ReadControl(unsigned device, DWORD controlType) {
     const auto control = FindMixerControl(mixer.get(), controlType);
     if (!control) return std::nullopt;
     DWORD value = 0;
-    MIXERCONTROLDETAILS details{};
-    details.cbStruct = sizeof details;
-    details.dwControlID = *control;
-    details.cChannels = 1;
-    details.cbDetails = sizeof value;
-    details.paDetails = &value;
+    MIXERCONTROLDETAILS details = UniformDetails(*control, &value);
     if (mixerGetControlDetailsA(reinterpret_cast<HMIXEROBJ>(mixer.get()), &details,
                                 MIXER_OBJECTF_HMIXER | MIXER_GETCONTROLDETAILSF_VALUE) != MMSYSERR_NOERROR)
         return std::nullopt;
@@ -58,12 +65,7 @@ void WriteControl(unsigned device, DWORD controlType, DWORD value) {
     if (!mixer.get()) return;
     const auto control = FindMixerControl(mixer.get(), controlType);
     if (!control) return;
-    MIXERCONTROLDETAILS details{};
-    details.cbStruct = sizeof details;
-    details.dwControlID = *control;
-    details.cChannels = 1;
-    details.cbDetails = sizeof value;
-    details.paDetails = &value;
+    MIXERCONTROLDETAILS details = UniformDetails(*control, &value);
     mixerSetControlDetails(reinterpret_cast<HMIXEROBJ>(mixer.get()), &details,
                            MIXER_OBJECTF_HMIXER | MIXER_SETCONTROLDETAILSF_VALUE);
 }

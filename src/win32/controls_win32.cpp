@@ -324,10 +324,9 @@ void FlatButton::Paint(HDC target) {
     RECT client;
     GetClientRect(hwnd_, &client);
     // Drawn off screen: the hover frame must not flicker.
-    HDC dc = CreateCompatibleDC(target);
-    UniqueBitmap canvas(CreateCompatibleBitmap(target, client.right, client.bottom));
+    OffscreenCanvas canvas(target, client);
+    HDC dc = canvas.get();
     {
-        SelectedObject selectCanvas(dc, canvas.get());
         FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
         const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
         const bool pressed = (SendMessageW(hwnd_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
@@ -359,9 +358,7 @@ void FlatButton::Paint(HDC target) {
         }
         RECT textRect{x, client.top + shift, client.right, client.bottom + shift};
         DrawEmbossedText(dc, text, textRect, enabled);
-        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     }
-    DeleteDC(dc);
 }
 
 // Gauge ---------------------------------------------------------------------
@@ -418,10 +415,9 @@ LRESULT CALLBACK Gauge::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 void Gauge::Paint(HDC target) {
     RECT client;
     GetClientRect(hwnd_, &client);
-    HDC dc = CreateCompatibleDC(target);
-    UniqueBitmap canvas(CreateCompatibleBitmap(target, client.right, client.bottom));
+    OffscreenCanvas canvas(target, client);
+    HDC dc = canvas.get();
     {
-        SelectedObject selectCanvas(dc, canvas.get());
         RECT inner = client;
         DrawEdge(dc, &inner, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
         FillRect(dc, &inner, GetSysColorBrush(COLOR_WINDOW));
@@ -447,9 +443,7 @@ void Gauge::Paint(HDC target) {
         SetTextColor(dc, RGB(255, 255, 255));
         DrawTextW(dc, text.c_str(), -1, &inner, kFormat);
         SelectClipRgn(dc, nullptr);
-        BitBlt(target, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     }
-    DeleteDC(dc);
 }
 
 }  // namespace quendrel

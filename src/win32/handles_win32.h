@@ -86,4 +86,33 @@ private:
     HGDIOBJ previous_;
 };
 
+// Paints off screen and copies the picture to the target when it goes, so
+// that a control's repaint never flickers.
+class OffscreenCanvas {
+public:
+    OffscreenCanvas(HDC target, const RECT& area)
+        : target_(target),
+          area_(area),
+          dc_(CreateCompatibleDC(target)),
+          bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
+          previous_(SelectObject(dc_, bitmap_)) {}
+    OffscreenCanvas(const OffscreenCanvas&) = delete;
+    OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
+    ~OffscreenCanvas() {
+        BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_, area_.left,
+               area_.top, SRCCOPY);
+        SelectObject(dc_, previous_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HDC target_;
+    RECT area_;
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ previous_;
+};
+
 }  // namespace quendrel

@@ -12,6 +12,7 @@
 #include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "settings/setting_table.h"
+#include "win_test_support.h"
 
 namespace {
 
@@ -114,41 +115,19 @@ void End(Started& started) {
     CloseHandle(started.info.hThread);
 }
 
-std::string ReadProcFile(const std::wstring& path) {
-    std::string text;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-
 // Wine does not count another process's times; the host's /proc does. The
 // program is the host process whose command line names its folder.
 double CpuSeconds(const std::wstring& folder) {
-    const std::string name(folder.begin() + static_cast<long>(folder.find_last_of(L'\\') + 1), folder.end());
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &found);
-    double seconds = -1;
-    if (find == INVALID_HANDLE_VALUE) return seconds;
-    do {
-        if (found.cFileName[0] < L'0' || found.cFileName[0] > L'9') continue;
-        const std::wstring base = std::wstring(L"Z:\\proc\\") + found.cFileName;
-        std::string cmdline = ReadProcFile(base + L"\\cmdline");
-        if (cmdline.find(name) == std::string::npos || cmdline.find("bench_win32") != std::string::npos) continue;
-        const std::string stat = ReadProcFile(base + L"\\stat");
-        const auto close = stat.rfind(')');
-        if (close == std::string::npos) continue;
-        // Fields after the name: state is the 3rd; utime and stime the 14th and 15th.
-        unsigned long long utime = 0, stime = 0;
-        if (sscanf(stat.c_str() + close + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime, &stime) ==
-            2)
-            seconds = static_cast<double>(utime + stime) / 100.0;  // clock ticks of 10 ms
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
-    return seconds;
+    const std::wstring entry = test::HostProcessEntry(test::Narrow(folder.substr(folder.find_last_of(L'\\') + 1)));
+    if (entry.empty()) return -1;
+    const std::string stat = test::ReadUntilEnd(entry + L"\\stat");
+    const auto close = stat.rfind(')');
+    if (close == std::string::npos) return -1;
+    // After the name: state is the 3rd field, utime and stime the 14th and 15th.
+    unsigned long long utime = 0, stime = 0;
+    if (sscanf(stat.c_str() + close + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime, &stime) != 2)
+        return -1;
+    return static_cast<double>(utime + stime) / 100.0;  // clock ticks of 10 ms
 }
 
 // startup EXE CLASS RUNS: median seconds from process start until its window exists.

@@ -1,7 +1,8 @@
 #include "e2e_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
-#include <cwchar>
 
 #ifndef QUENDREL_EXE
 #error "QUENDREL_EXE must name the program under test"
@@ -58,42 +59,14 @@ void QuendrelProcess::Kill() {
     }
 }
 
-namespace {
-// /proc files report no size: read until the end.
-std::string ReadProcFile(const std::wstring& path) {
-    std::string text;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-}  // namespace
-
 long QuendrelProcess::ResidentKiB() const {
     // Under Wine the program is a host process whose command line names the
-    // exe in its own folder: find it in the host's /proc (drive Z:).
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &found);
-    long best = -1;
-    if (find == INVALID_HANDLE_VALUE) return best;
-    const std::wstring exe = File(L"Quendrel.exe");
-    do {
-        if (!iswdigit(found.cFileName[0])) continue;
-        const std::wstring base = std::wstring(L"Z:\\proc\\") + found.cFileName;
-        const std::string cmdline = ReadProcFile(base + L"\\cmdline");
-        std::wstring text;
-        for (unsigned char c : cmdline) text += c ? static_cast<wchar_t>(c) : L' ';
-        std::wstring folderName = folder_.substr(folder_.find_last_of(L'\\') + 1);
-        if (text.find(folderName) == std::wstring::npos) continue;
-        const std::string s = ReadProcFile(base + L"\\status");
-        const auto at = s.find("VmRSS:");
-        if (at != std::string::npos) best = std::atol(s.c_str() + at + 6);
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
-    return best;
+    // exe in its own folder.
+    const std::wstring entry = test::HostProcessEntry(test::Narrow(folder_.substr(folder_.find_last_of(L'\\') + 1)));
+    if (entry.empty()) return -1;
+    const std::string status = test::ReadUntilEnd(entry + L"\\status");
+    const auto at = status.find("VmRSS:");
+    return at == std::string::npos ? -1 : std::atol(status.c_str() + at + 6);
 }
 
 namespace {
@@ -170,6 +143,20 @@ bool AnswerMessageBoxes(DWORD pid, DWORD milliseconds) {
         if (static_cast<LONG>(end - GetTickCount()) <= 0) break;
     }
     return any;
+}
+
+SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DWORD milliseconds) {
+    SettingTable saved;
+    const std::wstring file = program.File(L"SndCols.ini");
+    DeleteFileW(file.c_str());
+    PostMessageW(form1, WM_USER + 1, 4, WM_LBUTTONDOWN);  // the tray icon's left press
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }, milliseconds));
+    PostMessageW(form1, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1) && test::FileExists(file); }, milliseconds));
+    const auto bytes = test::ReadBytes(file);
+    EXPECT_EQ(bytes.size() % kRecordSize, 0u);
+    saved.LoadFromImage({bytes.begin(), bytes.end()});
+    return saved;
 }
 
 }  // namespace quendrel::e2e

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "../win/win_test_support.h"
+#include "settings/setting_table.h"
 
 namespace quendrel::e2e {
 
@@ -32,6 +33,11 @@ private:
     std::wstring folder_;
     PROCESS_INFORMATION info_{};
 };
+
+// Opens the configuration window from the tray icon and closes it, which
+// saves the table, and reads SndCols.ini back; an empty table (and a test
+// failure) when the file does not come.
+SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DWORD milliseconds = 10000);
 
 // The process's top-level window of a class, waiting up to the given time.
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD milliseconds = 15000, bool visible = false);

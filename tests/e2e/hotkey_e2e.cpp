@@ -11,8 +11,6 @@
 namespace quendrel::e2e {
 namespace {
 
-constexpr UINT kTrayMessage = WM_USER + 1;
-
 class HotkeyScenario : public ::testing::Test {
 protected:
     // A table with two presets (0 and 100), every function on, notification on.
@@ -44,19 +42,7 @@ protected:
         PostMessageW(form1, WM_HOTKEY, id, 0);
         Sleep(settle);
     }
-    // Opening and closing the configuration window saves the table.
-    SettingTable Saved() {
-        DeleteFileW(folder.File(L"SndCols.ini").c_str());
-        PostMessageW(form1, kTrayMessage, 4, WM_LBUTTONDOWN);
-        EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
-        PostMessageW(form1, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(WaitUntil([&] { return test::FileExists(folder.File(L"SndCols.ini")); }));
-        Sleep(100);
-        const auto bytes = test::ReadBytes(folder.File(L"SndCols.ini"));
-        SettingTable table;
-        table.LoadFromImage({bytes.begin(), bytes.end()});
-        return table;
-    }
+    SettingTable Saved() { return SaveThroughTheWindow(program, form1); }
 
     test::TempFolder folder;
     QuendrelProcess program{folder.path()};

@@ -10,8 +10,6 @@
 namespace quendrel::e2e {
 namespace {
 
-constexpr UINT kTrayMessage = WM_USER + 1;
-
 // Sent rather than posted, so that the driver waits for each one: posted as
 // fast as a loop can, they would pile up in the queue faster than a hotkey
 // with a notification is handled, which no keyboard does. The window's
@@ -72,18 +70,7 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
 
     // The saved table: the slots and the twenty presets as they were, the
     // captured presets after them, and the status texts of mute and capture.
-    DeleteFileW(folder.File(L"SndCols.ini").c_str());
-    PostMessageW(form1, kTrayMessage, 4, WM_LBUTTONDOWN);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }, 30000))
-        << "box: " << test::Narrow(MessageBoxText(FindProcessWindow(program.pid(), L"#32770", true)))
-        << " enabled: " << IsWindowEnabled(form1) << " boxes " << boxes;
-    PostMessageW(form1, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return test::FileExists(folder.File(L"SndCols.ini")); }, 30000));
-    Sleep(200);
-    const auto bytes = test::ReadBytes(folder.File(L"SndCols.ini"));
-    SettingTable saved;
-    saved.LoadFromImage({bytes.begin(), bytes.end()});
-    ASSERT_EQ(bytes.size(), (5u + saved.count) * kRecordSize);
+    const SettingTable saved = SaveThroughTheWindow(program, form1, 30000);
     EXPECT_EQ(saved.count, 28);
     std::string names;
     for (std::size_t i = 0; i < saved.count; ++i)

@@ -9,7 +9,6 @@
 namespace quendrel::e2e {
 namespace {
 
-constexpr UINT kTrayMessage = WM_USER + 1;
 constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Quendrel.exe";
 
 // Wine reports the version of this key to Quendrel.exe alone; the rest of the
@@ -68,15 +67,7 @@ TEST(Windows10Scenario, EveryHotkeyRunsOnCoreAudioWithoutAMessage) {
     }
 
     // Opening and closing the configuration window saves what the hotkeys did.
-    DeleteFileW(folder.File(L"SndCols.ini").c_str());
-    PostMessageW(form1, kTrayMessage, 4, WM_LBUTTONDOWN);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
-    PostMessageW(form1, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return test::FileExists(folder.File(L"SndCols.ini")); }));
-    Sleep(100);
-    const auto bytes = test::ReadBytes(folder.File(L"SndCols.ini"));
-    SettingTable saved;
-    saved.LoadFromImage({bytes.begin(), bytes.end()});
+    const SettingTable saved = SaveThroughTheWindow(program, form1);
     ASSERT_EQ(saved.count, 2);
     EXPECT_EQ(saved.Preset(1).Name(), texts::kCapturedPresetName);
     const std::string prefix = texts::kMuteStatePrefix;

@@ -50,6 +50,31 @@ void WriteBytes(const std::wstring& path, const std::vector<unsigned char>& byte
     CloseHandle(file);
 }
 
+std::string ReadUntilEnd(const std::wstring& path) {
+    std::string text;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+std::wstring HostProcessEntry(const std::string& commandLinePart) {
+    std::wstring entry;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW(L"Z:\\proc\\*", &found);
+    if (find == INVALID_HANDLE_VALUE) return entry;
+    do {
+        if (found.cFileName[0] < L'0' || found.cFileName[0] > L'9') continue;
+        const std::wstring base = std::wstring(L"Z:\\proc\\") + found.cFileName;
+        if (ReadUntilEnd(base + L"\\cmdline").find(commandLinePart) != std::string::npos) entry = base;
+    } while (entry.empty() && FindNextFileW(find, &found));
+    FindClose(find);
+    return entry;
+}
+
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 MessageBoxAnswerer::MessageBoxAnswerer(int button) : button_(button) {

@@ -23,6 +23,11 @@ private:
 };
 
 std::vector<unsigned char> ReadBytes(const std::wstring& path);
+// Reads until the end, for files that report no size (the host's /proc).
+std::string ReadUntilEnd(const std::wstring& path);
+// The host's /proc entry (Z:\proc\N) of the Wine process whose command line
+// holds the text; empty when none does.
+std::wstring HostProcessEntry(const std::string& commandLinePart);
 void WriteBytes(const std::wstring& path, const std::vector<unsigned char>& bytes);
 bool FileExists(const std::wstring& path);
 
