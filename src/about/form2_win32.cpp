@@ -277,15 +277,19 @@ bool TForm2::OnColor(HDC dc, HWND control, LRESULT& brush) {
     return true;
 }
 
-void TForm2::ShowModal() {
+void TForm2::ShowModal(HWND configWindow) {
     // Chosen again from the tray menu while it is open: no second loop.
     if (modal_) {
         SetForegroundWindow(hwnd());
         return;
     }
+    // Modal over everything on screen, the open configuration window
+    // included: that one is topmost, and it waits until this one closes.
     HWND owner = GetWindow(hwnd(), GW_OWNER);
+    HWND config = configWindow && IsWindowEnabled(configWindow) ? configWindow : nullptr;
     EnableWindow(owner, FALSE);
-    ShowWindow(hwnd(), SW_SHOW);
+    if (config) EnableWindow(config, FALSE);
+    SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
     SetFocus(Item(BitBtn1));
     modal_ = true;
@@ -298,7 +302,9 @@ void TForm2::ShowModal() {
     if (modal_ && message.message == WM_QUIT) PostQuitMessage(static_cast<int>(message.wParam));
     modal_ = false;
     EnableWindow(owner, TRUE);
-    ShowWindow(hwnd(), SW_HIDE);
+    if (config) EnableWindow(config, TRUE);
+    SetWindowPos(hwnd(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+    if (config && IsWindowVisible(config)) SetForegroundWindow(config);
 }
 
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -324,8 +330,7 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
-        case IDOK:  // BitBtn1Click
-        case IDCANCEL:
+        case IDOK:  // BitBtn1Click; Enter presses it, Escape does not
             PostMessageW(hwnd(), WM_CLOSE, 0, 0);
             return 0;
         case HP:

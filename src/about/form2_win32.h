@@ -41,8 +41,9 @@ public:
     bool Create(HWND applicationWindow);
     // A control by identifier, GroupBox1's own included.
     HWND Item(int id) const;
-    // Shows the window and returns when it is closed.
-    void ShowModal();
+    // Shows the window and returns when it is closed; the configuration
+    // window waits meanwhile.
+    void ShowModal(HWND configWindow = nullptr);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -82,6 +82,9 @@ LRESULT CALLBACK TForm1::MainWindowHook(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 void TForm1::OnTrayMessage(LPARAM mouseMessage) {
+    // A press while start-up still waits (on its message) would open the
+    // window before the table is there, and the hotkeys would follow it.
+    if (!started_) return;
     switch (mouseMessage) {
     case WM_LBUTTONDOWN:
         ShowConfigWindow();
@@ -235,7 +238,7 @@ bool TForm1::PreviewKey(const MSG& message) {
 void TForm1::OpenClick() { ShowConfigWindow(); }
 
 void TForm1::About1Click() {
-    if (Form2) Form2->ShowModal();
+    if (Form2) Form2->ShowModal(hwnd());
 }
 
 void TForm1::Close1Click() {

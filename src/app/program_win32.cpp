@@ -36,7 +36,8 @@ bool Program::Start() {
     const std::wstring mutexName = Widen(texts::kMutexName);
     if (HANDLE existing = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, mutexName.c_str())) {
         CloseHandle(existing);
-        MessageBoxW(nullptr, Widen(texts::kAlreadyRunning).c_str(), DefaultApplicationTitle().c_str(), MB_OK);
+        MessageBoxW(nullptr, Widen(texts::kAlreadyRunning).c_str(), DefaultApplicationTitle().c_str(),
+                    MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
         return false;
     }
     mutex_ = CreateMutexW(nullptr, TRUE, mutexName.c_str());

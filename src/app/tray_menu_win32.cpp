@@ -81,7 +81,7 @@ void TrayMenu::Run(UINT item) {
 
 void TrayMenu::AutoStart1Click() {
     if (MessageBoxW(nullptr, Widen(texts::kAutoStartQuestion).c_str(), Widen(texts::kAutoStartQuestionCaption).c_str(),
-                    MB_YESNO) != IDYES)
+                    MB_YESNO | MB_TOPMOST | MB_SETFOREGROUND) != IDYES)
         return;
     if (Checked(kAutoStart1Item))
         DeleteAutoStart();

@@ -108,7 +108,7 @@ void PresetPanel::Create(HWND parent, HFONT windowFont) {
     SendMessageW(COLList, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     FixListViewColumns(COLList);
 
-    COLHotkey.Setup();
+    COLHotkey.Setup(HotkeyControl::kPresetKeyRules);
     COLHotkey.onChange = [this] { COLHotkeyChange(); };
     COLVolume.Setup(0, 100, 5, 20);
     COLVolume.onChange = [this] { COLVolumeChange(true); };

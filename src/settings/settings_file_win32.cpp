@@ -14,8 +14,9 @@ std::wstring SettingsFilePath() { return DataFile(L"SndCols.ini"); }
 
 LoadResult LoadSettingTable(SettingTable& table, const PresetSink& addPreset) {
     // Read access is enough: a read-only file still holds the user's settings.
-    UniqueKernelHandle file(CreateFileW(SettingsFilePath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueKernelHandle file(CreateFileW(SettingsFilePath().c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? LoadResult::Missing

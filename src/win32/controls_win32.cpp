@@ -187,9 +187,9 @@ void TrackBar::OnScroll() {
 
 // HotkeyControl -------------------------------------------------------------
 
-void HotkeyControl::Setup() {
-    SendMessageW(hwnd_, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S | HKCOMB_C,
-                 MAKELPARAM(HOTKEYF_SHIFT | HOTKEYF_CONTROL, 0));
+void HotkeyControl::Setup(WPARAM invalidCombinations) {
+    // A combination the rules refuse becomes Shift+Ctrl with the same key.
+    SendMessageW(hwnd_, HKM_SETRULES, invalidCombinations, MAKELPARAM(HOTKEYF_SHIFT | HOTKEYF_CONTROL, 0));
 }
 
 std::uint16_t HotkeyControl::Value() const {

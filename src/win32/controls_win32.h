@@ -105,7 +105,11 @@ private:
 class HotkeyControl : public Control {
 public:
     std::function<void()> onChange;
-    void Setup();
+    // The function keys refuse a key alone, with Shift alone or with Ctrl
+    // alone; the preset key refuses only a key alone.
+    static constexpr WPARAM kFunctionKeyRules = HKCOMB_NONE | HKCOMB_S | HKCOMB_C;
+    static constexpr WPARAM kPresetKeyRules = HKCOMB_NONE;
+    void Setup(WPARAM invalidCombinations = kFunctionKeyRules);
     std::uint16_t Value() const;
     void Set(std::uint16_t value);
     // EN_CHANGE from the control.

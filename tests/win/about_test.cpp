@@ -129,8 +129,12 @@ TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
 // Set by a timer inside the modal loop: whether the window was still up when
 // a second About1Click returned.
 bool g_stillShownAfterSecondClick = false;
+bool g_overTheConfigWindow = false;
 void CALLBACK ChooseAboutAgain(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
+    // Modal over the topmost configuration window, which waits meanwhile.
+    g_overTheConfigWindow =
+        !IsWindowEnabled(Form1->hwnd()) && (GetWindowLongPtrW(Form2->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     Form1->About1Click();
     g_stillShownAfterSecondClick = IsWindowVisible(Form2->hwnd()) != FALSE;
 }
@@ -146,6 +150,8 @@ TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
     program->form1().About1Click();
     closer.join();
     EXPECT_TRUE(g_stillShownAfterSecondClick);
+    EXPECT_TRUE(g_overTheConfigWindow);
+    EXPECT_TRUE(IsWindowEnabled(program->form1().hwnd()));
     EXPECT_FALSE(IsWindowVisible(form2));
     EXPECT_TRUE(IsWindowEnabled(program->applicationWindow()));
     EXPECT_TRUE(IsWindow(form2));  // hidden, not destroyed

@@ -235,6 +235,22 @@ TEST_F(PresetPanelTest, TheUsersHotkeyGoesIntoTheSelectedPreset) {
     SendMessageW(key, WM_KEYDOWN, 'Q', 0);
     SendMessageW(key, WM_KEYUP, 'Q', 0);
     EXPECT_EQ(form().table.Preset(0).hotkey, 0x6000u | 'Q');
+
+    // Shift alone or Ctrl alone stays as typed: only a key alone gets Shift+Ctrl.
+    for (const auto& [modifier, expected] :
+         {std::pair<BYTE, unsigned>{VK_SHIFT, 0x2000u | 'W'}, std::pair<BYTE, unsigned>{VK_CONTROL, 0x4000u | 'W'}}) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[modifier] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageW(key, WM_KEYDOWN, modifier, 0);
+        SendMessageW(key, WM_KEYDOWN, 'W', 0);
+        SendMessageW(key, WM_KEYUP, 'W', 0);
+        keys[modifier] = 0;
+        SetKeyboardState(keys);
+        SendMessageW(key, WM_KEYUP, modifier, 0);
+        EXPECT_EQ(form().table.Preset(0).hotkey, expected);
+    }
 }
 
 }  // namespace
