@@ -51,6 +51,11 @@ env_start() {
         wineserver -w
     fi
     env_set_winver "$winver"
+    # One Wine desktop with its own taskbar and notification area, as a user's
+    # session has: without it every tray icon call waits two seconds for a
+    # notification area that is not there.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
     local face
     for face in "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "MS UI Gothic" "MS Gothic" "MS PGothic" "MS Shell Dlg" \
         "MS Shell Dlg 2" "Tahoma"; do
