@@ -11,24 +11,19 @@
 #include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
+#include "program_fixture.h"
 #include "win32/ui_win32.h"
 #include "win_test_support.h"
 
 namespace quendrel {
 namespace {
 
-class AboutTest : public ::testing::Test {
+class AboutTest : public test::ProgramTest {
 protected:
     void SetUp() override {
-        SetDataDirectoryForTesting(folder.path());
-        test::WriteBytes(folder.File(L"SndCols.ini"), std::vector<unsigned char>(600, 0));
-        program = std::make_unique<Program>(std::make_unique<FakeMixer>(1));
-        ASSERT_TRUE(program->Start());
+        ProgramTest::SetUp();
+        StartProgram();
         form2 = program->form2().hwnd();
-    }
-    void TearDown() override {
-        program.reset();
-        SetDataDirectoryForTesting(L"");
     }
     HWND Item(int id) const { return program->form2().Item(id); }
     std::wstring Text(int id) const { return GetText(Item(id)); }
@@ -47,8 +42,6 @@ protected:
         return color;
     }
 
-    test::TempFolder folder;
-    std::unique_ptr<Program> program;
     HWND form2 = nullptr;
 };
 

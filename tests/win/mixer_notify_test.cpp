@@ -8,6 +8,7 @@
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
+#include "program_fixture.h"
 #include "settings/setting_texts.h"
 #include "win_test_support.h"
 
@@ -57,30 +58,17 @@ TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
     EXPECT_EQ(mixer.GetMasterMute(count + 5), 0u);
 }
 
-class NotificationTest : public ::testing::Test {
+class NotificationTest : public test::ProgramTest {
 protected:
     void SetUp() override {
-        SetDataDirectoryForTesting(folder.path());
+        ProgramTest::SetUp();
         SettingTable table;
         table.SetDefaults();
         table[kNotifySlot].enabled = kEnabledOn;
         table[kUpSlot].enabled = kEnabledOn;
         table[kUpSlot].hotkey = 0x6070;
-        const auto image = table.Image();
-        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-        auto fake = std::make_unique<FakeMixer>(3);
-        mixer = fake.get();
-        program = std::make_unique<Program>(std::move(fake));
-        ASSERT_TRUE(program->Start());
+        StartProgram(&table, 3);
     }
-    void TearDown() override {
-        program.reset();
-        SetDataDirectoryForTesting(L"");
-    }
-
-    test::TempFolder folder;
-    FakeMixer* mixer = nullptr;
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {

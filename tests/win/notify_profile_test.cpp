@@ -7,6 +7,7 @@
 #include "app/program_win32.h"
 #include "app/tray_menu_win32.h"
 #include "notify/notify_font_dialogs_win32.h"
+#include "program_fixture.h"
 #include "win32/ui_win32.h"
 #include "win_test_support.h"
 
@@ -17,19 +18,16 @@ using test::ReadBytes;
 
 std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
-class NotifyProfileTest : public ::testing::Test {
+class NotifyProfileTest : public test::ProgramTest {
 protected:
     void SetUp() override {
-        SetDataDirectoryForTesting(folder.path());
-        test::WriteBytes(folder.File(L"SndCols.ini"), std::vector<unsigned char>(600, 0));
-        program = std::make_unique<Program>(std::make_unique<FakeMixer>(1));
-        ASSERT_TRUE(program->Start());
+        ProgramTest::SetUp();
+        StartProgram();
     }
     void TearDown() override {
         SetFontDialogForTesting(nullptr);
         SetColorDialogForTesting(nullptr);
-        program.reset();
-        SetDataDirectoryForTesting(L"");
+        ProgramTest::TearDown();
     }
 
     // The font dialog confirms a face at a size in points, in bold italic.
@@ -57,9 +55,6 @@ protected:
         menu.FADEChangeClick();
     }
     std::wstring Profile() const { return folder.File(L"NotifyFont.ini"); }
-
-    test::TempFolder folder;
-    std::unique_ptr<Program> program;
 };
 
 TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndTheExampleSequenceWritesTheFile) {

@@ -9,6 +9,7 @@
 #include "app/autostart_win32.h"
 #include "app/program_win32.h"
 #include "app/tray_menu_win32.h"
+#include "program_fixture.h"
 #include "win_test_support.h"
 
 namespace quendrel {
@@ -17,7 +18,7 @@ namespace {
 constexpr wchar_t kExe[] = L"C:\\Program Files\\Quendrel\\Quendrel.exe";
 constexpr wchar_t kQuoted[] = L"\"C:\\Program Files\\Quendrel\\Quendrel.exe\"";
 
-class TrayMenuTest : public ::testing::Test {
+class TrayMenuTest : public test::ProgramTest {
 protected:
     void SetUp() override {
         wchar_t key[128];
@@ -25,19 +26,16 @@ protected:
         runKey = key;
         SetAutoStartKeyForTesting(runKey);
         SetExecutablePathForTesting(kExe);
-        SetDataDirectoryForTesting(folder.path());
-        test::WriteBytes(folder.File(L"SndCols.ini"), std::vector<unsigned char>(600, 0));
-        program = std::make_unique<Program>(std::make_unique<FakeMixer>(1));
-        ASSERT_TRUE(program->Start());
+        ProgramTest::SetUp();
+        StartProgram();
         menu = std::make_unique<TrayMenu>(program->form1());
     }
     void TearDown() override {
         menu.reset();
-        program.reset();
+        ProgramTest::TearDown();
         RegDeleteTreeW(HKEY_CURRENT_USER, runKey.substr(0, runKey.find(L"\\Run")).c_str());
         SetAutoStartKeyForTesting(L"");
         SetExecutablePathForTesting(L"");
-        SetDataDirectoryForTesting(L"");
     }
 
     void Store(DWORD type, const void* data, DWORD bytes) {
@@ -63,8 +61,6 @@ protected:
     }
 
     std::wstring runKey;
-    test::TempFolder folder;
-    std::unique_ptr<Program> program;
     std::unique_ptr<TrayMenu> menu;
 };
 
