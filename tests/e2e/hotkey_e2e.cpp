@@ -97,8 +97,8 @@ TEST_F(HotkeyScenario, ASmoothChangeIsSeenOnItsWayAndAtItsEnd) {
     SetFade(true);
     Hotkey(6, 600);  // Loud: 0 -> 100 over about three seconds
     Hotkey(3);       // capture on the way
-    Sleep(3500);
-    Hotkey(3);  // capture at the end
+    Sleep(6000);     // three seconds of ticks, with room for a busy machine
+    Hotkey(3);       // capture at the end
     const SettingTable saved = Saved();
     ASSERT_EQ(saved.count, 5);
     EXPECT_GT(saved.Preset(3).value, 0);
@@ -124,7 +124,7 @@ TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form3); }, 5000));
     const DWORD elapsed = GetTickCount() - shown;
     EXPECT_GE(elapsed, 1500u);
-    EXPECT_LE(elapsed, 3500u);
+    EXPECT_LE(elapsed, 5000u);  // about two; room for a busy machine
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // and does not grow.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "e2e_support.h"
 #include "settings/setting_table.h"
 #include "settings/setting_texts.h"
@@ -34,7 +36,12 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
     for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot, kNotifySlot})
         table[slot].enabled = kEnabledOn;
     table[kNotifySlot].value = 1;
-    for (int i = 0; i < 20; ++i) table.AppendPresetRecord("Preset" + std::to_string(i), i * 5, 0x6070 + i);
+    // Two presets short of full: the captures fill the list during the
+    // warm-up, so the one-time cost of the first "full" message box is in the
+    // baseline and not counted as growth.
+    constexpr std::size_t kLoaded = 26;
+    for (std::size_t i = 0; i < kLoaded; ++i)
+        table.AppendPresetRecord("Preset" + std::to_string(i), static_cast<int>(i * 4), 0x6070 + i);
     const auto image = table.Image();
     test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
     WritePrivateProfileStringW(L"Changes", L"FADE", L"1", folder.File(L"NotifyFont.ini").c_str());
@@ -67,8 +74,9 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
     const long after = program.ResidentKiB();
     EXPECT_LT(after - warm, 1024) << "resident KiB after warm-up " << warm << ", after the run " << after;
     RecordProperty("resident_growth_kib", static_cast<int>(after - warm));
+    printf("resident KiB: %ld after the warm-up, %ld after 10,000 hotkeys\n", warm, after);
 
-    // The saved table: the slots and the twenty presets as they were, the
+    // The saved table: the slots and the loaded presets as they were, the
     // captured presets after them, and the status texts of mute and capture.
     const SettingTable saved = SaveThroughTheWindow(program, form1, 30000);
     EXPECT_EQ(saved.count, 28);
@@ -77,12 +85,12 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
         names += saved.Preset(i).Name().substr(0, 8) + "/" + std::to_string(saved.Preset(i).value) + " ";
     RecordProperty("presets", names);
     SCOPED_TRACE(names);
-    for (std::size_t i = 0; i < 20; ++i) {
+    for (std::size_t i = 0; i < kLoaded; ++i) {
         EXPECT_EQ(saved.Preset(i).Name(), table.Preset(i).Name());
         EXPECT_EQ(saved.Preset(i).value, table.Preset(i).value);
         EXPECT_EQ(saved.Preset(i).hotkey, table.Preset(i).hotkey);
     }
-    for (std::size_t i = 20; i < 28; ++i) {
+    for (std::size_t i = kLoaded; i < 28; ++i) {
         EXPECT_EQ(saved.Preset(i).Name(), texts::kCapturedPresetName);
         EXPECT_GE(saved.Preset(i).value, 0);
         EXPECT_LE(saved.Preset(i).value, 100);
