@@ -1,6 +1,8 @@
 // Start-up, the first run, closing and the settings file, in-process.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
@@ -93,6 +95,33 @@ TEST_F(StartupTest, NoSoundDeviceIsReportedAndTheProgramGoesOn) {
     PostMessageW(program->form1().hwnd(), WM_CLOSE, 0, 0);
     test::PumpMessages();
     EXPECT_TRUE(FileExists(folder.File(L"SndCols.ini")));
+}
+
+TEST_F(StartupTest, ATrayPressWhileStartUpWaitsOnItsMessageOpensNothing) {
+    SettingTable table;
+    table.SetDefaults();
+    table[kUpSlot].enabled = kEnabledOn;
+    table[kUpSlot].hotkey = 0x6070;  // Ctrl+Shift+F1
+    const auto image = table.Image();
+    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+    // The no-device message runs its own loop: the icon is already there, and
+    // a press on it comes in before the table is loaded.
+    std::thread pressing([] {
+        HWND box = nullptr;
+        for (int i = 0; i < 500 && !box; ++i, Sleep(10)) {
+            box = FindWindowW(L"#32770", nullptr);
+            if (box && !IsWindowVisible(box)) box = nullptr;
+        }
+        PostMessageW(FindWindowW(L"TForm1", nullptr), WM_USER + 1, 4, WM_LBUTTONDOWN);
+        Sleep(200);
+        if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    auto program = Start(0);
+    pressing.join();
+    test::PumpMessages();
+    // Loaded, resident, hotkeys on: the press did not open the window early.
+    EXPECT_FALSE(IsWindowVisible(program->form1().hwnd()));
+    EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
 }
 
 TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
