@@ -35,31 +35,6 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-struct Search {
-    DWORD pid;
-    const wchar_t* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindTop(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    wchar_t cls[128];
-    GetClassNameW(window, cls, 128);
-    if (pid == search->pid && lstrcmpW(cls, search->className) == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND ProcessWindow(DWORD pid, const wchar_t* className) {
-    Search search{pid, className, nullptr};
-    EnumWindows(FindTop, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 std::wstring TempFolder() {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
@@ -101,7 +76,7 @@ Started StartAndWait(const std::wstring& exe, const std::wstring& folder, const 
                         &started.info))
         return started;
     for (int i = 0; i < 30000 && !started.window; ++i) {
-        started.window = ProcessWindow(started.info.dwProcessId, className);
+        started.window = test::FindProcessWindow(started.info.dwProcessId, className, false);
         if (!started.window) Sleep(1);
     }
     started.seconds = Seconds(begin, Now());

@@ -70,35 +70,11 @@ long QuendrelProcess::ResidentKiB() const {
 }
 
 namespace {
-struct Search {
-    DWORD pid;
-    const wchar_t* className;
-    bool visible;
-    HWND found;
-};
-BOOL CALLBACK FindTop(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search->pid) return TRUE;
-    wchar_t cls[128];
-    GetClassNameW(window, cls, 128);
-    if (lstrcmpW(cls, search->className) != 0) return TRUE;
-    if (search->visible && !IsWindowVisible(window)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
 BOOL CALLBACK CollectChildren(HWND child, LPARAM param) {
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
     return TRUE;
 }
 }  // namespace
-
-HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
-    Search search{pid, className, visibleOnly, nullptr};
-    EnumWindows(FindTop, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD milliseconds, bool visible) {
     HWND found = nullptr;

@@ -41,7 +41,7 @@ SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DW
 
 // The process's top-level window of a class, waiting up to the given time.
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD milliseconds = 15000, bool visible = false);
-HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly);
+using test::FindProcessWindow;
 // Waits until a condition holds; false on time-out.
 template <typename Condition>
 bool WaitUntil(Condition condition, DWORD milliseconds = 10000) {

@@ -104,20 +104,21 @@ std::vector<std::wstring> MessageBoxAnswerer::captions() const {
 
 namespace {
 struct Search {
-    DWORD process;
+    DWORD pid;
+    const wchar_t* className;
+    bool visibleOnly;
     HWND found;
 };
-BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
+BOOL CALLBACK FindTop(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    wchar_t cls[64];
-    GetClassNameW(window, cls, 64);
-    if (process == search->process && IsWindowVisible(window) && lstrcmpW(cls, L"#32770") == 0) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    wchar_t cls[128];
+    GetClassNameW(window, cls, 128);
+    if (pid != search->pid || lstrcmpW(cls, search->className) != 0) return TRUE;
+    if (search->visibleOnly && !IsWindowVisible(window)) return TRUE;
+    search->found = window;
+    return FALSE;
 }
 BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
     wchar_t cls[64];
@@ -133,23 +134,27 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
 
 void MessageBoxAnswerer::Run() {
     while (!stop_) {
-        Search search{GetCurrentProcessId(), nullptr};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        if (HWND found = FindProcessWindow(GetCurrentProcessId(), L"#32770", true)) {
             std::wstring text;
-            EnumChildWindows(search.found, CollectStatic, reinterpret_cast<LPARAM>(&text));
+            EnumChildWindows(found, CollectStatic, reinterpret_cast<LPARAM>(&text));
             wchar_t caption[256];
-            GetWindowTextW(search.found, caption, 256);
+            GetWindowTextW(found, caption, 256);
             EnterCriticalSection(&lock_);
             texts_.push_back(text);
             captions_.push_back(caption);
             LeaveCriticalSection(&lock_);
-            HWND button = GetDlgItem(search.found, button_);
-            PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-            for (int i = 0; i < 100 && IsWindow(search.found) && IsWindowVisible(search.found); ++i) Sleep(10);
+            HWND button = GetDlgItem(found, button_);
+            PostMessageW(found, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+            for (int i = 0; i < 100 && IsWindow(found) && IsWindowVisible(found); ++i) Sleep(10);
         }
         Sleep(20);
     }
+}
+
+HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    Search search{pid, className, visibleOnly, nullptr};
+    EnumWindows(FindTop, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 void PumpMessages(DWORD milliseconds) {

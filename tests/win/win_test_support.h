@@ -49,6 +49,9 @@ private:
     std::thread thread_;
 };
 
+// A process's top-level window of a class (visible ones only when asked).
+HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly);
+
 // Runs this thread's messages until nothing is left or the time is up.
 void PumpMessages(DWORD milliseconds = 50);
 
