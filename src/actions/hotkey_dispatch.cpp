@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/hotkey_value.h"
+#include "base/hotkey_value.h"
 #include "mixer/mixer_scale.h"
 #include "settings/setting_texts.h"
 

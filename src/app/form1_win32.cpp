@@ -4,8 +4,8 @@
 
 #include "about/form2_win32.h"
 #include "app/app_texts.h"
-#include "app/hotkey_value.h"
 #include "app/tray_menu_win32.h"
+#include "base/hotkey_value.h"
 #include "mixer/mixer.h"
 #include "notify/form3_win32.h"
 #include "notify/notify_profile_win32.h"

@@ -7,7 +7,7 @@
 #include "actions/action_texts.h"
 #include "app/app_texts.h"
 #include "app/form1_win32.h"
-#include "app/hotkey_value.h"
+#include "base/hotkey_value.h"
 #include "mixer/mixer.h"
 #include "mixer/mixer_scale.h"
 #include "notify/notify_profile_win32.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/hotkey_value.h"
+#include "base/hotkey_value.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 #include "win32/window_win32.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "../win/win_test_support.h"
 #include "settings/setting_table.h"
+#include "win_test_support.h"
 
 namespace quendrel::e2e {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "about/device_line.h"
-#include "app/hotkey_value.h"
+#include "base/hotkey_value.h"
 #include "mixer/mixer_scale.h"
 
 namespace quendrel {

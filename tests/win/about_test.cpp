@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <thread>
 
-#include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
+#include "fake_mixer.h"
 #include "program_fixture.h"
 #include "win32/ui_win32.h"
 #include "win_test_support.h"

@@ -1,9 +1,9 @@
 // Captures appended to a long preset list, in-process.
 #include <gtest/gtest.h>
 
-#include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
+#include "fake_mixer.h"
 #include "settings/setting_texts.h"
 #include "win_test_support.h"
 

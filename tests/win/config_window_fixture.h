@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
+#include "fake_mixer.h"
 #include "win32/ui_win32.h"
 #include "win_test_support.h"
 

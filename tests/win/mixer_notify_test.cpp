@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
-#include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
+#include "fake_mixer.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "program_fixture.h"
 #include "settings/setting_texts.h"

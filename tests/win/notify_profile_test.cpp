@@ -2,10 +2,10 @@
 // item: what is written, how it reads back, and refused writes.
 #include <gtest/gtest.h>
 
-#include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
 #include "app/tray_menu_win32.h"
+#include "fake_mixer.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "program_fixture.h"
 #include "win32/ui_win32.h"

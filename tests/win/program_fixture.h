@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
+#include "fake_mixer.h"
 #include "win_test_support.h"
 
 namespace quendrel::test {

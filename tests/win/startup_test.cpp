@@ -3,9 +3,9 @@
 
 #include <thread>
 
-#include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/program_win32.h"
+#include "fake_mixer.h"
 #include "settings/setting_texts.h"
 #include "win_test_support.h"
 

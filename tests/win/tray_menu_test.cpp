@@ -4,11 +4,11 @@
 
 #include <cwchar>
 
-#include "../unit/fake_mixer.h"
 #include "app/app_paths_win32.h"
 #include "app/autostart_win32.h"
 #include "app/program_win32.h"
 #include "app/tray_menu_win32.h"
+#include "fake_mixer.h"
 #include "program_fixture.h"
 #include "win_test_support.h"
 
