@@ -3,11 +3,13 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quendrel {
 
-// name32 is MIXERCAPSA.szPname: 32 bytes, not always zero-terminated.
-// "Line Mixer" with version 0x050A gives "Line Mixer Ver 5.10".
-std::string DeviceLine(const char* name32, std::uint32_t driverVersion);
+// The name up to its first zero and at most 32 characters (a mixer's product
+// name field need not be terminated), then " Ver major.minor" from the low 16
+// bits of the driver version: "Line Mixer" with 0x050A gives "Line Mixer Ver 5.10".
+std::wstring DeviceLine(std::wstring_view name, std::uint32_t driverVersion);
 
 }  // namespace quendrel

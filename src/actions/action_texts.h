@@ -5,6 +5,5 @@ namespace quendrel::texts {
 
 inline constexpr char kStatusAutoChangingEnabled[] = "Auto Changing Enabled";  // RefreshHalt checked
 inline constexpr char kStatusAutoChangeDisabled[] = "Auto Change Disabled";    // RefreshHalt unchecked
-inline constexpr char kStatusAutoChanging[] = "Auto Changing";                 // COLVolume moved by the user
 
 }  // namespace quendrel::texts

@@ -6,15 +6,9 @@ namespace quendrel::texts {
 inline constexpr char kAppTitle[] = "Quendrel";
 inline constexpr char kMutexName[] = "Quendrel";
 inline constexpr char kConfigCaption[] = "Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ";
-inline constexpr char kAboutCaption[] = "プログラムInfo";
-inline constexpr char kNotifyCaption[] = "通知フォーム";
 inline constexpr char kTrayTip[] = "Quendrel\u3000Ver 2.30 ";
 inline constexpr char kAlreadyRunning[] = "このプログラムは二重起動することはできません";
 inline constexpr char kNoSoundDevice[] = "サウンドデバイスが見つかりません ";
-inline constexpr char kCannotWrite[] = "%s に書き込めません";
-inline constexpr char kCannotRead[] = "%s を読み込めません";
-inline constexpr char kTooManyPresets[] = "これ以上設定を作成することはできません";
-inline constexpr char kConfigFont[] = "ＭＳ ゴシック";
 
 // Tray menu.
 inline constexpr char kMenuOpen[] = "設定ウインドウを開く";

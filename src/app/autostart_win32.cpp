@@ -4,27 +4,12 @@
 
 #include <vector>
 
-#include "app/app_paths_win32.h"
 #include "win32/handles_win32.h"
 
 namespace quendrel {
 namespace {
 
-constexpr wchar_t kRunKey[] = L"SoftWare\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr wchar_t kValueName[] = L"Quendrel";
-
-std::wstring& KeyOverride() {
-    static std::wstring path;
-    return path;
-}
-
-std::wstring& PathOverride() {
-    static std::wstring path;
-    return path;
-}
-
-UniqueKey OpenRunKey() {
-    const std::wstring path = KeyOverride().empty() ? kRunKey : KeyOverride();
+UniqueKey OpenRunKey(const std::wstring& path) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
                         &key, nullptr) != ERROR_SUCCESS)
@@ -34,10 +19,8 @@ UniqueKey OpenRunKey() {
 
 }  // namespace
 
-std::wstring AutoStartText() { return L"\"" + (PathOverride().empty() ? ExecutablePath() : PathOverride()) + L"\""; }
-
-AutoStartState ReadAutoStart() {
-    UniqueKey key = OpenRunKey();
+AutoStartState AutoStart::Read() const {
+    UniqueKey key = OpenRunKey(runKey_);
     if (!key) return AutoStartState::Off;
     DWORD type = 0;
     DWORD size = 0;
@@ -51,23 +34,20 @@ AutoStartState ReadAutoStart() {
         return AutoStartState::Off;
     // The text ends at its first zero, stored or not.
     const std::wstring text(data.data());
-    return text == AutoStartText() ? AutoStartState::On : AutoStartState::Off;
+    return text == Text() ? AutoStartState::On : AutoStartState::Off;
 }
 
-bool WriteAutoStart() {
-    UniqueKey key = OpenRunKey();
+bool AutoStart::Write() const {
+    UniqueKey key = OpenRunKey(runKey_);
     if (!key) return false;
-    const std::wstring text = AutoStartText();
+    const std::wstring text = Text();
     const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));  // with the zero
     return RegSetValueExW(key.get(), kValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), bytes) ==
            ERROR_SUCCESS;
 }
 
-void DeleteAutoStart() {
-    if (UniqueKey key = OpenRunKey()) RegDeleteValueW(key.get(), kValueName);
+void AutoStart::Delete() const {
+    if (UniqueKey key = OpenRunKey(runKey_)) RegDeleteValueW(key.get(), kValueName);
 }
-
-void SetAutoStartKeyForTesting(const std::wstring& keyPath) { KeyOverride() = keyPath; }
-void SetExecutablePathForTesting(const std::wstring& path) { PathOverride() = path; }
 
 }  // namespace quendrel

@@ -8,22 +8,32 @@ namespace quendrel {
 
 enum class AutoStartState { Off, On, WrongType };
 
-// "\"" + executable path + "\"": what is written and what a stored value must
-// equal, byte for byte.
-std::wstring AutoStartText();
+class AutoStart {
+public:
+    static constexpr wchar_t kRunKey[] = L"SoftWare\\Microsoft\\Windows\\CurrentVersion\\Run";
+    static constexpr wchar_t kValueName[] = L"Quendrel";
 
-// On only when the stored text equals AutoStartText() exactly; a missing key
-// or value is Off; a value that is not a string is WrongType. The key is
-// created when missing.
-AutoStartState ReadAutoStart();
-// False when the value could not be written.
-bool WriteAutoStart();
-// A missing value or key is no error.
-void DeleteAutoStart();
+    // runKey: the key's path under HKEY_CURRENT_USER; executablePath: the
+    // program the value starts.
+    AutoStart(std::wstring runKey, std::wstring executablePath)
+        : runKey_(std::move(runKey)), executablePath_(std::move(executablePath)) {}
 
-// Tests use a key of their own and a made-up executable path; empty restores
-// the real ones.
-void SetAutoStartKeyForTesting(const std::wstring& keyPath);
-void SetExecutablePathForTesting(const std::wstring& path);
+    // "\"" + executable path + "\"": what is written and what a stored value
+    // must equal, byte for byte.
+    std::wstring Text() const { return L"\"" + executablePath_ + L"\""; }
+
+    // On only when the stored text equals Text() exactly; a missing key or
+    // value is Off; a value that is not a string is WrongType. The key is
+    // created when missing.
+    AutoStartState Read() const;
+    // False when the value could not be written.
+    bool Write() const;
+    // A missing value or key is no error.
+    void Delete() const;
+
+private:
+    std::wstring runKey_;
+    std::wstring executablePath_;
+};
 
 }  // namespace quendrel

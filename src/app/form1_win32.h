@@ -4,33 +4,48 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
-#include <vector>
 
 #include "actions/hotkey_dispatch.h"
 #include "actions/volume_applier.h"
+#include "app/hotkey_registration_win32.h"
+#include "app/tray_icon_win32.h"
 #include "notify/notify_counter.h"
 #include "settings/function_panel_win32.h"
 #include "settings/preset_panel_win32.h"
 #include "settings/setting_table.h"
-#include "win32/control_panel_win32.h"
 #include "win32/handles_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
 
+class AutoStart;
 class Mixer;
+class NotifyFontDialogs;
+class NotifyProfile;
+class SettingsFile;
+class TForm2;
+class TForm3;
 
 constexpr UINT kTrayMessage = WM_USER + 1;  // 1025
 constexpr UINT kTrayIconId = 4;
 constexpr UINT_PTR kTimer1 = 1;  // smooth change, 30 ms
 constexpr UINT_PTR kTimer2 = 2;  // notification, 1 s
 
+// What the configuration window works with; all outlive it.
+struct TForm1Parts {
+    Mixer& mixer;
+    const NotifyProfile& profile;
+    const AutoStart& autoStart;
+    const SettingsFile& settingsFile;
+    TForm2& about;
+    TForm3& notification;
+    NotifyFontDialogs& fontDialogs;
+};
+
 class TForm1 : public Window, private FadeTimer, private FadeView, private DispatchHost {
 public:
-    explicit TForm1(Mixer& mixer);
+    explicit TForm1(const TForm1Parts& parts);
     ~TForm1() override;
 
     // Builds the window and its controls, installs the hook, runs FormCreate.
@@ -47,8 +62,6 @@ public:
     void RegisterHotKeys();
     void UnregisterHotKeys();
 
-    void AddTrayIcon();
-    void DeleteTrayIcon();
     // Takes the hook off again; the program does it before destroying the window.
     void RemoveHook();
 
@@ -56,24 +69,20 @@ public:
     // True when the key was handled.
     bool PreviewKey(const MSG& message);
 
-    // The preset list's AddPreset (edit flag for the caption editor); the
-    // message at 28 presets.
-    void AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey, bool edit);
-
     void Timer1Timer();
     void Timer2Timer();
 
+    const TForm1Parts& parts() const { return parts_; }
+    TrayIcon& trayIcon() { return trayIcon_; }
+    const HotkeyRegistration& hotkeys() const { return hotkeys_; }
+
     SettingTable table;
-    Mixer& mixer;
-    VolumeApplier applier{mixer, *this, *this};
-    HotkeyDispatcher dispatcher{table, mixer, applier, *this};
+    VolumeApplier applier;
+    HotkeyDispatcher dispatcher;
     NotifyCounter notifyCounter;
-    // Controls of the fade's view; set by the preset panel when it exists.
-    HWND Status = nullptr;
-    HWND Gauge1 = nullptr;
     // The left and right halves of the window.
-    PresetPanel presets{*this};
-    FunctionPanel functions{*this};
+    PresetPanel presets;
+    FunctionPanel functions;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -95,13 +104,12 @@ private:
     static LRESULT CALLBACK MainWindowHook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnTrayMessage(LPARAM mouseMessage);
     void OnHotKey(WPARAM id);
-    bool RouteToPanels(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    NOTIFYICONDATAW TrayIconData{};
+    TForm1Parts parts_;
+    TrayIcon trayIcon_;
+    HotkeyRegistration hotkeys_;
     UniqueFont font_;
-    std::vector<ControlPanel*> panels_;
     bool settingsUnreadable_ = false;
-    bool trayIconShown_ = false;
     bool started_ = false;
     bool timer1Running_ = false;
     bool timer2Running_ = false;

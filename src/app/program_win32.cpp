@@ -2,10 +2,11 @@
 
 #include <commctrl.h>
 
-#include "app/app_paths_win32.h"
 #include "app/app_texts.h"
 #include "mixer/mixer_factory_win32.h"
+#include "win32/paths_win32.h"
 #include "win32/text_win32.h"
+#include "win32/trace_win32.h"
 #include "win32/ui_win32.h"
 
 namespace quendrel {
@@ -21,14 +22,31 @@ std::wstring DefaultApplicationTitle() {
     return name;
 }
 
+std::wstring OrDefault(const std::wstring& given, const std::wstring& fallback) {
+    return given.empty() ? fallback : given;
+}
+
+std::wstring DataFolder(const ProgramEnvironment& environment) {
+    return WithTrailingBackslash(OrDefault(environment.dataFolder, ExecutableFolder()));
+}
+
 }  // namespace
 
 bool ApplicationWindow::Create() {
-    return CreateNative(L"TApplication", WS_EX_TOOLWINDOW, WS_POPUP, Widen(texts::kAppTitle).c_str(), 0, 0, 0, 0,
-                        nullptr);
+    const std::wstring title = Widen(texts::kAppTitle);
+    WindowSpec spec;
+    spec.className = L"TApplication";
+    spec.caption = title.c_str();
+    spec.exStyle = WS_EX_TOOLWINDOW;
+    return CreateNative(spec);
 }
 
-Program::Program(std::unique_ptr<Mixer> mixer) : mixer_(std::move(mixer)) {}
+Program::Program(ProgramEnvironment environment)
+    : environment_(std::move(environment)),
+      profile_(DataFolder(environment_) + L"NotifyFont.ini"),
+      autoStart_(OrDefault(environment_.runKey, AutoStart::kRunKey),
+                 OrDefault(environment_.executablePath, ExecutablePath())),
+      settingsFile_(DataFolder(environment_) + L"SndCols.ini") {}
 
 Program::~Program() { Shutdown(); }
 
@@ -40,21 +58,27 @@ bool Program::Start() {
                     MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
         return false;
     }
-    mutex_ = CreateMutexW(nullptr, TRUE, mutexName.c_str());
+    mutex_.reset(CreateMutexW(nullptr, TRUE, mutexName.c_str()));
+    if (!mutex_) TraceLastError(L"CreateMutexW");
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
 
     application_.Create();
     SetWindowLongPtrW(application_.hwnd(), GWL_EXSTYLE, WS_EX_TOOLWINDOW);
-    SetMessageOwner(application_.hwnd());
+    SetMessageBoxes(texts::kAppTitle, application_.hwnd());
 
-    if (!mixer_) mixer_ = CreateSystemMixer();
-    form1_ = std::make_unique<TForm1>(*mixer_);
+    if (!environment_.mixer) environment_.mixer = CreateSystemMixer();
+    Mixer& mixer = *environment_.mixer;
+    form3_ = std::make_unique<TForm3>(profile_);
+    fontDialogs_ =
+        std::make_unique<NotifyFontDialogs>(profile_, *form3_, environment_.fontDialog, environment_.colorDialog);
+    form2_ = std::make_unique<TForm2>(mixer);
+    form1_ = std::make_unique<TForm1>(
+        TForm1Parts{mixer, profile_, autoStart_, settingsFile_, *form2_, *form3_, *fontDialogs_});
+    // In this order; each window's global is set before its creation code runs.
     form1_->Create(application_.hwnd());
-    form2_ = std::make_unique<TForm2>(*mixer_);
     form2_->Create(application_.hwnd());
-    form3_ = std::make_unique<TForm3>();
     form3_->Create(application_.hwnd());
     return true;
 }
@@ -72,21 +96,21 @@ int Program::RunMessageLoop() {
 
 void Program::Shutdown() {
     if (form1_) {
-        form1_->DeleteTrayIcon();  // nothing when Close1 already took it away
+        form1_->trayIcon().Delete();  // nothing when Close1 already took it away
         form1_->RemoveHook();
     }
-    form3_.reset();
-    form2_.reset();
     form1_.reset();
+    form2_.reset();
+    fontDialogs_.reset();
+    form3_.reset();
     Form1 = nullptr;
     Form2 = nullptr;
     Form3 = nullptr;
-    SetMessageOwner(nullptr);
+    SetMessageBoxes(texts::kAppTitle, nullptr);
     application_.Destroy();
     if (mutex_) {
-        ReleaseMutex(mutex_);
-        CloseHandle(mutex_);
-        mutex_ = nullptr;
+        ReleaseMutex(mutex_.get());
+        mutex_.reset();
     }
 }
 

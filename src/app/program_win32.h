@@ -5,16 +5,33 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "about/form2_win32.h"
+#include "app/autostart_win32.h"
 #include "app/form1_win32.h"
-#include "mixer/core_audio_mixer_win32.h"
 #include "notify/form3_win32.h"
+#include "notify/notify_font_dialogs_win32.h"
+#include "notify/notify_profile_win32.h"
+#include "settings/settings_file_win32.h"
+#include "win32/com_win32.h"
+#include "win32/handles_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
 
 class Mixer;
+
+// What the program works with from outside. Empty fields take the real
+// thing; tests give their own.
+struct ProgramEnvironment {
+    std::unique_ptr<Mixer> mixer;  // the system's backend
+    std::wstring dataFolder;       // the executable's folder
+    std::wstring executablePath;   // the running executable (the autostart value names it)
+    std::wstring runKey;           // AutoStart::kRunKey
+    FontDialog fontDialog;         // ChooseFontW
+    ColorDialog colorDialog;       // ChooseColorW
+};
 
 // The toolkit's hidden application window: owner of the three windows, no
 // taskbar button.
@@ -25,8 +42,7 @@ public:
 
 class Program {
 public:
-    // With no mixer given, the program chooses its own.
-    explicit Program(std::unique_ptr<Mixer> mixer = nullptr);
+    explicit Program(ProgramEnvironment environment = {});
     ~Program();
 
     // Start-up up to the message loop; false when another instance runs
@@ -44,12 +60,16 @@ public:
 
 private:
     ComApartment com_;  // first in, last out: outlives every COM pointer
-    std::unique_ptr<Mixer> mixer_;
-    HANDLE mutex_ = nullptr;
+    ProgramEnvironment environment_;
+    NotifyProfile profile_;
+    AutoStart autoStart_;
+    SettingsFile settingsFile_;
+    UniqueKernelHandle mutex_;
     ApplicationWindow application_;
-    std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<TForm2> form2_;
     std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<NotifyFontDialogs> fontDialogs_;
+    std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm1> form1_;
 };
 
 // Whole run, as WinMain does it.

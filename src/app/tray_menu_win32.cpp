@@ -5,12 +5,11 @@
 #include "app/form1_win32.h"
 #include "notify/notify_profile_win32.h"
 #include "win32/text_win32.h"
+#include "win32/ui_texts.h"
 #include "win32/ui_win32.h"
 
 namespace quendrel {
 namespace {
-
-constexpr wchar_t kRunValueName[] = L"Quendrel";
 
 void Append(HMENU menu, UINT item, const char* utf8) { AppendMenuW(menu, MF_STRING, item, Widen(utf8).c_str()); }
 
@@ -20,7 +19,8 @@ void SetMark(HMENU menu, UINT item, bool on) {
 
 }  // namespace
 
-TrayMenu::TrayMenu(TForm1& form) : form_(form), menu_(CreatePopupMenu()) {
+TrayMenu::TrayMenu(TForm1& form, const AutoStart& autoStart, const NotifyProfile& profile)
+    : form_(form), autoStart_(autoStart), profile_(profile), menu_(CreatePopupMenu()) {
     Append(menu_, kOpenItem, texts::kMenuOpen);
     AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);  // N2
     Append(menu_, kAutoStart1Item, texts::kMenuAutoStart);
@@ -35,13 +35,13 @@ TrayMenu::~TrayMenu() { DestroyMenu(menu_); }
 bool TrayMenu::Checked(UINT item) const { return (GetMenuState(menu_, item, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
 bool TrayMenu::SHLMenuPopup() {
-    const AutoStartState autoStart = ReadAutoStart();
+    const AutoStartState autoStart = autoStart_.Read();
     if (autoStart == AutoStartState::WrongType) {
-        ShowError(FormatText(texts::kRunValueWrongType, kRunValueName));
+        ShowError(FormatText(texts::kRunValueWrongType, AutoStart::kValueName));
         return false;
     }
     SetMark(menu_, kAutoStart1Item, autoStart == AutoStartState::On);
-    SetMark(menu_, kFADEChangeItem, ReadFadeSetting());
+    SetMark(menu_, kFADEChangeItem, profile_.ReadFadeSetting());
     return true;
 }
 
@@ -84,20 +84,20 @@ void TrayMenu::AutoStart1Click() {
                     MB_YESNO | MB_TOPMOST | MB_SETFOREGROUND) != IDYES)
         return;
     if (Checked(kAutoStart1Item))
-        DeleteAutoStart();
-    else if (!WriteAutoStart())
-        ShowError(FormatText(texts::kRunValueWriteFailed, kRunValueName));
+        autoStart_.Delete();
+    else if (!autoStart_.Write())
+        ShowError(FormatText(texts::kRunValueWriteFailed, AutoStart::kValueName));
 }
 
 void TrayMenu::FADEChangeClick() {
-    if (!WriteProfileText(L"Changes", L"FADE", Checked(kFADEChangeItem) ? L"0" : L"1"))
-        ShowError(FormatText(texts::kCannotWrite, NotifyProfilePath()));
+    if (!profile_.WriteFadeSetting(!Checked(kFADEChangeItem)))
+        ShowError(FormatText(texts::kCannotWrite, profile_.Path()));
 }
 
 void PopupTrayMenu(TForm1& form) {
     POINT at{};
     GetCursorPos(&at);
-    TrayMenu menu(form);
+    TrayMenu menu(form, form.parts().autoStart, form.parts().profile);
     menu.PopupAt(at);
 }
 

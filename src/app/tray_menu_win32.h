@@ -7,6 +7,8 @@
 
 namespace quendrel {
 
+class AutoStart;
+class NotifyProfile;
 class TForm1;
 
 enum TrayMenuItem : UINT {
@@ -19,7 +21,7 @@ enum TrayMenuItem : UINT {
 
 class TrayMenu {
 public:
-    explicit TrayMenu(TForm1& form);
+    TrayMenu(TForm1& form, const AutoStart& autoStart, const NotifyProfile& profile);
     ~TrayMenu();
     TrayMenu(const TrayMenu&) = delete;
     TrayMenu& operator=(const TrayMenu&) = delete;
@@ -39,6 +41,8 @@ public:
 
 private:
     TForm1& form_;
+    const AutoStart& autoStart_;
+    const NotifyProfile& profile_;
     HMENU menu_;
 };
 

@@ -119,10 +119,10 @@ void CoreAudioMixer::SetMasterMute(unsigned device, bool muted) {
     if (auto volume = EndpointVolume(device)) volume->SetMute(muted ? TRUE : FALSE, nullptr);
 }
 
-std::vector<std::wstring> CoreAudioMixer::DeviceNames() {
-    std::vector<std::wstring> names;
-    for (const auto& device : Devices()) names.push_back(FriendlyName(device.get()));
-    return names;
+std::vector<DeviceDescription> CoreAudioMixer::DescribeDevices() {
+    std::vector<DeviceDescription> devices;
+    for (const auto& device : Devices()) devices.push_back({FriendlyName(device.get()), 0});
+    return devices;
 }
 
 }  // namespace quendrel

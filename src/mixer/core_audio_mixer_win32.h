@@ -6,64 +6,14 @@
 
 #include <endpointvolume.h>
 #include <mmdeviceapi.h>
-#include <objbase.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "mixer/mixer.h"
+#include "win32/com_win32.h"
 
 namespace quendrel {
-
-// Owns one reference to a COM object.
-template <typename T>
-class ComPtr {
-public:
-    ComPtr() = default;
-    // Takes over a reference the caller already holds.
-    explicit ComPtr(T* adopted) : p_(adopted) {}
-    ComPtr(const ComPtr& other) : p_(other.p_) {
-        if (p_) p_->AddRef();
-    }
-    ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-    ComPtr& operator=(ComPtr other) noexcept {
-        std::swap(p_, other.p_);
-        return *this;
-    }
-    ~ComPtr() { reset(); }
-
-    T* get() const { return p_; }
-    T* operator->() const { return p_; }
-    explicit operator bool() const { return p_ != nullptr; }
-    void reset() {
-        if (p_) std::exchange(p_, nullptr)->Release();
-    }
-    // For out parameters: drops what was held first.
-    T** put() {
-        reset();
-        return &p_;
-    }
-    void** put_void() { return reinterpret_cast<void**>(put()); }
-
-private:
-    T* p_ = nullptr;
-};
-
-// COM for this thread, apartment-threaded, for the owner's lifetime. Every
-// COM pointer must be gone before it ends.
-class ComApartment {
-public:
-    ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (initialized_) CoUninitialize();
-    }
-
-private:
-    bool initialized_;
-};
 
 // The mixer's 655-units-per-cent scale carried over to the endpoint scalar:
 // p is written as p * 655 / 65535, a scalar s reads round(s * 65535) / 655.
@@ -89,9 +39,8 @@ public:
     void SetMasterVolume(unsigned device, unsigned percent) override;
     std::uint32_t GetMasterMute(unsigned device) override;
     void SetMasterMute(unsigned device, bool muted) override;
-
-    // Friendly names in device order; empty where the name cannot be read.
-    std::vector<std::wstring> DeviceNames();
+    // Friendly names in device order; an endpoint has no driver version (0).
+    std::vector<DeviceDescription> DescribeDevices() override;
 
 private:
     std::vector<ComPtr<IMMDevice>> Devices();

@@ -1,10 +1,19 @@
-// The five mixer operations, addressed by device index. Decisions read
-// device 0; writes go to every device from 0 up (VolumeApplier does that).
+// The five mixer operations, addressed by device index, and what the devices
+// are. Decisions read device 0; writes go to every device from 0 up
+// (VolumeApplier does that).
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace quendrel {
+
+// A sound device as the about window lists it.
+struct DeviceDescription {
+    std::wstring name;                // empty when it cannot be read
+    std::uint32_t driverVersion = 0;  // major in bits 8..15, minor in 0..7; 0 when unknown
+};
 
 class Mixer {
 public:
@@ -18,6 +27,8 @@ public:
     // The mute control's value as read: 0 not muted, non-zero muted; 0 when the read fails.
     virtual std::uint32_t GetMasterMute(unsigned device) = 0;
     virtual void SetMasterMute(unsigned device, bool muted) = 0;
+    // Every device in device order, device 0 first.
+    virtual std::vector<DeviceDescription> DescribeDevices() = 0;
 };
 
 }  // namespace quendrel

@@ -108,4 +108,18 @@ std::uint32_t WinmmMixer::GetMasterMute(unsigned device) { return ReadControl(de
 
 void WinmmMixer::SetMasterMute(unsigned device, bool muted) { WriteControl(device, kMuteControl, muted ? 1 : 0); }
 
+std::vector<DeviceDescription> WinmmMixer::DescribeDevices() {
+    std::vector<DeviceDescription> devices;
+    const UINT count = mixerGetNumDevs();
+    for (UINT id = 0; id < count; ++id) {
+        MIXERCAPSW caps{};
+        mixerGetDevCapsW(id, &caps, sizeof caps);  // a failure leaves it zero
+        // The name field need not end in a zero.
+        std::size_t length = 0;
+        while (length < MAXPNAMELEN && caps.szPname[length] != L'\0') ++length;
+        devices.push_back({std::wstring(caps.szPname, length), caps.vDriverVersion});
+    }
+    return devices;
+}
+
 }  // namespace quendrel

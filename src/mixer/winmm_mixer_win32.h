@@ -7,6 +7,7 @@
 #include <mmsystem.h>
 
 #include <optional>
+#include <vector>
 
 #include "mixer/mixer.h"
 
@@ -23,6 +24,7 @@ public:
     void SetMasterVolume(unsigned device, unsigned percent) override;
     std::uint32_t GetMasterMute(unsigned device) override;
     void SetMasterMute(unsigned device, bool muted) override;
+    std::vector<DeviceDescription> DescribeDevices() override;
 };
 
 }  // namespace quendrel

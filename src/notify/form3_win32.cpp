@@ -1,6 +1,6 @@
 #include "notify/form3_win32.h"
 
-#include "app/app_texts.h"
+#include "notify/notify_texts.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 
@@ -12,9 +12,15 @@ bool TForm3::Create(HWND applicationWindow) {
     Form3 = this;
     constexpr DWORD style = WS_POPUP;
     constexpr DWORD exStyle = WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-    if (!CreateNative(L"TForm3", exStyle, style, Widen(texts::kNotifyCaption).c_str(), 0, 0, Scale(110), Scale(38),
-                      applicationWindow))
-        return false;
+    const std::wstring caption = Widen(texts::kNotifyCaption);
+    WindowSpec spec;
+    spec.className = L"TForm3";
+    spec.caption = caption.c_str();
+    spec.style = style;
+    spec.exStyle = exStyle;
+    spec.rect = {0, 0, Scale(110), Scale(38)};
+    spec.owner = applicationWindow;
+    if (!CreateNative(spec)) return false;
     // Exactly black is transparent: only the coloured letters show.
     SetLayeredWindowAttributes(hwnd(), RGB(0, 0, 0), 0, LWA_COLORKEY);
     SetFont(NotifyFontSpec{});
@@ -24,17 +30,11 @@ bool TForm3::Create(HWND applicationWindow) {
 
 void TForm3::SetFont(const NotifyFontSpec& spec) {
     spec_ = spec;
-    LOGFONTW lf{};
-    // Points to pixels at the screen's DPI, rounded.
-    lf.lfHeight = -MulDiv(spec.size, ScreenDpi(), 72);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = spec.charset;
-    lf.lfOutPrecision = OUT_TT_PRECIS;
-    lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    const LOGFONTW lf = NotifyLogFont(spec);
     font_.reset(CreateFontIndirectW(&lf));
 }
 
-void TForm3::LoadNotifyFont() { SetFont(ReadNotifyFontSpec(spec_)); }
+void TForm3::LoadNotifyFont() { SetFont(profile_.ReadFont(spec_)); }
 
 void TForm3::SetNotifyText(const std::string& textCp932) {
     RECT work{};
@@ -50,16 +50,14 @@ void TForm3::SetNotifyText(const std::string& textCp932) {
     SetBkMode(dc.get(), TRANSPARENT);
     ExtTextOutW(dc.get(), 0, 0, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
     EndPath(dc.get());
-    HRGN region = PathToRegion(dc.get());
+    UniqueRegion region(PathToRegion(dc.get()));
     RECT box{};
-    hasOutline_ = region && GetRgnBox(region, &box) != NULLREGION;
-    if (!hasOutline_) {
-        // No outline (empty text, a raster font): show nothing rather than a
-        // rectangle over the screen.
-        if (region) DeleteObject(region);
-        region = CreateRectRgn(0, 0, 0, 0);
-    }
-    SetWindowRgn(hwnd(), region, TRUE);  // the system owns the region now
+    hasOutline_ = region && GetRgnBox(region.get(), &box) != NULLREGION;
+    // No outline (empty text, a raster font): show nothing rather than a
+    // rectangle over the screen.
+    if (!hasOutline_) region.reset(CreateRectRgn(0, 0, 0, 0));
+    // The system owns the region once it is the window's.
+    if (SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();
     SetWindowPos(hwnd(), nullptr, work.right - extent.cx, work.bottom - extent.cy, work.right, work.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd(), nullptr, TRUE);

@@ -13,6 +13,7 @@ namespace quendrel {
 
 class TForm3 : public Window {
 public:
+    explicit TForm3(const NotifyProfile& profile) : profile_(profile) {}
     bool Create(HWND applicationWindow);
 
     // The stored font and colour become the window's.
@@ -34,6 +35,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    const NotifyProfile& profile_;
     NotifyFontSpec spec_;
     UniqueFont font_;
     UniqueBrush background_;

@@ -1,54 +1,15 @@
 #include "notify/notify_font_dialogs_win32.h"
 
-#include <string>
-
-#include "app/app_texts.h"
-#include "notify/form3_win32.h"
-#include "notify/notify_profile_win32.h"
+#include "win32/ui_texts.h"
 #include "win32/ui_win32.h"
 
 namespace quendrel {
-namespace {
 
-FontDialog& FontDialogOverride() {
-    static FontDialog dialog;
-    return dialog;
-}
+void NotifyFontDialogs::ReportRefusedWrite() const { ShowError(FormatText(texts::kCannotWrite, profile_.Path())); }
 
-ColorDialog& ColorDialogOverride() {
-    static ColorDialog dialog;
-    return dialog;
-}
-
-NotifyFontSpec CurrentFont() { return Form3 ? Form3->font() : NotifyFontSpec{}; }
-
-// Stops at the first refused key: the ones after it stay unwritten.
-bool WriteFontKeys(std::initializer_list<std::pair<const wchar_t*, std::wstring>> keys) {
-    for (const auto& [key, value] : keys) {
-        if (!WriteProfileText(L"Font", key, value)) {
-            ShowError(FormatText(texts::kCannotWrite, NotifyProfilePath()));
-            return false;
-        }
-    }
-    return true;
-}
-
-void Reload() {
-    if (Form3) Form3->LoadNotifyFont();
-}
-
-}  // namespace
-
-void NotifyFontClick(HWND owner) {
-    const NotifyFontSpec current = CurrentFont();
-    const int dpi = ScreenDpi();
-    LOGFONTW font{};
-    font.lfHeight = -MulDiv(current.size, dpi, 72);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = current.charset;
-    font.lfOutPrecision = OUT_TT_PRECIS;
-    lstrcpynW(font.lfFaceName, current.name.c_str(), LF_FACESIZE);
-
+void NotifyFontDialogs::NotifyFontClick(HWND owner) {
+    const NotifyFontSpec current = notification_.font();
+    LOGFONTW font = NotifyLogFont(current);
     CHOOSEFONTW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -56,34 +17,25 @@ void NotifyFontClick(HWND owner) {
     dialog.rgbColors = current.color;
     // No effects group: colour, underline and strike-out are not the font's.
     dialog.Flags = CF_SCREENFONTS | CF_FORCEFONTEXIST | CF_INITTOLOGFONTSTRUCT;
-    const BOOL chosen = FontDialogOverride() ? FontDialogOverride()(dialog) : ChooseFontW(&dialog);
-    if (!chosen) return;
+    if (!(fontDialog_ ? fontDialog_(dialog) : ChooseFontW(&dialog))) return;
 
     // The pixel height back to whole points at the screen's DPI.
-    const int points = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, dpi);
-    if (!WriteFontKeys({{L"size", std::to_wstring(points)},
-                        {L"chrSet", std::to_wstring(font.lfCharSet)},
-                        {L"Name", font.lfFaceName}}))
-        return;
-    Reload();
+    const int points = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, ScreenDpi());
+    if (!profile_.WriteFont(points, font.lfCharSet, font.lfFaceName)) return ReportRefusedWrite();
+    notification_.LoadNotifyFont();
 }
 
-void NotifyColorClick(HWND owner) {
-    static COLORREF customColors[16] = {};
+void NotifyFontDialogs::NotifyColorClick(HWND owner) {
     CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.rgbResult = CurrentFont().color;
-    dialog.lpCustColors = customColors;
+    dialog.rgbResult = notification_.font().color;
+    dialog.lpCustColors = customColors_;
     dialog.Flags = CC_RGBINIT | CC_PREVENTFULLOPEN;
-    const BOOL chosen = ColorDialogOverride() ? ColorDialogOverride()(dialog) : ChooseColorW(&dialog);
-    if (!chosen) return;
+    if (!(colorDialog_ ? colorDialog_(dialog) : ChooseColorW(&dialog))) return;
 
-    if (!WriteFontKeys({{L"color", std::to_wstring(dialog.rgbResult)}})) return;
-    Reload();
+    if (!profile_.WriteColor(dialog.rgbResult)) return ReportRefusedWrite();
+    notification_.LoadNotifyFont();
 }
-
-void SetFontDialogForTesting(FontDialog dialog) { FontDialogOverride() = std::move(dialog); }
-void SetColorDialogForTesting(ColorDialog dialog) { ColorDialogOverride() = std::move(dialog); }
 
 }  // namespace quendrel

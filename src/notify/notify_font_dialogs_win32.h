@@ -8,16 +8,36 @@
 
 #include <functional>
 
+#include "notify/form3_win32.h"
+#include "notify/notify_profile_win32.h"
+
 namespace quendrel {
 
-void NotifyFontClick(HWND owner);
-void NotifyColorClick(HWND owner);
-
-// Tests stand in for the modal dialogs; an empty function restores the
-// system's ChooseFontW / ChooseColorW.
+// The modal dialogs; empty: the system's ChooseFontW / ChooseColorW.
 using FontDialog = std::function<BOOL(CHOOSEFONTW&)>;
 using ColorDialog = std::function<BOOL(CHOOSECOLORW&)>;
-void SetFontDialogForTesting(FontDialog dialog);
-void SetColorDialogForTesting(ColorDialog dialog);
+
+class NotifyFontDialogs {
+public:
+    NotifyFontDialogs(const NotifyProfile& profile, TForm3& notification, FontDialog fontDialog = {},
+                      ColorDialog colorDialog = {})
+        : profile_(profile),
+          notification_(notification),
+          fontDialog_(std::move(fontDialog)),
+          colorDialog_(std::move(colorDialog)) {}
+
+    void NotifyFontClick(HWND owner);
+    void NotifyColorClick(HWND owner);
+
+private:
+    // The file refused a key: the user is told and nothing is loaded.
+    void ReportRefusedWrite() const;
+
+    const NotifyProfile& profile_;
+    TForm3& notification_;
+    FontDialog fontDialog_;
+    ColorDialog colorDialog_;
+    COLORREF customColors_[16] = {};
+};
 
 }  // namespace quendrel

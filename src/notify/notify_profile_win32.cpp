@@ -1,49 +1,86 @@
 #include "notify/notify_profile_win32.h"
 
-#include "actions/fade_setting.h"
-#include "app/app_paths_win32.h"
+#include "base/decimal.h"
+#include "notify/fade_setting.h"
 #include "notify/profile_value.h"
 #include "win32/text_win32.h"
+#include "win32/ui_win32.h"
 
 namespace quendrel {
+namespace {
 
-std::wstring NotifyProfilePath() { return DataFile(L"NotifyFont.ini"); }
+constexpr wchar_t kFontSection[] = L"Font";
+constexpr wchar_t kSizeKey[] = L"size";
+// The same key as "chrset" (keys match without regard to case); a new file
+// shows it in this form.
+constexpr wchar_t kCharsetKey[] = L"chrSet";
+constexpr wchar_t kNameKey[] = L"Name";
+constexpr wchar_t kColorKey[] = L"color";
+constexpr wchar_t kChangesSection[] = L"Changes";
+constexpr wchar_t kFadeKey[] = L"FADE";
 
-std::optional<std::wstring> ReadProfileText(const wchar_t* section, const wchar_t* key) {
+constexpr std::size_t kTextMax = 2048;  // readers use at most 2047 bytes
+
+}  // namespace
+
+LOGFONTW NotifyLogFont(const NotifyFontSpec& spec) {
+    LOGFONTW lf{};
+    // Points to pixels at the screen's DPI, rounded.
+    lf.lfHeight = -MulDiv(spec.size, ScreenDpi(), 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = spec.charset;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    return lf;
+}
+
+std::optional<std::wstring> NotifyProfile::ReadText(const wchar_t* section, const wchar_t* key) const {
     // A default that no stored value can be tells a missing key from a stored one.
     static const wchar_t kMissing[] = L"\x1\x2\x3<missing>";
-    wchar_t text[2048];
-    GetPrivateProfileStringW(section, key, kMissing, text, 2048, NotifyProfilePath().c_str());
+    wchar_t text[kTextMax];
+    GetPrivateProfileStringW(section, key, kMissing, text, kTextMax, path_.c_str());
     if (lstrcmpW(text, kMissing) == 0) return std::nullopt;
     return std::wstring(text);
 }
 
-std::optional<std::int32_t> ReadProfileInteger(const wchar_t* section, const wchar_t* key) {
-    const auto text = ReadProfileText(section, key);
+std::optional<std::int32_t> NotifyProfile::ReadInteger(const wchar_t* section, const wchar_t* key) const {
+    const auto text = ReadText(section, key);
     if (!text) return std::nullopt;
     return ParseProfileInteger(Narrow(*text));
 }
 
-bool WriteProfileText(const wchar_t* section, const wchar_t* key, const std::wstring& value) {
-    return WritePrivateProfileStringW(section, key, value.c_str(), NotifyProfilePath().c_str()) != FALSE;
+bool NotifyProfile::WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value) const {
+    return WritePrivateProfileStringW(section, key, value.c_str(), path_.c_str()) != FALSE;
 }
 
-bool ReadFadeSetting() {
-    const auto text = ReadProfileText(L"Changes", L"FADE");
+NotifyFontSpec NotifyProfile::ReadFont(const NotifyFontSpec& current) const {
+    const NotifyFontSpec defaults;
+    NotifyFontSpec spec = current;
+    spec.size = ReadInteger(kFontSection, kSizeKey).value_or(defaults.size);
+    spec.color = static_cast<COLORREF>(ReadInteger(kFontSection, kColorKey).value_or(defaults.color));
+    const auto name = ReadText(kFontSection, kNameKey);
+    if (!name)
+        spec.name = defaults.name;
+    else if (!name->empty())
+        spec.name = name->substr(0, LF_FACESIZE - 1);
+    spec.charset = static_cast<BYTE>(ReadInteger(kFontSection, kCharsetKey).value_or(defaults.charset) & 0xFF);
+    return spec;
+}
+
+bool NotifyProfile::WriteFont(int points, BYTE charset, const std::wstring& name) const {
+    return WriteText(kFontSection, kSizeKey, FormatDecimalW(points)) &&
+           WriteText(kFontSection, kCharsetKey, FormatDecimalW(charset)) && WriteText(kFontSection, kNameKey, name);
+}
+
+bool NotifyProfile::WriteColor(COLORREF color) const {
+    return WriteText(kFontSection, kColorKey, FormatDecimalW(color));
+}
+
+bool NotifyProfile::ReadFadeSetting() const {
+    const auto text = ReadText(kChangesSection, kFadeKey);
     return FadeSettingFromProfile(text ? std::optional<std::string>(Narrow(*text)) : std::nullopt);
 }
 
-NotifyFontSpec ReadNotifyFontSpec(const NotifyFontSpec& current) {
-    NotifyFontSpec spec = current;
-    spec.size = ReadProfileInteger(L"Font", L"size").value_or(28);
-    spec.color = static_cast<COLORREF>(ReadProfileInteger(L"Font", L"color").value_or(65280));
-    const auto name = ReadProfileText(L"Font", L"Name");
-    if (!name)
-        spec.name = L"MS UI Gothic";
-    else if (!name->empty())
-        spec.name = name->substr(0, LF_FACESIZE - 1);
-    spec.charset = static_cast<BYTE>(ReadProfileInteger(L"Font", L"chrset").value_or(128) & 0xFF);
-    return spec;
-}
+bool NotifyProfile::WriteFadeSetting(bool on) const { return WriteText(kChangesSection, kFadeKey, on ? L"1" : L"0"); }
 
 }  // namespace quendrel

@@ -1,5 +1,7 @@
-// NotifyFont.ini beside the executable: read and written key by key through
-// the system's profile functions, never cached.
+// NotifyFont.ini beside the executable, and its one owner: the notification
+// font and colour (section Font) and the smooth-change switch (key FADE of
+// section Changes), read and written key by key through the system's
+// profile functions and never cached.
 #pragma once
 
 #include <windows.h>
@@ -9,18 +11,8 @@
 
 namespace quendrel {
 
-std::wstring NotifyProfilePath();
-// The key's text; nothing when the file, the section or the key is missing.
-std::optional<std::wstring> ReadProfileText(const wchar_t* section, const wchar_t* key);
-// The key as an integer in the profile syntax; nothing when absent or unreadable.
-std::optional<std::int32_t> ReadProfileInteger(const wchar_t* section, const wchar_t* key);
-// False when the system refuses the write (the caller reports it).
-bool WriteProfileText(const wchar_t* section, const wchar_t* key, const std::wstring& value);
-
-// The smooth-change switch: on unless the file says 0.
-bool ReadFadeSetting();
-
-// What the notification font is made of.
+// What the notification font is made of; the values are the defaults that a
+// missing or unreadable key gives.
 struct NotifyFontSpec {
     int size = 28;  // points
     COLORREF color = RGB(0, 255, 0);
@@ -28,7 +20,36 @@ struct NotifyFontSpec {
     BYTE charset = SHIFTJIS_CHARSET;
 };
 
-// The stored values over the given ones; an empty face name keeps the face.
-NotifyFontSpec ReadNotifyFontSpec(const NotifyFontSpec& current);
+// The font as GDI takes it: points to pixels at the screen's DPI, plain,
+// outline faces preferred (the window is shaped from the outline).
+LOGFONTW NotifyLogFont(const NotifyFontSpec& spec);
+
+class NotifyProfile {
+public:
+    explicit NotifyProfile(std::wstring path) : path_(std::move(path)) {}
+
+    const std::wstring& Path() const { return path_; }
+
+    // The stored values over the given ones: a missing or unreadable key
+    // gives its default, an empty face name keeps the face.
+    NotifyFontSpec ReadFont(const NotifyFontSpec& current) const;
+    // size, chrSet and Name, in this order; false at the first key the system
+    // refuses, and the keys after it stay unwritten.
+    bool WriteFont(int points, BYTE charset, const std::wstring& name) const;
+    bool WriteColor(COLORREF color) const;
+
+    // On unless the file says 0.
+    bool ReadFadeSetting() const;
+    bool WriteFadeSetting(bool on) const;
+
+private:
+    // The key's text; nothing when the file, the section or the key is missing.
+    std::optional<std::wstring> ReadText(const wchar_t* section, const wchar_t* key) const;
+    // The key as an integer in the profile syntax; nothing when absent or unreadable.
+    std::optional<std::int32_t> ReadInteger(const wchar_t* section, const wchar_t* key) const;
+    bool WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value) const;
+
+    std::wstring path_;
+};
 
 }  // namespace quendrel

@@ -1,8 +1,12 @@
-// Texts of the configuration window's preset list and function controls
-// (UTF-8; converted at the API boundary).
+// Texts of the configuration window's preset list and function controls, and
+// of the settings file (UTF-8; converted at the API boundary).
 #pragma once
 
 namespace quendrel::texts {
+
+inline constexpr char kConfigFont[] = "ＭＳ ゴシック";
+inline constexpr char kCannotRead[] = "%s を読み込めません";
+inline constexpr char kTooManyPresets[] = "これ以上設定を作成することはできません";
 
 // Preset list (left half).
 inline constexpr char kNewCaption[] = "Create";
@@ -21,6 +25,7 @@ inline constexpr char kVolumeOutput[] = "音量出力 ";  // then the position a
 inline constexpr char kVolumeHint[] = "Volume ：　設定の音量です。";
 inline constexpr char kSystemVolumeLabel[] = "現在のシステム音量";
 inline constexpr char kRefreshHaltCaption[] = "音量を即座に適応する";
+inline constexpr char kStatusAutoChanging[] = "Auto Changing";  // COLVolume moved by the user
 inline constexpr char kRefreshHaltHint[] = "Refresh ： 音量スライダーを動かすと、音量が自動的に変更されます。";
 
 // Function controls (right half).

@@ -1,26 +1,26 @@
 // The right half of the configuration window: the four function hotkeys with
 // their steps, and the notification switch, seconds, font and colour. Each
-// control writes its slot field of the form's setting table at once.
+// control writes its slot field of the setting table at once.
 #pragma once
 
 #include <windows.h>
 
 #include "settings/setting_table.h"
-#include "win32/control_panel_win32.h"
 #include "win32/controls_win32.h"
 #include "win32/handles_win32.h"
 
 namespace quendrel {
 
-class TForm1;
+class NotifyFontDialogs;
+class Window;
 
-class FunctionPanel : public ControlPanel {
+class FunctionPanel {
 public:
-    explicit FunctionPanel(TForm1& form) : form_(form) {}
+    FunctionPanel(SettingTable& table, NotifyFontDialogs& dialogs) : table_(table), dialogs_(dialogs) {}
     FunctionPanel(const FunctionPanel&) = delete;
     FunctionPanel& operator=(const FunctionPanel&) = delete;
 
-    void Create(HWND parent, HFONT windowFont);
+    void Create(Window& window, HFONT windowFont);
 
     void UpClick();
     void UpSliderChange();
@@ -39,13 +39,10 @@ public:
     void ShowFunctionSettings();
     void ShowFunctionSlot(CheckBox& box, TrackBar* slider, HotkeyControl& key, const SettingRecord& record);
 
-    bool OnCommand(WORD id, WORD code, HWND control) override;
-    bool OnScroll(HWND control) override;
-
-    HWND GroupBox2 = nullptr;
+    Control GroupBox2;
     CheckBox Up, Down, Mute, Capture, NotifyCMD;
     TrackBar UpSlider, DownSlider;
-    HWND UpLBL = nullptr, DownLBL = nullptr, NotifyLBL = nullptr;
+    Control UpLBL, DownLBL, NotifyLBL;
     HotkeyControl UpKey, DownKey, MuteKey, CaptureKey;
     SpinEdit NotifyTick;
     FlatButton NotifyFont, NotifyColor;
@@ -53,7 +50,9 @@ public:
 private:
     void SetEnabled(std::size_t slot, bool on);
 
-    TForm1& form_;
+    SettingTable& table_;
+    NotifyFontDialogs& dialogs_;
+    Control notifyTickSpin_;
     Tooltips tips_;
     UniqueFont checkFont_;
 };

@@ -1,28 +1,33 @@
 // The left half of the configuration window: the preset list (COLList), its
 // buttons, the selected preset's hotkey and volume, the system volume gauge
-// and RefreshHalt. Every edit goes straight into the form's setting table.
+// and RefreshHalt. Every edit goes straight into the setting table.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
-#include "win32/control_panel_win32.h"
 #include "win32/controls_win32.h"
 #include "win32/handles_win32.h"
 
 namespace quendrel {
 
-class TForm1;
+class Mixer;
+class VolumeApplier;
+class Window;
+struct SettingTable;
 
-class PresetPanel : public ControlPanel {
+class PresetPanel {
 public:
-    explicit PresetPanel(TForm1& form) : form_(form) {}
+    // readFadeSetting: the smooth-change switch, read afresh at each use.
+    PresetPanel(SettingTable& table, VolumeApplier& applier, Mixer& mixer, std::function<bool()> readFadeSetting)
+        : table_(table), applier_(applier), mixer_(mixer), readFadeSetting_(std::move(readFadeSetting)) {}
     PresetPanel(const PresetPanel&) = delete;
     PresetPanel& operator=(const PresetPanel&) = delete;
 
-    void Create(HWND parent, HFONT windowFont);
+    void Create(Window& window, HFONT windowFont);
 
     // Table half and list half; the message at 28 presets. The new item is
     // selected, with its caption editor open when edit is set.
@@ -44,33 +49,28 @@ public:
     void UpdatePresetButtons();
 
     // The list: selected index (-1 for none), items and their captions.
-    int Selected() const;
-    int ItemCount() const;
-    std::wstring ItemText(int item) const;
-    void Select(int item);
+    int Selected() const { return COLList.Selected(); }
+    int ItemCount() const { return COLList.ItemCount(); }
+    std::wstring ItemText(int item) const { return COLList.ItemText(item); }
+    void Select(int item) { COLList.Select(item); }
 
-    bool OnCommand(WORD id, WORD code, HWND control) override;
-    bool OnNotify(const NMHDR& header, LRESULT& result) override;
-    bool OnScroll(HWND control) override;
-    bool OnColor(HDC dc, HWND control, HBRUSH& brush) override;
-
-    HWND Bevel1 = nullptr;
+    Control Bevel1;
     FlatButton New, Delt, MoveUp, MoveDown;
-    HWND COLList = nullptr;
-    HWND Label2 = nullptr;
+    ReportList COLList;
+    Control Label2;
     HotkeyControl COLHotkey;
-    HWND Label3 = nullptr;
+    Control Label3;
     TrackBar COLVolume;
-    HWND Label4 = nullptr;
+    Control Label4;
     Gauge Gauge1;
-    HWND Status = nullptr;
+    Control Status;
     CheckBox RefreshHalt;
 
 private:
-    void SetItemText(int item, const std::wstring& text);
-    void EditCaption(int item);
-
-    TForm1& form_;
+    SettingTable& table_;
+    VolumeApplier& applier_;
+    Mixer& mixer_;
+    std::function<bool()> readFadeSetting_;
     Tooltips tips_;
     UniqueFont labelFont_;
 };

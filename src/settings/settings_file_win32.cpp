@@ -4,17 +4,14 @@
 
 #include <vector>
 
-#include "app/app_paths_win32.h"
 #include "settings/settings_store.h"
 #include "win32/handles_win32.h"
 
 namespace quendrel {
 
-std::wstring SettingsFilePath() { return DataFile(L"SndCols.ini"); }
-
-LoadResult LoadSettingTable(SettingTable& table, const PresetSink& addPreset) {
+LoadResult SettingsFile::LoadSettingTable(SettingTable& table, const PresetSink& addPreset) const {
     // Read access is enough: a read-only file still holds the user's settings.
-    UniqueKernelHandle file(CreateFileW(SettingsFilePath().c_str(), GENERIC_READ,
+    UniqueKernelHandle file(CreateFileW(path_.c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
@@ -42,7 +39,7 @@ namespace {
 // SndCols.ini and SndCols.ini.tmp beside it.
 class WindowsSettingsFiles : public SettingsFileSystem {
 public:
-    WindowsSettingsFiles() : path_(SettingsFilePath()), temporary_(path_ + L".tmp") {}
+    explicit WindowsSettingsFiles(const std::wstring& path) : path_(path), temporary_(path_ + L".tmp") {}
 
     bool TargetReadOnly() override {
         const DWORD attributes = GetFileAttributesW(path_.c_str());
@@ -73,8 +70,8 @@ private:
 
 }  // namespace
 
-bool SaveSettingTable(const SettingTable& table, bool keepBackup) {
-    WindowsSettingsFiles files;
+bool SettingsFile::SaveSettingTable(const SettingTable& table, bool keepBackup) const {
+    WindowsSettingsFiles files(path_);
     return SaveImageReplacing(files, table.Image(), keepBackup);
 }
 

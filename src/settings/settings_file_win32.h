@@ -9,12 +9,20 @@ namespace quendrel {
 
 enum class LoadResult { Loaded, Missing, Unreadable };
 
-std::wstring SettingsFilePath();
-// Reads the file into an all-zero table; presets go through addPreset.
-LoadResult LoadSettingTable(SettingTable& table, const PresetSink& addPreset);
-// Writes the image to a temporary file and replaces SndCols.ini only when the
-// whole image is on disk; on any failure the old file stays as it was.
-// keepBackup first copies the old file to SndCols.ini.bak.
-bool SaveSettingTable(const SettingTable& table, bool keepBackup = false);
+class SettingsFile {
+public:
+    explicit SettingsFile(std::wstring path) : path_(std::move(path)) {}
+    const std::wstring& Path() const { return path_; }
+
+    // Reads the file into an all-zero table; presets go through addPreset.
+    LoadResult LoadSettingTable(SettingTable& table, const PresetSink& addPreset) const;
+    // Writes the image to a temporary file and replaces the file only when the
+    // whole image is on disk; on any failure the old file stays as it was.
+    // keepBackup first copies the old file to SndCols.ini.bak.
+    bool SaveSettingTable(const SettingTable& table, bool keepBackup = false) const;
+
+private:
+    std::wstring path_;
+};
 
 }  // namespace quendrel

@@ -11,6 +11,7 @@ namespace quendrel {
 // The file operations a save needs.
 class SettingsFileSystem {
 public:
+    virtual ~SettingsFileSystem() = default;
     // The existing file is refused for writing (read-only).
     virtual bool TargetReadOnly() = 0;
     // Writes and flushes the temporary file; false when any byte did not make it.
@@ -19,9 +20,6 @@ public:
     // Puts the temporary file in the target's place in one step.
     virtual bool ReplaceTargetWithTemporary() = 0;
     virtual void RemoveTemporary() = 0;
-
-protected:
-    ~SettingsFileSystem() = default;
 };
 
 // True when the new image is in place; on false the old file is untouched.

@@ -1,8 +1,8 @@
 #include "win32/controls_win32.h"
 
 #include <algorithm>
-#include <climits>
 
+#include "base/decimal.h"
 #include "base/hotkey_value.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
@@ -15,6 +15,8 @@ namespace {
 constexpr UINT_PTR kCursorSubclass = 1;
 constexpr UINT_PTR kPaintSubclass = 2;
 constexpr UINT_PTR kColumnSubclass = 3;
+constexpr UINT_PTR kLinkSubclass = 4;
+constexpr UINT_PTR kGroupSubclass = 5;
 
 constexpr COLORREF kGlyphTransparent = RGB(192, 192, 192);
 
@@ -27,23 +29,15 @@ LRESULT CALLBACK CursorProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK FixedColumnsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
-    if (message == WM_NOTIFY) {
-        switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
-        case HDN_BEGINTRACKW:
-        case HDN_BEGINTRACKA:
-        case HDN_DIVIDERDBLCLICKW:
-        case HDN_DIVIDERDBLCLICKA:
-            return TRUE;  // refused: the column keeps its width
-        default:
-            break;
-        }
-    }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, FixedColumnsProc, id);
-    return DefSubclassProc(window, message, wParam, lParam);
-}
-
 HFONT ControlFont(HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); }
+
+int TextWidth(HFONT font, const std::wstring& text) {
+    WindowDC screen(nullptr);
+    SelectedObject selected(screen.get(), font);
+    SIZE extent{};
+    GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
 
 // Silver pixels become transparent; the glyph is scaled to the screen.
 HIMAGELIST LoadGlyph(const wchar_t* resource) {
@@ -54,16 +48,14 @@ HIMAGELIST LoadGlyph(const wchar_t* resource) {
     const int size = Scale(16);
     WindowDC screen(nullptr);
     UniqueBitmap scaled(CreateCompatibleBitmap(screen.get(), size, size));
-    HDC from = CreateCompatibleDC(screen.get());
-    HDC to = CreateCompatibleDC(screen.get());
     {
-        SelectedObject a(from, source.get());
-        SelectedObject b(to, scaled.get());
-        SetStretchBltMode(to, COLORONCOLOR);  // keeps the transparent colour exact
-        StretchBlt(to, 0, 0, size, size, from, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        UniqueMemoryDC from(CreateCompatibleDC(screen.get()));
+        UniqueMemoryDC to(CreateCompatibleDC(screen.get()));
+        SelectedObject a(from.get(), source.get());
+        SelectedObject b(to.get(), scaled.get());
+        SetStretchBltMode(to.get(), COLORONCOLOR);  // keeps the transparent colour exact
+        StretchBlt(to.get(), 0, 0, size, size, from.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
     }
-    DeleteDC(from);
-    DeleteDC(to);
     HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 1, 0);
     ImageList_AddMasked(list, scaled.get(), kGlyphTransparent);
     return list;
@@ -86,22 +78,74 @@ void DrawEmbossedText(HDC dc, const std::wstring& text, RECT rect, bool enabled)
 
 }  // namespace
 
-HWND CreateControl(HWND parent, const ControlRow& row, HFONT font) {
-    const int x = Scale(row.x), y = Scale(row.y);
-    // Scaled edges rather than scaled sizes, so neighbours still meet.
-    const int width = Scale(row.x + row.width) - x, height = Scale(row.y + row.height) - y;
-    HWND control = CreateWindowExW(row.exStyle, row.className, row.text ? Widen(row.text).c_str() : L"",
-                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | row.style, x, y, width, height, parent,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), ModuleInstance(), nullptr);
-    if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return control;
+// Control ---------------------------------------------------------------------
+
+Control::~Control() {
+    if (window_) window_->Unregister(*this);
+}
+
+void Control::Attach(Window& window, HWND control) {
+    if (window_) window_->Unregister(*this);
+    window_ = &window;
+    hwnd_ = control;
+    window.Register(*this);
+    OnAttached();
+}
+
+void Control::Enable(bool enabled) const { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+void Control::SetColors(COLORREF text, HBRUSH brush, std::optional<COLORREF> opaqueBackground) {
+    colors_ = Colors{text, brush, opaqueBackground};
+}
+
+void Control::SetTextColor(COLORREF text) {
+    if (colors_ && colors_->text == text) return;
+    if (colors_)
+        colors_->text = text;
+    else
+        colors_ = Colors{text, GetSysColorBrush(COLOR_BTNFACE), std::nullopt};
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+HBRUSH Control::OnColor(HDC dc) {
+    if (!colors_) return nullptr;
+    ::SetTextColor(dc, colors_->text);
+    if (colors_->background)
+        SetBkColor(dc, *colors_->background);
+    else
+        SetBkMode(dc, TRANSPARENT);
+    return colors_->brush;
+}
+
+void CreateControls(Window& window, HFONT windowFont, DWORD commonStyle, std::initializer_list<ControlRow> rows) {
+    for (const ControlRow& row : rows) {
+        HWND parent = row.parent ? row.parent->hwnd() : window.hwnd();
+        HFONT font = row.font ? row.font : windowFont;
+        const std::wstring text = row.text ? Widen(row.text) : std::wstring();
+        int x = Scale(row.x);
+        const int y = Scale(row.y);
+        // Scaled edges rather than scaled sizes, so neighbours still meet.
+        int width = Scale(row.x + row.width) - x;
+        const int height = Scale(row.y + row.height) - y;
+        const bool oneLine = (row.style & SS_TYPEMASK) == SS_LEFTNOWORDWRAP && lstrcmpiW(row.className, L"Static") == 0;
+        if (row.width == 0 || oneLine) width = std::max(width, TextWidth(font, text));
+        if (oneLine) {
+            RECT inside{};
+            GetClientRect(parent, &inside);
+            const int right = inside.right - Scale(2);
+            if (x + width > right) x = std::max(0, right - width);
+        }
+        HWND control = CreateWindowExW(
+            row.exStyle, row.className, text.c_str(), WS_CHILD | WS_VISIBLE | commonStyle | row.style, x, y, width,
+            height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), ModuleInstance(), nullptr);
+        if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (row.control) row.control->Attach(window, control);
+    }
 }
 
 void SetControlCursor(HWND control, const wchar_t* cursorId) {
     SetWindowSubclass(control, CursorProc, kCursorSubclass, reinterpret_cast<DWORD_PTR>(cursorId));
 }
-
-void FixListViewColumns(HWND list) { SetWindowSubclass(list, FixedColumnsProc, kColumnSubclass, 0); }
 
 bool IsListCaptionEditor(HWND window) {
     if (!window) return false;
@@ -127,19 +171,26 @@ void Tooltips::Create(HWND owner) {
     SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Scale(480));
 }
 
-void Tooltips::Add(HWND control, std::string_view hintUtf8) {
-    if (!tips_ || !control) return;
+void Tooltips::Add(std::initializer_list<const Control*> controls, std::string_view hintUtf8) {
     std::wstring text = Widen(hintUtf8);
-    TTTOOLINFOW tool{};
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every comctl32
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = owner_;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = text.data();
-    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    for (const Control* control : controls) {
+        if (!tips_ || !control->hwnd()) continue;
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every comctl32
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = owner_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd());
+        tool.lpszText = text.data();
+        SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
-// CheckBox ------------------------------------------------------------------
+// Button, CheckBox ----------------------------------------------------------
+
+bool Button::OnCommand(WORD code) {
+    if (code == BN_CLICKED && onClick) onClick();
+    return true;
+}
 
 bool CheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
@@ -149,8 +200,9 @@ void CheckBox::SetChecked(bool checked) {
     if (onClick) onClick();
 }
 
-void CheckBox::OnCommand(WORD code) {
+bool CheckBox::OnCommand(WORD code) {
     if (code == BN_CLICKED && onClick) onClick();
+    return true;
 }
 
 // TrackBar ------------------------------------------------------------------
@@ -177,18 +229,18 @@ void TrackBar::SetPosition(int position) {
     if (onChange) onChange();
 }
 
-void TrackBar::OnScroll() {
+bool TrackBar::OnScroll() {
     // The bar reports every drag step and the end of the drag; only moves count.
     const int position = Position();
-    if (position == last_) return;
+    if (position == last_) return true;
     last_ = position;
     if (onChange) onChange();
+    return true;
 }
 
 // HotkeyControl -------------------------------------------------------------
 
 void HotkeyControl::Setup(WPARAM invalidCombinations) {
-    // A combination the rules refuse becomes Shift+Ctrl with the same key.
     SendMessageW(hwnd_, HKM_SETRULES, invalidCombinations, MAKELPARAM(HOTKEYF_SHIFT | HOTKEYF_CONTROL, 0));
 }
 
@@ -202,28 +254,12 @@ void HotkeyControl::Set(std::uint16_t value) {
     setting_ = false;
 }
 
-void HotkeyControl::OnCommand(WORD code) {
+bool HotkeyControl::OnCommand(WORD code) {
     if (code == EN_CHANGE && !setting_ && onChange) onChange();
+    return true;
 }
 
 // SpinEdit ------------------------------------------------------------------
-
-bool ParseDecimal(std::wstring_view text, int& value) {
-    std::size_t at = 0;
-    bool negative = false;
-    if (at < text.size() && (text[at] == L'+' || text[at] == L'-')) negative = text[at++] == L'-';
-    if (at == text.size()) return false;
-    long long number = 0;
-    for (; at < text.size(); ++at) {
-        if (text[at] < L'0' || text[at] > L'9') return false;
-        number = number * 10 + (text[at] - L'0');
-        if (number > static_cast<long long>(INT_MAX) + 1) return false;
-    }
-    if (negative) number = -number;
-    if (number > INT_MAX || number < INT_MIN) return false;
-    value = static_cast<int>(number);
-    return true;
-}
 
 void SpinEdit::Setup(HWND upDown, int minimum, int maximum, int value) {
     upDown_ = upDown;
@@ -241,7 +277,7 @@ int SpinEdit::Value() const {
 
 void SpinEdit::SetValue(int value) {
     const int clamped = std::clamp(value, minimum_, maximum_);
-    const std::wstring text = std::to_wstring(clamped);
+    const std::wstring text = FormatDecimalW(clamped);
     if (GetText(hwnd_) != text) SetWindowTextW(hwnd_, text.c_str());
     SendMessageW(upDown_, UDM_SETPOS32, 0, clamped);
 }
@@ -251,13 +287,14 @@ void SpinEdit::Enable(bool enabled) const {
     EnableWindow(upDown_, enabled ? TRUE : FALSE);
 }
 
-void SpinEdit::OnCommand(WORD code) {
+bool SpinEdit::OnCommand(WORD code) {
     if (code == EN_CHANGE) {
         if (onChange) onChange();
     } else if (code == EN_KILLFOCUS) {
         const int value = Value();
         if (std::clamp(value, minimum_, maximum_) != value) SetValue(value);
     }
+    return true;
 }
 
 // FlatButton ----------------------------------------------------------------
@@ -326,39 +363,36 @@ void FlatButton::Paint(HDC target) {
     // Drawn off screen: the hover frame must not flicker.
     OffscreenCanvas canvas(target, client);
     HDC dc = canvas.get();
-    {
-        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-        const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
-        const bool pressed = (SendMessageW(hwnd_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
-        if (enabled && pressed)
-            DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
-        else if (enabled && hot_)
-            DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    const bool enabled = IsWindowEnabled(hwnd_) != FALSE;
+    const bool pressed = (SendMessageW(hwnd_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    if (enabled && pressed)
+        DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT);
+    else if (enabled && hot_)
+        DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
 
-        SelectedObject selectFont(dc, ControlFont(hwnd_));
-        SetBkMode(dc, TRANSPARENT);
-        const std::wstring text = GetText(hwnd_);
-        SIZE extent{};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-        const int glyph = glyph_ ? Scale(16) : 0;
-        const int gap = glyph_ && !text.empty() ? Scale(4) : 0;
-        const int shift = enabled && pressed ? 1 : 0;
-        int x = (client.right - (glyph + gap + extent.cx)) / 2 + shift;
-        if (glyph_) {
-            const int y = (client.bottom - glyph) / 2 + shift;
-            if (enabled) {
-                ImageList_Draw(glyph_, 0, dc, x, y, ILD_TRANSPARENT);
-            } else {
-                HICON icon = ImageList_GetIcon(glyph_, 0, ILD_NORMAL);
-                DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, glyph, glyph,
-                           DST_ICON | DSS_DISABLED);
-                DestroyIcon(icon);
-            }
-            x += glyph + gap;
+    SelectedObject selectFont(dc, ControlFont(hwnd_));
+    SetBkMode(dc, TRANSPARENT);
+    const std::wstring text = GetText(hwnd_);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    const int glyph = glyph_ ? Scale(16) : 0;
+    const int gap = glyph_ && !text.empty() ? Scale(4) : 0;
+    const int shift = enabled && pressed ? 1 : 0;
+    int x = (client.right - (glyph + gap + extent.cx)) / 2 + shift;
+    if (glyph_) {
+        const int y = (client.bottom - glyph) / 2 + shift;
+        if (enabled) {
+            ImageList_Draw(glyph_, 0, dc, x, y, ILD_TRANSPARENT);
+        } else {
+            UniqueIcon icon(ImageList_GetIcon(glyph_, 0, ILD_NORMAL));
+            DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, x, y, glyph, glyph,
+                       DST_ICON | DSS_DISABLED);
         }
-        RECT textRect{x, client.top + shift, client.right, client.bottom + shift};
-        DrawEmbossedText(dc, text, textRect, enabled);
+        x += glyph + gap;
     }
+    RECT textRect{x, client.top + shift, client.right, client.bottom + shift};
+    DrawEmbossedText(dc, text, textRect, enabled);
 }
 
 // Gauge ---------------------------------------------------------------------
@@ -378,7 +412,7 @@ int Gauge::Value() const { return static_cast<int>(SendMessageW(hwnd_, PBM_GETPO
 
 void Gauge::SetValue(int value) const { SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(value), 0); }
 
-std::wstring Gauge::Caption(int value) { return std::to_wstring(value) + L"%"; }
+std::wstring Gauge::Caption(int value) { return FormatDecimalW(value) + L"%"; }
 
 LRESULT CALLBACK Gauge::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
     auto* gauge = reinterpret_cast<Gauge*>(self);
@@ -417,32 +451,252 @@ void Gauge::Paint(HDC target) {
     GetClientRect(hwnd_, &client);
     OffscreenCanvas canvas(target, client);
     HDC dc = canvas.get();
-    {
-        RECT inner = client;
-        DrawEdge(dc, &inner, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-        FillRect(dc, &inner, GetSysColorBrush(COLOR_WINDOW));
-        const int low = static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, TRUE, 0));
-        const int high = static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, FALSE, 0));
-        const int value = std::clamp(Value(), low, high);
-        RECT filled = inner;
-        if (high > low) filled.right = inner.left + MulDiv(inner.right - inner.left, value - low, high - low);
-        UniqueBrush brush(CreateSolidBrush(bar_));
-        FillRect(dc, &filled, brush.get());
+    RECT inner = client;
+    DrawEdge(dc, &inner, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+    FillRect(dc, &inner, GetSysColorBrush(COLOR_WINDOW));
+    const int low = static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, TRUE, 0));
+    const int high = static_cast<int>(SendMessageW(hwnd_, PBM_GETRANGE, FALSE, 0));
+    const int value = std::clamp(Value(), low, high);
+    RECT filled = inner;
+    if (high > low) filled.right = inner.left + MulDiv(inner.right - inner.left, value - low, high - low);
+    UniqueBrush brush(CreateSolidBrush(bar_));
+    FillRect(dc, &filled, brush.get());
 
-        // Dark text over the empty part, white text over the bar.
-        SelectedObject selectFont(dc, ControlFont(hwnd_));
-        SetBkMode(dc, TRANSPARENT);
-        const std::wstring text = Caption(value);
-        constexpr UINT kFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX;
-        UniqueRegion emptyPart(CreateRectRgn(filled.right, inner.top, inner.right, inner.bottom));
-        SelectClipRgn(dc, emptyPart.get());
-        SetTextColor(dc, RGB(0, 0, 0));
-        DrawTextW(dc, text.c_str(), -1, &inner, kFormat);
-        UniqueRegion barPart(CreateRectRgn(filled.left, filled.top, filled.right, filled.bottom));
-        SelectClipRgn(dc, barPart.get());
-        SetTextColor(dc, RGB(255, 255, 255));
-        DrawTextW(dc, text.c_str(), -1, &inner, kFormat);
-        SelectClipRgn(dc, nullptr);
+    // Dark text over the empty part, white text over the bar.
+    SelectedObject selectFont(dc, ControlFont(hwnd_));
+    SetBkMode(dc, TRANSPARENT);
+    const std::wstring text = Caption(value);
+    constexpr UINT kFormat = DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX;
+    UniqueRegion emptyPart(CreateRectRgn(filled.right, inner.top, inner.right, inner.bottom));
+    SelectClipRgn(dc, emptyPart.get());
+    ::SetTextColor(dc, RGB(0, 0, 0));
+    DrawTextW(dc, text.c_str(), -1, &inner, kFormat);
+    UniqueRegion barPart(CreateRectRgn(filled.left, filled.top, filled.right, filled.bottom));
+    SelectClipRgn(dc, barPart.get());
+    ::SetTextColor(dc, RGB(255, 255, 255));
+    DrawTextW(dc, text.c_str(), -1, &inner, kFormat);
+    SelectClipRgn(dc, nullptr);
+}
+
+// Link ------------------------------------------------------------------------
+
+Link::~Link() {
+    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, Proc, kLinkSubclass);
+}
+
+void Link::OnAttached() { SetWindowSubclass(hwnd_, Proc, kLinkSubclass, reinterpret_cast<DWORD_PTR>(this)); }
+
+void Link::SetHoverColors(COLORREF normal, COLORREF hot) {
+    normal_ = normal;
+    hot_ = hot;
+    SetTextColor(normal);
+}
+
+bool Link::OnCommand(WORD code) {
+    if (code == STN_CLICKED && onClick) onClick();
+    return true;
+}
+
+void Link::ShowHot(bool hot) {
+    if (!normal_ || isHot_ == hot) return;
+    isHot_ = hot;
+    SetTextColor(hot ? *hot_ : *normal_);
+}
+
+LRESULT CALLBACK Link::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+    auto* link = reinterpret_cast<Link*>(self);
+    switch (message) {
+    case WM_SETCURSOR:
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    case WM_MOUSEMOVE:
+        if (link->normal_) {
+            // The leave notice comes once per tracking request.
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
+            TrackMouseEvent(&track);
+            link->ShowHot(true);
+        }
+        break;
+    case WM_MOUSELEAVE:
+        link->ShowHot(false);
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, Proc, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// GroupBox ------------------------------------------------------------------
+
+GroupBox::~GroupBox() {
+    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, Proc, kGroupSubclass);
+}
+
+void GroupBox::HoldChildren(HBRUSH inside) {
+    inside_ = inside;
+    SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
+    SetWindowSubclass(hwnd_, Proc, kGroupSubclass, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK GroupBox::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
+    auto* group = reinterpret_cast<GroupBox*>(self);
+    switch (message) {
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, group->inside_);
+        return 1;
+    }
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_HSCROLL:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+        // Its window reflects them to the controls.
+        return SendMessageW(GetParent(window), message, wParam, lParam);
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(window, Proc, id);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// ReportList ------------------------------------------------------------------
+
+void ReportList::OnAttached() { SetWindowSubclass(hwnd_, FixedColumnsProc, kColumnSubclass, 0); }
+
+LRESULT CALLBACK ReportList::FixedColumnsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                              DWORD_PTR) {
+    if (message == WM_NOTIFY) {
+        switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
+        case HDN_BEGINTRACKW:
+        case HDN_BEGINTRACKA:
+        case HDN_DIVIDERDBLCLICKW:
+        case HDN_DIVIDERDBLCLICKA:
+            return TRUE;  // refused: the column keeps its width
+        default:
+            break;
+        }
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, FixedColumnsProc, id);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void ReportList::Setup(std::string_view headingUtf8, int columnWidth, COLORREF text, COLORREF background) {
+    SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT | LVS_EX_FLATSB,
+                 LVS_EX_FULLROWSELECT | LVS_EX_FLATSB);
+    SendMessageW(hwnd_, LVM_SETTEXTCOLOR, 0, text);
+    SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, background);
+    SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, background);
+    std::wstring heading = Widen(headingUtf8);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = Scale(columnWidth);
+    column.pszText = heading.data();
+    SendMessageW(hwnd_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+}
+
+int ReportList::Selected() const {
+    return static_cast<int>(SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+int ReportList::ItemCount() const { return static_cast<int>(SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0)); }
+
+std::wstring ReportList::ItemText(int item) const {
+    // Captions may be longer than any record name: the user types them.
+    std::wstring text(256, L'\0');
+    for (;;) {
+        LVITEMW request{};
+        request.iSubItem = 0;
+        request.pszText = text.data();
+        request.cchTextMax = static_cast<int>(text.size());
+        const auto length = static_cast<std::size_t>(
+            SendMessageW(hwnd_, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&request)));
+        if (length + 1 < text.size()) {
+            text.resize(length);
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
+}
+
+void ReportList::SetItemText(int item, const std::wstring& text) {
+    std::wstring copy = text;
+    LVITEMW change{};
+    change.iSubItem = 0;
+    change.pszText = copy.data();
+    SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&change));
+}
+
+int ReportList::Append(const std::wstring& text) {
+    std::wstring caption = text;
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = ItemCount();
+    item.pszText = caption.data();
+    return static_cast<int>(SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+}
+
+void ReportList::Delete(int item) { SendMessageW(hwnd_, LVM_DELETEITEM, static_cast<WPARAM>(item), 0); }
+
+void ReportList::Select(int item) {
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = item >= 0 ? LVIS_SELECTED | LVIS_FOCUSED : 0;
+    SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&state));
+    if (item >= 0) SendMessageW(hwnd_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
+}
+
+void ReportList::EditCaption(int item) {
+    SetFocus(hwnd_);
+    SendMessageW(hwnd_, LVM_EDITLABELW, static_cast<WPARAM>(item), 0);
+}
+
+HWND ReportList::Editor() const { return reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETEDITCONTROL, 0, 0)); }
+
+bool ReportList::OnNotify(NMHDR& header, LRESULT& result) {
+    result = 0;
+    switch (header.code) {
+    case LVN_ITEMCHANGED:
+        if (onChange) onChange();
+        return true;
+    case LVN_KEYDOWN:
+        if (!Editor() && onKeyDown) onKeyDown(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
+        return true;
+    case NM_CUSTOMDRAW: {
+        // Unfocused, the list marks its selection in the button-face colour,
+        // which is its own background: draw it as focused.
+        auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
+        if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
+            result = CDRF_NOTIFYITEMDRAW;
+        } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (draw.nmcd.uItemState & CDIS_SELECTED)) {
+            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+            draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+            draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+            result = CDRF_DODEFAULT;
+        }
+        return true;
+    }
+    case LVN_BEGINLABELEDITW:
+        result = FALSE;  // every caption may be edited
+        return true;
+    case LVN_ENDLABELEDITW: {
+        const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
+        // No text: the edit was cancelled.
+        if (!info.item.pszText) return true;
+        if (onEdited) onEdited(info.item.iItem, info.item.pszText);
+        result = TRUE;  // the item keeps the text as typed
+        return true;
+    }
+    default:
+        return false;
     }
 }
 

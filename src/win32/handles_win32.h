@@ -49,6 +49,19 @@ using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
 using UniqueRegion = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
 
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+using UniqueIcon = UniqueHandle<HICON, IconTraits>;
+
+struct MemoryDCTraits {
+    static HDC Invalid() { return nullptr; }
+    static void Close(HDC h) { DeleteDC(h); }
+};
+// CreateCompatibleDC / DeleteDC.
+using UniqueMemoryDC = UniqueHandle<HDC, MemoryDCTraits>;
+
 struct KeyTraits {
     static HKEY Invalid() { return nullptr; }
     static void Close(HKEY h) { RegCloseKey(h); }
@@ -95,24 +108,22 @@ public:
           area_(area),
           dc_(CreateCompatibleDC(target)),
           bitmap_(CreateCompatibleBitmap(target, area.right - area.left, area.bottom - area.top)),
-          previous_(SelectObject(dc_, bitmap_)) {}
+          selected_(dc_.get(), bitmap_.get()) {}
     OffscreenCanvas(const OffscreenCanvas&) = delete;
     OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
     ~OffscreenCanvas() {
-        BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_, area_.left,
-               area_.top, SRCCOPY);
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
+        BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top, dc_.get(),
+               area_.left, area_.top, SRCCOPY);
     }
-    HDC get() const { return dc_; }
+    HDC get() const { return dc_.get(); }
 
 private:
     HDC target_;
     RECT area_;
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
+    // Released in reverse: the bitmap is deselected before either goes.
+    UniqueMemoryDC dc_;
+    UniqueBitmap bitmap_;
+    SelectedObject selected_;
 };
 
 }  // namespace quendrel

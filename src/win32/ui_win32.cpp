@@ -2,13 +2,13 @@
 
 #include <set>
 
-#include "app/app_texts.h"
 #include "win32/text_win32.h"
 
 namespace quendrel {
 namespace {
 HWND g_messageOwner = nullptr;
-}
+std::wstring g_messageCaption;
+}  // namespace
 
 int ScreenDpi() {
     WindowDC screen(nullptr);
@@ -46,7 +46,10 @@ std::wstring GetText(HWND window) {
     return text;
 }
 
-void SetMessageOwner(HWND owner) { g_messageOwner = owner; }
+void SetMessageBoxes(std::string_view captionUtf8, HWND owner) {
+    g_messageCaption = Widen(captionUtf8);
+    g_messageOwner = owner;
+}
 
 void ShowMessage(std::string_view utf8) {
     // A message box's loop keeps dispatching hotkeys; a key held down must not
@@ -54,8 +57,7 @@ void ShowMessage(std::string_view utf8) {
     static std::set<std::string, std::less<>> open;
     if (open.count(utf8)) return;
     const auto entry = open.emplace(utf8).first;
-    MessageBoxW(g_messageOwner, Widen(utf8).c_str(), Widen(texts::kAppTitle).c_str(),
-                MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+    MessageBoxW(g_messageOwner, Widen(utf8).c_str(), g_messageCaption.c_str(), MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
     open.erase(entry);
 }
 

@@ -1,4 +1,5 @@
-// Shared helpers of the program's windows: DPI scaling, fonts, message boxes.
+// Shared helpers of the program's windows: DPI scaling, fonts, texts,
+// message boxes.
 #pragma once
 
 #include <windows.h>
@@ -18,20 +19,20 @@ int Scale(int designPixels);
 UniqueFont MakeFont(std::string_view faceUtf8, int height, int weight = FW_NORMAL, bool italic = false,
                     bool underline = false, BYTE charset = SHIFTJIS_CHARSET);
 
-// Client size -> window size for a style, placed at a screen position.
+// Client size -> window rectangle for a style, placed at a screen position
+// (all in design pixels).
 RECT WindowRectForClient(int x, int y, int clientWidth, int clientHeight, DWORD style, DWORD exStyle);
 
 void SetText(HWND window, std::string_view utf8);
 std::wstring GetText(HWND window);
 
-// The program's message boxes: OK only, caption "Quendrel".
+// The program's message boxes: OK only, topmost, with the caption and owner
+// given here (the application title and the hidden application window).
+void SetMessageBoxes(std::string_view captionUtf8, HWND owner);
 void ShowMessage(std::string_view utf8);
 // Errors get a full stop added, as the application's error display does.
 void ShowError(std::string_view utf8);
 // "%s" in a UTF-8 template replaced by a wide text.
 std::string FormatText(std::string_view templateUtf8, std::wstring_view argument);
-
-// The owner of the program's message boxes: the hidden application window.
-void SetMessageOwner(HWND owner);
 
 }  // namespace quendrel

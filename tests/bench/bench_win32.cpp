@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/app_paths_win32.h"
 #include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "settings/setting_table.h"
@@ -155,10 +154,12 @@ public:
 int InProcess(bool fade) {
     const std::wstring folder = TempFolder();
     WriteSettings(folder, fade);
-    SetDataDirectoryForTesting(folder);
     auto mixer = std::make_unique<ThreeDevices>();
     ThreeDevices& devices = *mixer;
-    Program program(std::move(mixer));
+    ProgramEnvironment environment;
+    environment.mixer = std::move(mixer);
+    environment.dataFolder = folder;
+    Program program(std::move(environment));
     if (!program.Start()) return 1;
     TForm1& form = program.form1();
     if (fade) {

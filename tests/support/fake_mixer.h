@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "mixer/mixer.h"
@@ -26,6 +27,8 @@ public:
     std::set<unsigned> failing;
     std::vector<std::uint32_t> units;
     std::vector<std::uint32_t> mute;
+    // What DescribeDevices answers; empty: "Fake N" with version 1.0 for each device.
+    std::vector<DeviceDescription> descriptions;
     std::vector<Write> log;
 
     void SetPercent(unsigned device, unsigned percent) { units.at(device) = PercentToUnits(percent); }
@@ -47,6 +50,13 @@ public:
     void SetMasterMute(unsigned device, bool muted) override {
         log.push_back({Kind::Mute, device, muted ? 1u : 0u});
         if (Readable(device)) mute[device] = muted ? 1 : 0;
+    }
+
+    std::vector<DeviceDescription> DescribeDevices() override {
+        if (!descriptions.empty()) return descriptions;
+        std::vector<DeviceDescription> made;
+        for (unsigned d = 0; d < units.size(); ++d) made.push_back({L"Fake " + std::wstring(1, L'0' + d % 10), 0x0100});
+        return made;
     }
 
 private:

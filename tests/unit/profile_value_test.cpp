@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "actions/fade_setting.h"
+#include "notify/fade_setting.h"
 
 namespace quendrel {
 namespace {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "about/device_line.h"
+#include "base/decimal.h"
 #include "base/hotkey_value.h"
 #include "mixer/mixer_scale.h"
 
@@ -46,15 +47,27 @@ TEST(HotkeyValue, ConversionsBetweenRecordControlAndRegistration) {
 }
 
 TEST(DeviceLine, NameThenUnpaddedMajorAndMinor) {
-    EXPECT_EQ(DeviceLine("Line Mixer", 0x050A), "Line Mixer Ver 5.10");
-    EXPECT_EQ(DeviceLine("Line Mixer", 0x0501), "Line Mixer Ver 5.1");
-    EXPECT_EQ(DeviceLine("X", 0xFFFF0203), "X Ver 2.3");  // only the low 16 bits count
-    const char zero[32] = {};
-    EXPECT_EQ(DeviceLine(zero, 0), " Ver 0.0");
-    // A name filling all 32 bytes has no terminator; nothing after it is read.
-    char full[40];
-    std::fill(full, full + 40, 'n');
-    EXPECT_EQ(DeviceLine(full, 0x0100), std::string(32, 'n') + " Ver 1.0");
+    EXPECT_EQ(DeviceLine(L"Line Mixer", 0x050A), L"Line Mixer Ver 5.10");
+    EXPECT_EQ(DeviceLine(L"Line Mixer", 0x0501), L"Line Mixer Ver 5.1");
+    EXPECT_EQ(DeviceLine(L"X", 0xFFFF0203), L"X Ver 2.3");  // only the low 16 bits count
+    EXPECT_EQ(DeviceLine(std::wstring(32, L'\0'), 0), L" Ver 0.0");
+    // A name filling all 32 characters has no terminator; nothing after it is read.
+    EXPECT_EQ(DeviceLine(std::wstring(40, L'n'), 0x0100), std::wstring(32, L'n') + L" Ver 1.0");
+}
+
+TEST(Decimal, FormatsAnyValueAndParsesOnlyWholeNumbersWithinInt) {
+    EXPECT_EQ(FormatDecimal(0), "0");
+    EXPECT_EQ(FormatDecimal(-42), "-42");
+    EXPECT_EQ(FormatDecimal(INT64_MIN), "-9223372036854775808");
+    EXPECT_EQ(FormatDecimalW(4294967295), L"4294967295");
+    int value = 7;
+    for (const wchar_t* bad : {L"", L"-", L"+", L"1a", L" 1", L"2147483648", L"-2147483649"})
+        EXPECT_FALSE(ParseDecimal(bad, value)) << bad;
+    EXPECT_EQ(value, 7);
+    ASSERT_TRUE(ParseDecimal(L"-2147483648", value));
+    EXPECT_EQ(value, INT32_MIN);
+    ASSERT_TRUE(ParseDecimal(L"+0500", value));
+    EXPECT_EQ(value, 500);
 }
 
 }  // namespace

@@ -3,12 +3,10 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <mmsystem.h>
 
-#include <cstdio>
 #include <thread>
 
-#include "app/app_paths_win32.h"
+#include "about/device_line.h"
 #include "app/program_win32.h"
 #include "fake_mixer.h"
 #include "program_fixture.h"
@@ -21,8 +19,7 @@ namespace {
 class AboutTest : public test::ProgramTest {
 protected:
     void SetUp() override {
-        ProgramTest::SetUp();
-        StartProgram();
+        StartProgram(nullptr, 4);
         form2 = program->form2().hwnd();
     }
     HWND Item(int id) const { return program->form2().Item(id); }
@@ -45,23 +42,15 @@ protected:
     HWND form2 = nullptr;
 };
 
-TEST_F(AboutTest, ListsEveryMixerDeviceInOrderAsNameVerMajorMinor) {
-    const UINT count = mixerGetNumDevs();
-    HWND list = Item(TForm2::ListBox1);
-    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), static_cast<LRESULT>(count));
-    EXPECT_GE(count, 1u) << "the test environment has sound devices";
-    for (UINT id = 0; id < count; ++id) {
-        MIXERCAPSA caps{};
-        mixerGetDevCapsA(id, &caps, sizeof caps);
-        char expected[64];
-        std::snprintf(expected, sizeof expected, "%.32s Ver %u.%u", caps.szPname,
-                      static_cast<unsigned>(HIBYTE(LOWORD(caps.vDriverVersion))),
-                      static_cast<unsigned>(LOBYTE(LOWORD(caps.vDriverVersion))));
-        wchar_t wide[64];
-        MultiByteToWideChar(CP_ACP, 0, expected, -1, wide, 64);
+TEST_F(AboutTest, ListsEveryDeviceInOrderAsNameVerMajorMinor) {
+    // Four devices: the list scrolls past its three lines, device 0 on top.
+    HWND list = Item(TForm2::kListBox1);
+    const auto devices = mixer->DescribeDevices();
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
+    for (int id = 0; id < 4; ++id) {
         wchar_t line[128] = {};
         SendMessageW(list, LB_GETTEXT, id, reinterpret_cast<LPARAM>(line));
-        EXPECT_STREQ(line, wide) << "device " << id;
+        EXPECT_EQ(line, DeviceLine(devices[id].name, devices[id].driverVersion)) << "device " << id;
     }
 }
 
@@ -73,40 +62,40 @@ TEST_F(AboutTest, ControlsCarryTheirTextsPlacesAndLooks) {
     EXPECT_EQ(client.right, Scale(362));
     EXPECT_EQ(client.bottom, Scale(335));
 
-    EXPECT_EQ(Text(TForm2::Label1), L"Quendrel Ver 2.30");
-    EXPECT_EQ(Text(TForm2::Label7), L"LastUpdated on 2003/09/08");
-    EXPECT_EQ(Text(TForm2::Label2), L"WebPage アドレス");
-    EXPECT_EQ(Text(TForm2::Label3), L"メールアドレス");
-    EXPECT_EQ(Text(TForm2::HP), L"https://quendrel.example.org/");
-    EXPECT_EQ(Text(TForm2::Mail), L"quendrel@example.org");
-    EXPECT_EQ(Text(TForm2::GroupBox1), L"システムにインストールされているサウンドカード");
-    EXPECT_EQ(Text(TForm2::Label4), L"一番上のカードは優先デバイスとなります");
-    EXPECT_EQ(Text(TForm2::Label8), L"システム音量、音量を上げる、下げるなどは");
-    EXPECT_EQ(Text(TForm2::Label9), L"優先デバイスが基準となります");
-    EXPECT_EQ(Text(TForm2::BitBtn1), L"OK");
+    EXPECT_EQ(Text(TForm2::kLabel1), L"Quendrel Ver 2.30");
+    EXPECT_EQ(Text(TForm2::kLabel7), L"LastUpdated on 2003/09/08");
+    EXPECT_EQ(Text(TForm2::kLabel2), L"WebPage アドレス");
+    EXPECT_EQ(Text(TForm2::kLabel3), L"メールアドレス");
+    EXPECT_EQ(Text(TForm2::kHP), L"https://quendrel.example.org/");
+    EXPECT_EQ(Text(TForm2::kMail), L"quendrel@example.org");
+    EXPECT_EQ(Text(TForm2::kGroupBox1), L"システムにインストールされているサウンドカード");
+    EXPECT_EQ(Text(TForm2::kLabel4), L"一番上のカードは優先デバイスとなります");
+    EXPECT_EQ(Text(TForm2::kLabel8), L"システム音量、音量を上げる、下げるなどは");
+    EXPECT_EQ(Text(TForm2::kLabel9), L"優先デバイスが基準となります");
+    EXPECT_EQ(Text(TForm2::kBitBtn1), L"OK");
 
-    const RECT ok = Place(TForm2::BitBtn1);
+    const RECT ok = Place(TForm2::kBitBtn1);
     EXPECT_EQ(ok.left, Scale(29));
     EXPECT_EQ(ok.top, Scale(288));
-    const RECT list = Place(TForm2::ListBox1);
+    const RECT list = Place(TForm2::kListBox1);
     EXPECT_EQ(list.left, Scale(53 + 24));
     EXPECT_EQ(list.top, Scale(170 + 18));
-    const RECT banner = Place(TForm2::Image1);
+    const RECT banner = Place(TForm2::kImage1);
     EXPECT_EQ(banner.right - banner.left, 200);
     EXPECT_EQ(banner.bottom - banner.top, 40);
 
-    EXPECT_EQ(TextColor(TForm2::Label1), RGB(128, 0, 128));
-    EXPECT_EQ(TextColor(TForm2::HP), RGB(0, 0, 255));
-    EXPECT_EQ(GetWindowLongPtrW(Item(TForm2::BitBtn1), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-    EXPECT_NE(SendMessageW(Item(TForm2::BitBtn1), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    EXPECT_EQ(TextColor(TForm2::kLabel1), RGB(128, 0, 128));
+    EXPECT_EQ(TextColor(TForm2::kHP), RGB(0, 0, 255));
+    EXPECT_EQ(GetWindowLongPtrW(Item(TForm2::kBitBtn1), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_NE(SendMessageW(Item(TForm2::kBitBtn1), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     // BitBtn1 comes first in the tab order, then the list in the group.
-    EXPECT_EQ(GetNextDlgTabItem(form2, nullptr, FALSE), Item(TForm2::BitBtn1));
-    EXPECT_EQ(GetNextDlgTabItem(form2, Item(TForm2::BitBtn1), FALSE), Item(TForm2::ListBox1));
-    EXPECT_EQ(GetParent(Item(TForm2::ListBox1)), Item(TForm2::GroupBox1));
+    EXPECT_EQ(GetNextDlgTabItem(form2, nullptr, FALSE), Item(TForm2::kBitBtn1));
+    EXPECT_EQ(GetNextDlgTabItem(form2, Item(TForm2::kBitBtn1), FALSE), Item(TForm2::kListBox1));
+    EXPECT_EQ(GetParent(Item(TForm2::kListBox1)), Item(TForm2::kGroupBox1));
 }
 
 TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
-    for (int id : {TForm2::HP, TForm2::Mail}) {
+    for (int id : {TForm2::kHP, TForm2::kMail}) {
         SCOPED_TRACE(id);
         SendMessageW(Item(id), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
         EXPECT_EQ(TextColor(id), RGB(255, 0, 0));
@@ -114,7 +103,7 @@ TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
         EXPECT_EQ(TextColor(id), RGB(0, 0, 255));
     }
     // A pointer over the links and the banner is the hand.
-    SendMessageW(Item(TForm2::Image1), WM_SETCURSOR, reinterpret_cast<WPARAM>(Item(TForm2::Image1)),
+    SendMessageW(Item(TForm2::kImage1), WM_SETCURSOR, reinterpret_cast<WPARAM>(Item(TForm2::kImage1)),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 }
@@ -136,7 +125,7 @@ TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
     std::thread closer([&] {
         for (int i = 0; i < 500 && !IsWindowVisible(form2); ++i) Sleep(10);
         Sleep(400);
-        PostMessageW(Item(TForm2::BitBtn1), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageW(Item(TForm2::kBitBtn1), WM_KEYDOWN, VK_RETURN, 0);
     });
     // Chosen again from the tray menu while it is open.
     SetTimer(nullptr, 0, 100, &ChooseAboutAgain);

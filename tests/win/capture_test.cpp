@@ -1,7 +1,6 @@
 // Captures appended to a long preset list, in-process.
 #include <gtest/gtest.h>
 
-#include "app/app_paths_win32.h"
 #include "app/program_win32.h"
 #include "fake_mixer.h"
 #include "settings/setting_texts.h"
@@ -12,7 +11,6 @@ namespace {
 
 TEST(CaptureTest, CapturesFollowTwentyLoadedPresets) {
     test::TempFolder folder;
-    SetDataDirectoryForTesting(folder.path());
     SettingTable table;
     table.SetDefaults();
     table[kCaptureSlot].enabled = kEnabledOn;
@@ -22,7 +20,10 @@ TEST(CaptureTest, CapturesFollowTwentyLoadedPresets) {
     auto fake = std::make_unique<FakeMixer>(2);
     FakeMixer& mixer = *fake;
     {
-        Program program(std::move(fake));
+        ProgramEnvironment environment;
+        environment.mixer = std::move(fake);
+        environment.dataFolder = folder.path();
+        Program program(std::move(environment));
         ASSERT_TRUE(program.Start());
         SettingTable& live = program.form1().table;
         EXPECT_EQ(live.Image(), image);
@@ -46,7 +47,6 @@ TEST(CaptureTest, CapturesFollowTwentyLoadedPresets) {
         EXPECT_EQ(live.Preset(20).value, 33);
         EXPECT_EQ(live.Preset(21).value, 44);
     }
-    SetDataDirectoryForTesting(L"");
 }
 
 }  // namespace

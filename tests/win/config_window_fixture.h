@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 
-#include "app/app_paths_win32.h"
 #include "app/program_win32.h"
 #include "fake_mixer.h"
 #include "win32/ui_win32.h"
@@ -20,11 +19,7 @@ namespace quendrel::test {
 
 class ConfigWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetDataDirectoryForTesting(folder.path()); }
-    void TearDown() override {
-        program.reset();
-        SetDataDirectoryForTesting(L"");
-    }
+    void TearDown() override { program.reset(); }
 
     // Without a table the program starts as on a first run, window open.
     void Start(const SettingTable* table = nullptr) {
@@ -36,7 +31,10 @@ protected:
         fake->SetPercent(0, 40);
         fake->SetPercent(1, 40);
         mixer = fake.get();
-        program = std::make_unique<Program>(std::move(fake));
+        ProgramEnvironment environment;
+        environment.mixer = std::move(fake);
+        environment.dataFolder = folder.path();
+        program = std::make_unique<Program>(std::move(environment));
         ASSERT_TRUE(program->Start());
         form().ShowConfigWindow();
     }
@@ -67,11 +65,11 @@ protected:
 
     // Opens the caption editor as F2 does; null when it did not open.
     HWND OpenEditor(WPARAM key = VK_F2) {
-        SetFocus(presets().COLList);
-        Press(presets().COLList, key);
+        SetFocus(presets().COLList.hwnd());
+        Press(presets().COLList.hwnd(), key);
         return Editor();
     }
-    HWND Editor() { return reinterpret_cast<HWND>(SendMessageW(presets().COLList, LVM_GETEDITCONTROL, 0, 0)); }
+    HWND Editor() { return presets().COLList.Editor(); }
 
     std::wstring Text(HWND window) { return GetText(window); }
 

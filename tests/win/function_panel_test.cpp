@@ -14,17 +14,17 @@ TEST_F(FunctionPanelTest, TheDefaultTableLeavesEveryFunctionOff) {
     Start();
     auto& f = functions();
     for (CheckBox* box : {&f.Up, &f.Down, &f.Mute, &f.Capture, &f.NotifyCMD}) EXPECT_FALSE(box->Checked());
-    for (HWND control : {f.UpSlider.hwnd(), f.UpLBL, f.UpKey.hwnd(), f.DownSlider.hwnd(), f.DownLBL, f.DownKey.hwnd(),
-                         f.MuteKey.hwnd(), f.CaptureKey.hwnd(), f.NotifyTick.hwnd(), f.NotifyTick.upDown(), f.NotifyLBL,
-                         f.NotifyFont.hwnd(), f.NotifyColor.hwnd()})
+    for (HWND control : {f.UpSlider.hwnd(), f.UpLBL.hwnd(), f.UpKey.hwnd(), f.DownSlider.hwnd(), f.DownLBL.hwnd(),
+                         f.DownKey.hwnd(), f.MuteKey.hwnd(), f.CaptureKey.hwnd(), f.NotifyTick.hwnd(),
+                         f.NotifyTick.upDown(), f.NotifyLBL.hwnd(), f.NotifyFont.hwnd(), f.NotifyColor.hwnd()})
         EXPECT_FALSE(Enabled(control));
     EXPECT_EQ(f.UpSlider.Position(), 2);
     EXPECT_EQ(f.DownSlider.Position(), 2);
-    EXPECT_EQ(Text(f.UpLBL), L"2% 上げる");
-    EXPECT_EQ(Text(f.DownLBL), L"2% 下げる");
+    EXPECT_EQ(Text(f.UpLBL.hwnd()), L"2% 上げる");
+    EXPECT_EQ(Text(f.DownLBL.hwnd()), L"2% 下げる");
     EXPECT_EQ(Text(f.NotifyTick.hwnd()), L"2");
     EXPECT_EQ(form().table[kNotifySlot].value, 2);
-    EXPECT_EQ(Text(f.GroupBox2), L"その他のQuendrelの機能を使用する");
+    EXPECT_EQ(Text(f.GroupBox2.hwnd()), L"その他のQuendrelの機能を使用する");
 }
 
 TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlotAtOnce) {
@@ -34,14 +34,14 @@ TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlotAtOnce) {
     Click(f.Up.hwnd());
     EXPECT_EQ(up.enabled, kEnabledOn);
     EXPECT_TRUE(Enabled(f.UpSlider.hwnd()));
-    EXPECT_TRUE(Enabled(f.UpLBL));
+    EXPECT_TRUE(Enabled(f.UpLBL.hwnd()));
     EXPECT_TRUE(Enabled(f.UpKey.hwnd()));
 
     Slide(f.UpSlider, 5);
-    EXPECT_EQ(Text(f.UpLBL), L"5% 上げる");
+    EXPECT_EQ(Text(f.UpLBL.hwnd()), L"5% 上げる");
     EXPECT_EQ(up.value, 5);
     Slide(f.UpSlider, 0);
-    EXPECT_EQ(Text(f.UpLBL), L"0% 上げる");
+    EXPECT_EQ(Text(f.UpLBL.hwnd()), L"0% 上げる");
     EXPECT_EQ(up.value, 0);
 
     Click(f.Up.hwnd());
@@ -50,12 +50,12 @@ TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlotAtOnce) {
     EXPECT_EQ(up.value, 0);
 
     Slide(f.DownSlider, 7);
-    EXPECT_EQ(Text(f.DownLBL), L"7% 下げる");
+    EXPECT_EQ(Text(f.DownLBL.hwnd()), L"7% 下げる");
     EXPECT_EQ(form().table[kDownSlot].value, 7);
 
     Click(f.NotifyCMD.hwnd());
     EXPECT_EQ(form().table[kNotifySlot].enabled, kEnabledOn);
-    for (HWND control : {f.NotifyTick.hwnd(), f.NotifyLBL, f.NotifyFont.hwnd(), f.NotifyColor.hwnd()})
+    for (HWND control : {f.NotifyTick.hwnd(), f.NotifyLBL.hwnd(), f.NotifyFont.hwnd(), f.NotifyColor.hwnd()})
         EXPECT_TRUE(Enabled(control));
     Click(f.Capture.hwnd());
     EXPECT_TRUE(Enabled(f.CaptureKey.hwnd()));
@@ -75,11 +75,11 @@ TEST_F(FunctionPanelTest, StoredValuesShowClampedAndOnlyMovedOnesAreStoredBack) 
     EXPECT_TRUE(f.Up.Checked());
     EXPECT_TRUE(Enabled(f.UpSlider.hwnd()));
     EXPECT_EQ(f.UpSlider.Position(), 20);
-    EXPECT_EQ(Text(f.UpLBL), L"20% 上げる");
+    EXPECT_EQ(Text(f.UpLBL.hwnd()), L"20% 上げる");
     EXPECT_EQ(form().table[kUpSlot].value, 20);
     EXPECT_EQ(f.UpKey.Value(), 0x6041);
     EXPECT_EQ(form().table[kUpSlot].enabled, kEnabledOn);  // the click handler wrote it
-    EXPECT_EQ(Text(f.DownLBL), L"2% 下げる");
+    EXPECT_EQ(Text(f.DownLBL.hwnd()), L"2% 下げる");
 
     // 0 shows as 1, the text the edit already had: the slot keeps its 0.
     EXPECT_EQ(Text(f.NotifyTick.hwnd()), L"1");
@@ -105,7 +105,7 @@ TEST_F(FunctionPanelTest, NotificationSecondsClampOnShowingAndWhenTheEditLosesTh
     SetWindowTextW(f.NotifyTick.hwnd(), L"500");
     EXPECT_EQ(slot.value, 500);
     SetFocus(f.UpKey.hwnd() /* any other control */);
-    SetFocus(presets().COLList);
+    SetFocus(presets().COLList.hwnd());
     EXPECT_EQ(Text(f.NotifyTick.hwnd()), L"100");
     EXPECT_EQ(slot.value, 100);
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
-#include "app/app_paths_win32.h"
 #include "app/program_win32.h"
 #include "fake_mixer.h"
 #include "mixer/winmm_mixer_win32.h"
@@ -52,6 +51,15 @@ TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
         EXPECT_EQ(mixer.GetMasterMute(device), 0u);
     }
     EXPECT_GE(withVolume, 1u);
+    // The about window's lines: every device by its capabilities, in order.
+    const auto devices = mixer.DescribeDevices();
+    ASSERT_EQ(devices.size(), count);
+    for (unsigned device = 0; device < count; ++device) {
+        MIXERCAPSW caps{};
+        mixerGetDevCapsW(device, &caps, sizeof caps);
+        EXPECT_EQ(devices[device].name, caps.szPname);
+        EXPECT_EQ(devices[device].driverVersion, caps.vDriverVersion);
+    }
     // A device that does not exist reads as 0 and takes writes quietly.
     mixer.SetMasterVolume(count + 5, 50);
     EXPECT_EQ(mixer.GetMasterVolume(count + 5), 0u);
@@ -61,7 +69,6 @@ TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
 class NotificationTest : public test::ProgramTest {
 protected:
     void SetUp() override {
-        ProgramTest::SetUp();
         SettingTable table;
         table.SetDefaults();
         table[kNotifySlot].enabled = kEnabledOn;

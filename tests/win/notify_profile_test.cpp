@@ -2,7 +2,6 @@
 // item: what is written, how it reads back, and refused writes.
 #include <gtest/gtest.h>
 
-#include "app/app_paths_win32.h"
 #include "app/program_win32.h"
 #include "app/tray_menu_win32.h"
 #include "fake_mixer.h"
@@ -20,52 +19,59 @@ std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin()
 
 class NotifyProfileTest : public test::ProgramTest {
 protected:
-    void SetUp() override {
-        ProgramTest::SetUp();
+    void SetUp() override { Start(); }
+    // The dialogs are the test's, answered by whatever fontDialog and
+    // colorDialog hold at the time.
+    void Start(const std::wstring& dataFolder = {}) {
+        environment.dataFolder = dataFolder;
+        environment.fontDialog = [this](CHOOSEFONTW& dialog) { return fontDialog(dialog); };
+        environment.colorDialog = [this](CHOOSECOLORW& dialog) { return colorDialog(dialog); };
         StartProgram();
     }
-    void TearDown() override {
-        SetFontDialogForTesting(nullptr);
-        SetColorDialogForTesting(nullptr);
-        ProgramTest::TearDown();
-    }
+    NotifyFontDialogs& Dialogs() { return program->form1().parts().fontDialogs; }
+    void FontClick() { Dialogs().NotifyFontClick(program->form1().hwnd()); }
+    void ColorClick() { Dialogs().NotifyColorClick(program->form1().hwnd()); }
 
     // The font dialog confirms a face at a size in points, in bold italic.
     void ChooseFont(const wchar_t* face, int points, BYTE charset) {
-        SetFontDialogForTesting([=](CHOOSEFONTW& dialog) {
+        fontDialog = [=](CHOOSEFONTW& dialog) {
             dialog.lpLogFont->lfHeight = -MulDiv(points, ScreenDpi(), 72);
             dialog.lpLogFont->lfWeight = FW_BOLD;
             dialog.lpLogFont->lfItalic = TRUE;
             dialog.lpLogFont->lfCharSet = charset;
             lstrcpynW(dialog.lpLogFont->lfFaceName, face, LF_FACESIZE);
             return TRUE;
-        });
-        NotifyFontClick(program->form1().hwnd());
+        };
+        FontClick();
     }
     void ChooseColor(COLORREF color) {
-        SetColorDialogForTesting([=](CHOOSECOLORW& dialog) {
+        colorDialog = [=](CHOOSECOLORW& dialog) {
             dialog.rgbResult = color;
             return TRUE;
-        });
-        NotifyColorClick(program->form1().hwnd());
+        };
+        ColorClick();
     }
     void ClickFade() {
-        TrayMenu menu(program->form1());
+        TForm1& form = program->form1();
+        TrayMenu menu(form, form.parts().autoStart, form.parts().profile);
         ASSERT_TRUE(menu.SHLMenuPopup());
         menu.FADEChangeClick();
     }
     std::wstring Profile() const { return folder.File(L"NotifyFont.ini"); }
+
+    FontDialog fontDialog;
+    ColorDialog colorDialog;
 };
 
 TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndTheExampleSequenceWritesTheFile) {
     CHOOSEFONTW seenFont{};
     LOGFONTW seenLog{};
-    SetFontDialogForTesting([&](CHOOSEFONTW& dialog) {
+    fontDialog = [&](CHOOSEFONTW& dialog) {
         seenFont = dialog;
         seenLog = *dialog.lpLogFont;
         return FALSE;  // cancelled
-    });
-    NotifyFontClick(program->form1().hwnd());
+    };
+    FontClick();
     EXPECT_EQ(seenFont.Flags, static_cast<DWORD>(CF_SCREENFONTS | CF_FORCEFONTEXIST | CF_INITTOLOGFONTSTRUCT));
     EXPECT_EQ(seenLog.lfHeight, -MulDiv(28, ScreenDpi(), 72));
     EXPECT_EQ(seenLog.lfCharSet, 128);
@@ -76,12 +82,12 @@ TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndTheExampleSequence
     EXPECT_EQ(program->form3().font().size, 20);  // loaded at once
 
     CHOOSECOLORW seenColor{};
-    SetColorDialogForTesting([&](CHOOSECOLORW& dialog) {
+    colorDialog = [&](CHOOSECOLORW& dialog) {
         seenColor = dialog;
         dialog.rgbResult = RGB(255, 0, 0);
         return TRUE;
-    });
-    NotifyColorClick(program->form1().hwnd());
+    };
+    ColorClick();
     EXPECT_EQ(seenColor.Flags, static_cast<DWORD>(CC_RGBINIT | CC_PREVENTFULLOPEN));
     EXPECT_EQ(seenColor.rgbResult, RGB(0, 255, 0));
     EXPECT_EQ(program->form3().font().color, RGB(255, 0, 0));
@@ -92,11 +98,11 @@ TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndTheExampleSequence
               "[Font]\r\nsize=20\r\nchrSet=128\r\nName=MS UI Gothic\r\ncolor=255\r\n[Changes]\r\nFADE=0\r\n");
 
     // The next dialog starts from what was stored, and the style stays plain.
-    SetColorDialogForTesting([&](CHOOSECOLORW& dialog) {
+    colorDialog = [&](CHOOSECOLORW& dialog) {
         seenColor = dialog;
         return FALSE;
-    });
-    NotifyColorClick(program->form1().hwnd());
+    };
+    ColorClick();
     EXPECT_EQ(seenColor.rgbResult, 255u);
 }
 
@@ -130,7 +136,7 @@ TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise)
     for (const Fade& f : fades) {
         SCOPED_TRACE(f.file);
         test::WriteBytes(Profile(), Bytes(f.file));
-        EXPECT_EQ(ReadFadeSetting(), f.on);
+        EXPECT_EQ(program->form1().parts().profile.ReadFadeSetting(), f.on);
     }
 }
 
@@ -147,7 +153,11 @@ TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoa
     // A folder that is not there refuses every write (a read-only file does
     // not stop Wine's profile writer when it runs as root).
     const std::wstring gone = folder.File(L"gone");
-    SetDataDirectoryForTesting(gone);
+    program.reset();
+    {
+        test::MessageBoxAnswerer firstRun;  // nothing there: the window opens as on a first run
+        Start(gone);
+    }
     NotifyFontSpec shown;
     shown.size = 40;
     shown.color = RGB(0, 0, 255);

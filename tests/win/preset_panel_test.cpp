@@ -22,7 +22,7 @@ TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
     EXPECT_FALSE(p.Delt.Enabled());
     EXPECT_FALSE(p.COLHotkey.Enabled());
     EXPECT_FALSE(p.COLVolume.Enabled());
-    EXPECT_EQ(Text(p.Label3), L"音量");
+    EXPECT_EQ(Text(p.Label3.hwnd()), L"音量");
 
     Click(p.New.hwnd());
     ASSERT_EQ(p.ItemCount(), 1);
@@ -63,10 +63,10 @@ TEST_F(PresetPanelTest, KeysInTheCaptionEditorStayWithTheEditor) {
     EXPECT_EQ(form().table.Preset(0).Name(), texts::kNewPresetName);
 
     // Outside the editor the keys act again: Delete deletes, Escape closes.
-    SetFocus(presets().COLList);
-    Press(presets().COLList, VK_DELETE);
+    SetFocus(presets().COLList.hwnd());
+    Press(presets().COLList.hwnd(), VK_DELETE);
     EXPECT_EQ(form().table.count, 0);
-    Press(presets().COLList, VK_ESCAPE);
+    Press(presets().COLList.hwnd(), VK_ESCAPE);
     test::PumpMessages();
     EXPECT_FALSE(IsWindowVisible(form().hwnd()));
 }
@@ -122,8 +122,8 @@ TEST_F(PresetPanelTest, DeletingTheLastSelectsTheNewLastAndTheOnlyEmptiesTheList
     EXPECT_FALSE(p.COLVolume.Enabled());
 
     // Nothing selected: the keys leave the table alone.
-    SetFocus(p.COLList);
-    Press(p.COLList, VK_DELETE);
+    SetFocus(p.COLList.hwnd());
+    Press(p.COLList.hwnd(), VK_DELETE);
     EXPECT_EQ(OpenEditor(), nullptr);
 }
 
@@ -188,22 +188,22 @@ TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
     // Unticked, the slider only edits the preset.
     Slide(p.COLVolume, 0);
     EXPECT_EQ(form().table.Preset(1).value, 0);
-    EXPECT_EQ(Text(p.Label3), L"音量出力 0%");
+    EXPECT_EQ(Text(p.Label3.hwnd()), L"音量出力 0%");
     EXPECT_EQ(mixer->Percent(0), 40u);
     EXPECT_EQ(p.Gauge1.Value(), 40);
     Slide(p.COLVolume, 60);
 
     Click(p.RefreshHalt.hwnd());
     EXPECT_TRUE(p.RefreshHalt.Checked());
-    EXPECT_EQ(Text(p.Status), L"Auto Changing Enabled");
+    EXPECT_EQ(Text(p.Status.hwnd()), L"Auto Changing Enabled");
     EXPECT_EQ(mixer->Percent(0), 60u);
     EXPECT_EQ(mixer->Percent(1), 60u);
     EXPECT_EQ(p.Gauge1.Value(), 60);
 
     Slide(p.COLVolume, 75);
     EXPECT_EQ(mixer->Percent(0), 75u);
-    EXPECT_EQ(Text(p.Status), L"Auto Changing");
-    EXPECT_EQ(Text(p.Label3), L"音量出力 75%");
+    EXPECT_EQ(Text(p.Status.hwnd()), L"Auto Changing");
+    EXPECT_EQ(Text(p.Label3.hwnd()), L"音量出力 75%");
     EXPECT_EQ(form().table.Preset(1).value, 75);
 
     SelectItem(0);  // another preset is heard at once
@@ -215,7 +215,7 @@ TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
     EXPECT_FALSE(p.RefreshHalt.Checked());
     EXPECT_EQ(mixer->Percent(0), 40u);
     EXPECT_EQ(mixer->Percent(1), 40u);
-    EXPECT_EQ(Text(p.Status), L"Auto Change Disabled");
+    EXPECT_EQ(Text(p.Status.hwnd()), L"Auto Change Disabled");
     const auto bytes = test::ReadBytes(folder.File(L"SndCols.ini"));
     ASSERT_EQ(bytes.size(), 7u * 120u);
     EXPECT_EQ(bytes[6 * 120 + 108], 75);

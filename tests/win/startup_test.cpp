@@ -3,7 +3,6 @@
 
 #include <thread>
 
-#include "app/app_paths_win32.h"
 #include "app/program_win32.h"
 #include "fake_mixer.h"
 #include "settings/setting_texts.h"
@@ -17,11 +16,11 @@ using test::ReadBytes;
 
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override { SetDataDirectoryForTesting(folder.path()); }
-    void TearDown() override { SetDataDirectoryForTesting(L""); }
-
     std::unique_ptr<Program> Start(unsigned devices = 1) {
-        auto program = std::make_unique<Program>(std::make_unique<FakeMixer>(devices));
+        ProgramEnvironment environment;
+        environment.mixer = std::make_unique<FakeMixer>(devices);
+        environment.dataFolder = folder.path();
+        auto program = std::make_unique<Program>(std::move(environment));
         EXPECT_TRUE(program->Start());
         return program;
     }

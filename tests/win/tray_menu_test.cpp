@@ -4,7 +4,6 @@
 
 #include <cwchar>
 
-#include "app/app_paths_win32.h"
 #include "app/autostart_win32.h"
 #include "app/program_win32.h"
 #include "app/tray_menu_win32.h"
@@ -24,18 +23,16 @@ protected:
         wchar_t key[128];
         swprintf(key, 128, L"Software\\QuendrelTest%lu\\Run", GetCurrentProcessId());
         runKey = key;
-        SetAutoStartKeyForTesting(runKey);
-        SetExecutablePathForTesting(kExe);
-        ProgramTest::SetUp();
+        environment.runKey = runKey;
+        environment.executablePath = kExe;
         StartProgram();
-        menu = std::make_unique<TrayMenu>(program->form1());
+        TForm1& form = program->form1();
+        menu = std::make_unique<TrayMenu>(form, form.parts().autoStart, form.parts().profile);
     }
     void TearDown() override {
         menu.reset();
         ProgramTest::TearDown();
         RegDeleteTreeW(HKEY_CURRENT_USER, runKey.substr(0, runKey.find(L"\\Run")).c_str());
-        SetAutoStartKeyForTesting(L"");
-        SetExecutablePathForTesting(L"");
     }
 
     void Store(DWORD type, const void* data, DWORD bytes) {

@@ -1,4 +1,4 @@
-#include "actions/fade_setting.h"
+#include "notify/fade_setting.h"
 
 #include "notify/profile_value.h"
 

@@ -1,0 +1,43 @@
+#include "app/tray_icon_win32.h"
+
+#include "win32/text_win32.h"
+#include "win32/trace_win32.h"
+#include "win32/window_win32.h"
+
+namespace quendrel {
+
+#if !defined(_WIN64)
+// The first version of the tray record, as the 32-bit build hands it over.
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "NOTIFYICONDATAA first version");
+#endif
+
+void TrayIcon::Add(HWND window, UINT id, UINT callbackMessage, const wchar_t* iconResource, std::string_view tipUtf8) {
+    if (data_.cbSize == 0) {
+        icon_.reset(
+            static_cast<HICON>(LoadImageW(ModuleInstance(), iconResource, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+        data_.cbSize = NOTIFYICONDATAW_V1_SIZE;
+        data_.hWnd = window;
+        data_.uID = id;
+        data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        data_.uCallbackMessage = callbackMessage;
+        data_.hIcon = icon_.get();
+        lstrcpynW(data_.szTip, Widen(tipUtf8).c_str(), 64);  // the first version's field
+        taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
+    }
+    if (!Shell_NotifyIconW(NIM_ADD, &data_)) TraceLastError(L"Shell_NotifyIconW(NIM_ADD)");
+    shown_ = true;
+}
+
+void TrayIcon::Delete() {
+    if (shown_) Shell_NotifyIconW(NIM_DELETE, &data_);
+    shown_ = false;
+}
+
+bool TrayIcon::OnShellMessage(UINT message) {
+    if (taskbarCreated_ == 0 || message != taskbarCreated_) return false;
+    if (shown_) Add(data_.hWnd, data_.uID, data_.uCallbackMessage, nullptr, {});
+    return true;
+}
+
+}  // namespace quendrel

@@ -1,0 +1,8 @@
+// The notification window's texts (UTF-8; converted at the API boundary).
+#pragma once
+
+namespace quendrel::texts {
+
+inline constexpr char kNotifyCaption[] = "通知フォーム";
+
+}  // namespace quendrel::texts

@@ -1,0 +1,62 @@
+// COM for the windows that need it: the apartment of the UI thread and an
+// owner of one reference.
+#pragma once
+
+#include <windows.h>
+
+#include <objbase.h>
+
+#include <utility>
+
+namespace quendrel {
+
+// Owns one reference to a COM object.
+template <typename T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    // Takes over a reference the caller already holds.
+    explicit ComPtr(T* adopted) : p_(adopted) {}
+    ComPtr(const ComPtr& other) : p_(other.p_) {
+        if (p_) p_->AddRef();
+    }
+    ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+    ComPtr& operator=(ComPtr other) noexcept {
+        std::swap(p_, other.p_);
+        return *this;
+    }
+    ~ComPtr() { reset(); }
+
+    T* get() const { return p_; }
+    T* operator->() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+    void reset() {
+        if (p_) std::exchange(p_, nullptr)->Release();
+    }
+    // For out parameters: drops what was held first.
+    T** put() {
+        reset();
+        return &p_;
+    }
+    void** put_void() { return reinterpret_cast<void**>(put()); }
+
+private:
+    T* p_ = nullptr;
+};
+
+// COM for this thread, apartment-threaded, for the owner's lifetime. Every
+// COM pointer must be gone before it ends.
+class ComApartment {
+public:
+    ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialized_) CoUninitialize();
+    }
+
+private:
+    bool initialized_;
+};
+
+}  // namespace quendrel
