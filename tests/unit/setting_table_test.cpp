@@ -1,27 +1,14 @@
 #include "settings/setting_table.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <cstring>
 
+#include "cp932.h"
 #include "settings/setting_texts.h"
 
 namespace quendrel {
 namespace {
-
-std::string ToCp932(const std::string& utf8) {
-    iconv_t cd = iconv_open("CP932", "UTF-8");
-    std::string out(utf8.size() * 2 + 4, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    size_t inLeft = utf8.size();
-    char* o = out.data();
-    size_t outLeft = out.size();
-    iconv(cd, &in, &inLeft, &o, &outLeft);
-    iconv_close(cd);
-    out.resize(out.size() - outLeft);
-    return out;
-}
 
 TEST(SettingTexts, ShiftJisBytesMatchTheirTexts) {
     EXPECT_EQ(texts::kUpName, ToCp932("音量を上げる"));

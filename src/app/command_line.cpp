@@ -1,0 +1,248 @@
+#include "app/command_line.h"
+
+#include <limits>
+#include <utility>
+
+#include "app/command_line_texts.h"
+
+namespace quendrel {
+
+namespace {
+
+constexpr std::uint32_t kAnswerTag = 0x514E0000;  // fits a 32-bit LRESULT, positive
+
+bool EqualsIgnoringAsciiCase(std::u16string_view text, std::string_view word) {
+    if (text.size() != word.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+        if (c != static_cast<unsigned char>(word[i])) return false;
+    }
+    return true;
+}
+
+// ASCII digits only, saturated at UINT32_MAX; nothing when empty or not digits.
+std::optional<std::uint32_t> ParseDigits(std::u16string_view text) {
+    if (text.empty()) return std::nullopt;
+    std::uint64_t value = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - u'0');
+        if (value > std::numeric_limits<std::uint32_t>::max()) value = std::numeric_limits<std::uint32_t>::max();
+    }
+    return static_cast<std::uint32_t>(value);
+}
+
+bool IsValidName(std::u16string_view name) {
+    return !name.empty() && name.size() <= kMaxActionNameUnits && name.find(u'\0') == std::u16string_view::npos;
+}
+
+CommandLine Error(ParseError error) {
+    CommandLine result;
+    result.outcome = CommandLine::Outcome::kError;
+    result.error = error;
+    return result;
+}
+
+CommandLine Perform(Action action) {
+    CommandLine result;
+    result.outcome = CommandLine::Outcome::kAction;
+    result.action = std::move(action);
+    return result;
+}
+
+CommandLine ParsePreset(const std::vector<std::u16string>& args) {
+    std::u16string joined;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        if (i > 1) joined += u' ';
+        joined += args[i];
+    }
+    if (joined.empty()) return Error(ParseError::kMissingArgument);
+    Action action;
+    if (const auto position = ParseDigits(joined)) {
+        action.kind = ActionKind::kPresetByPosition;
+        action.number = *position;
+        return Perform(action);
+    }
+    // Too long or with a NUL, it cannot be the name of any preset.
+    if (!IsValidName(joined)) return Error(ParseError::kNoSuchPreset);
+    action.kind = ActionKind::kPresetByName;
+    action.name = std::move(joined);
+    return Perform(action);
+}
+
+CommandLine ParseVolume(const std::vector<std::u16string>& args) {
+    if (args.size() < 2) return Error(ParseError::kMissingArgument);
+    if (args.size() > 2) return Error(ParseError::kExtraArgument);
+    const auto volume = ParseDigits(args[1]);
+    if (!volume || *volume > 100) return Error(ParseError::kBadVolume);
+    Action action;
+    action.kind = ActionKind::kVolume;
+    action.number = *volume;
+    return Perform(action);
+}
+
+void PutU16(std::vector<std::uint8_t>& out, std::uint16_t value) {
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+std::uint16_t GetU16(const std::uint8_t* at) { return static_cast<std::uint16_t>(at[0] | (at[1] << 8)); }
+
+std::uint32_t GetU32(const std::uint8_t* at) {
+    return static_cast<std::uint32_t>(at[0]) | static_cast<std::uint32_t>(at[1]) << 8 |
+           static_cast<std::uint32_t>(at[2]) << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::u16string>& args) {
+    if (args.empty()) return CommandLine{};
+    const std::u16string_view first = args[0];
+    if (first.size() < 2 || (first[0] != u'/' && first[0] != u'-')) return Error(ParseError::kUnknownAction);
+    const std::u16string_view word = first.substr(1);
+
+    if (EqualsIgnoringAsciiCase(word, "preset")) return ParsePreset(args);
+    if (EqualsIgnoringAsciiCase(word, "volume")) return ParseVolume(args);
+
+    struct Plain {
+        const char* word;
+        ActionKind kind;
+    };
+    static constexpr Plain kPlain[] = {
+        {"up", ActionKind::kUp},           {"down", ActionKind::kDown}, {"mute", ActionKind::kMute},
+        {"capture", ActionKind::kCapture}, {"open", ActionKind::kOpen},
+    };
+    const bool help = EqualsIgnoringAsciiCase(word, "help") || word == u"?";
+    for (const Plain& plain : kPlain) {
+        if (!EqualsIgnoringAsciiCase(word, plain.word)) continue;
+        if (args.size() > 1) return Error(ParseError::kExtraArgument);
+        Action action;
+        action.kind = plain.kind;
+        return Perform(action);
+    }
+    if (!help) return Error(ParseError::kUnknownAction);
+    if (args.size() > 1) return Error(ParseError::kExtraArgument);
+    CommandLine result;
+    result.outcome = CommandLine::Outcome::kHelp;
+    return result;
+}
+
+const char* ErrorText(ParseError error) {
+    switch (error) {
+    case ParseError::kUnknownAction:
+        return texts::kUnknownAction;
+    case ParseError::kMissingArgument:
+        return texts::kMissingArgument;
+    case ParseError::kExtraArgument:
+        return texts::kExtraArgument;
+    case ParseError::kBadVolume:
+        return texts::kBadVolume;
+    case ParseError::kNoSuchPreset:
+        return texts::kNoSuchPreset;
+    }
+    return texts::kUnknownAction;
+}
+
+const char* UsageText() { return texts::kUsage; }
+
+std::vector<std::uint8_t> EncodeAction(const Action& action) {
+    std::vector<std::uint8_t> out;
+    out.reserve(kPayloadHeaderSize + 2 * action.name.size());
+    out.push_back(kPayloadVersion);
+    out.push_back(static_cast<std::uint8_t>(action.kind));
+    PutU16(out, static_cast<std::uint16_t>(action.number));
+    PutU16(out, static_cast<std::uint16_t>(action.number >> 16));
+    PutU16(out, static_cast<std::uint16_t>(action.name.size()));
+    for (char16_t unit : action.name) PutU16(out, unit);
+    return out;
+}
+
+std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size) {
+    if (data == nullptr || size < kPayloadHeaderSize || size > kMaxPayloadSize) return std::nullopt;
+    if (data[0] != kPayloadVersion) return std::nullopt;
+    const std::uint8_t kind = data[1];
+    if (kind < static_cast<std::uint8_t>(ActionKind::kPresetByName) ||
+        kind > static_cast<std::uint8_t>(ActionKind::kOpen))
+        return std::nullopt;
+    Action action;
+    action.kind = static_cast<ActionKind>(kind);
+    action.number = GetU32(data + 2);
+    const std::size_t units = GetU16(data + 6);
+    // The length field is only believed when the byte count agrees with it.
+    if (size != kPayloadHeaderSize + 2 * units) return std::nullopt;
+    action.name.reserve(units);
+    for (std::size_t i = 0; i < units; ++i)
+        action.name += static_cast<char16_t>(GetU16(data + kPayloadHeaderSize + 2 * i));
+
+    switch (action.kind) {
+    case ActionKind::kPresetByName:
+        if (!IsValidName(action.name) || action.number != 0) return std::nullopt;
+        break;
+    case ActionKind::kPresetByPosition:
+        if (units != 0) return std::nullopt;
+        break;
+    case ActionKind::kVolume:
+        if (units != 0 || action.number > 100) return std::nullopt;
+        break;
+    default:
+        if (units != 0 || action.number != 0) return std::nullopt;
+        break;
+    }
+    return action;
+}
+
+std::optional<std::size_t> ActionRecord(const Action& action, const SettingTable& table, std::string_view nameCp932) {
+    switch (action.kind) {
+    case ActionKind::kUp:
+        return kUpSlot;
+    case ActionKind::kDown:
+        return kDownSlot;
+    case ActionKind::kMute:
+        return kMuteSlot;
+    case ActionKind::kCapture:
+        return kCaptureSlot;
+    case ActionKind::kPresetByPosition:
+        if (action.number < 1 || action.number > table.count) return std::nullopt;
+        return kFirstPreset + action.number - 1;
+    case ActionKind::kPresetByName:
+        if (nameCp932.empty()) return std::nullopt;
+        for (std::size_t position = 0; position < table.count; ++position)
+            if (table.Preset(position).Name() == nameCp932) return kFirstPreset + position;
+        return std::nullopt;
+    case ActionKind::kVolume:
+    case ActionKind::kOpen:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::intptr_t AnswerResult(Answer answer) {
+    return static_cast<std::intptr_t>(kAnswerTag | static_cast<std::uint32_t>(answer));
+}
+
+Answer AnswerFromResult(std::intptr_t result) {
+    for (Answer answer : {Answer::kDone, Answer::kBadUsage, Answer::kRefused})
+        if (result == AnswerResult(answer)) return answer;
+    return Answer::kNoAnswer;
+}
+
+const char* AnswerText(Answer answer) {
+    switch (answer) {
+    case Answer::kDone:
+        return nullptr;
+    case Answer::kBadUsage:
+        return texts::kNoSuchPreset;
+    case Answer::kRefused:
+        return texts::kRefused;
+    case Answer::kNoAnswer:
+        return texts::kNoAnswer;
+    }
+    return texts::kNoAnswer;
+}
+
+std::string VolumeNotificationText(std::uint32_t percent) {
+    return std::string(texts::kVolumeWord) + " " + std::to_string(percent) + "%";
+}
+
+}  // namespace quendrel

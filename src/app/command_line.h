@@ -1,0 +1,128 @@
+// Command-line actions: `Quendrel.exe /preset NAME` and the like. A second
+// process parses its arguments, forwards the action to the running instance
+// with WM_COPYDATA and exits with the answer.
+//
+// Sender (second process):
+//   1. ParseCommandLine(the arguments after the program name).
+//      kStart: start as without arguments. kHelp: print kUsage, exit 0.
+//      kError: print ErrorText and kUsage, exit 2.
+//   2. kAction: WM_COPYDATA to the running instance's window with dwData
+//      kCopyDataId and EncodeAction's bytes; AnswerFromResult(the result)
+//      is the exit code (SendMessageTimeout failing or no window: kNoAnswer).
+//      Print AnswerText when it has one.
+// Receiver (running instance, WM_COPYDATA with dwData kCopyDataId):
+//   1. DecodeAction(lpData, cbData); nothing: answer kBadUsage.
+//   2. Configuration window open: answer kRefused.
+//   3. kOpen: open the window. kVolume: the applier's ApplyVolume(number,
+//      the fade setting), then, if the notification is on, ShowNotification(
+//      VolumeNotificationText(number), the notification slot's value).
+//      Otherwise ActionRecord() (the name converted to code page 932 first):
+//      DispatchHotKey(that index), or kBadUsage when it has none.
+//   4. Return AnswerResult(answer) from the window procedure.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/setting_table.h"
+
+namespace quendrel {
+
+// The values are the wire format (EncodeAction) and never change.
+enum class ActionKind : std::uint8_t {
+    kPresetByName = 1,
+    kPresetByPosition = 2,
+    kVolume = 3,
+    kUp = 4,
+    kDown = 5,
+    kMute = 6,
+    kCapture = 7,
+    kOpen = 8,
+};
+
+// A name longer than this many UTF-16 units cannot match a stored name: every
+// unit converts to at least one of the stored name's at most 100 bytes.
+constexpr std::size_t kMaxActionNameUnits = kNameMax;
+
+struct Action {
+    ActionKind kind = ActionKind::kOpen;
+    // kPresetByName: 1..kMaxActionNameUnits UTF-16 units, no U+0000.
+    std::u16string name;
+    // kPresetByPosition: N as typed, saturated at UINT32_MAX (1..count acts);
+    // kVolume: 0..100; 0 for the other kinds.
+    std::uint32_t number = 0;
+
+    bool operator==(const Action& other) const {
+        return kind == other.kind && name == other.name && number == other.number;
+    }
+};
+
+enum class ParseError { kUnknownAction, kMissingArgument, kExtraArgument, kBadVolume, kNoSuchPreset };
+
+struct CommandLine {
+    enum class Outcome { kStart, kHelp, kAction, kError };
+    Outcome outcome = Outcome::kStart;
+    Action action;                                  // kAction
+    ParseError error = ParseError::kUnknownAction;  // kError
+};
+
+// args: the arguments after the program name, as CommandLineToArgvW splits
+// them (quotes already removed), each in UTF-16; on Windows
+// std::u16string(argv[i], argv[i] + wcslen(argv[i])) copies one exactly.
+// The action word is matched without regard to ASCII case, after '/' or '-'.
+// After /preset, an argument of ASCII digits only is a position; anything
+// else is a name, and several arguments are joined by one space, so
+// `/preset Late night` and `/preset "Late night"` name the same preset.
+CommandLine ParseCommandLine(const std::vector<std::u16string>& args);
+
+// UTF-8 texts for printing.
+const char* ErrorText(ParseError error);
+const char* UsageText();
+
+// WM_COPYDATA: dwData is kCopyDataId, lpData the payload, little-endian:
+//   0     version (kPayloadVersion)
+//   1     ActionKind
+//   2..5  number (uint32)
+//   6..7  name length in UTF-16 units (uint16), 0 unless kPresetByName
+//   8..   the name's UTF-16 units, two bytes each
+// Exactly that many bytes; DecodeAction takes only what EncodeAction writes
+// for a valid Action, so decode(encode(a)) == a and encode(decode(b)) == b.
+constexpr std::uint32_t kCopyDataId = 0x514E4452;  // "QNDR"
+constexpr std::uint8_t kPayloadVersion = 1;
+constexpr std::size_t kPayloadHeaderSize = 8;
+constexpr std::size_t kMaxPayloadSize = kPayloadHeaderSize + 2 * kMaxActionNameUnits;
+
+std::vector<std::uint8_t> EncodeAction(const Action& action);
+// Any bytes at all (data may be null when size is 0): the action, or nothing
+// when they are not a payload of this version.
+std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size);
+
+// The record whose hotkey the action stands for: the slot for kUp, kDown,
+// kMute and kCapture; the preset at position 1..count; or the first preset in
+// list order whose stored name equals nameCp932 byte for byte. The Win32 side
+// converts the name to code page 932 without best-fit mapping and passes an
+// empty name when a character has no code page 932 form, so it matches
+// nothing. Nothing also for kVolume and kOpen, which act on no record.
+std::optional<std::size_t> ActionRecord(const Action& action, const SettingTable& table,
+                                        std::string_view nameCp932 = {});
+
+// The second process's exit code.
+enum class Answer : int { kDone = 0, kBadUsage = 2, kRefused = 3, kNoAnswer = 4 };
+
+// The receiver's WM_COPYDATA result. A window that does not handle the
+// message returns 0, so the answers travel tagged and anything untagged reads
+// as kNoAnswer.
+std::intptr_t AnswerResult(Answer answer);
+Answer AnswerFromResult(std::intptr_t result);
+// UTF-8 text the second process prints for an answer, or null for kDone.
+// kBadUsage from the receiver means no such preset.
+const char* AnswerText(Answer answer);
+
+// "音量 N%" in code page 932, the /volume notification.
+std::string VolumeNotificationText(std::uint32_t percent);
+
+}  // namespace quendrel

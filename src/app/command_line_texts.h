@@ -1,0 +1,35 @@
+// Texts of the command-line actions (UTF-8; converted at the API boundary),
+// except the notification word, which goes to the notification as code page
+// 932 bytes like every other notification text; the unit tests check it.
+#pragma once
+
+namespace quendrel::texts {
+
+inline constexpr char kVolumeWord[] = "\x89\xB9\x97\xCA";  // 音量
+
+inline constexpr char kUsage[] =
+    "使い方: Quendrel.exe [アクション]\r\n"
+    "  /preset 名前|番号  その設定のホットキーと同じ動作 (番号は一覧の 1 から)\r\n"
+    "  /volume N          音量を N% (0～100) にする\r\n"
+    "  /up                音量を上げる\r\n"
+    "  /down              音量を下げる\r\n"
+    "  /mute              ミュート切り替え\r\n"
+    "  /capture           音量をキャプチャ\r\n"
+    "  /open              設定ウインドウを開く\r\n"
+    "  /help, /?          この説明を表示する\r\n"
+    "アクションの大文字と小文字は区別せず、/ の代わりに - も使えます。\r\n"
+    "名前に空白を含むときは \"\" で囲みます (囲まない語は空白ひとつでつなぎます)。\r\n"
+    "終了コード: 0 完了、2 使い方の誤り、3 設定ウインドウが開いている、4 応答なし\r\n";
+
+// Parse errors.
+inline constexpr char kUnknownAction[] = "不明なアクションです";
+inline constexpr char kMissingArgument[] = "引数がありません";
+inline constexpr char kExtraArgument[] = "余分な引数があります";
+inline constexpr char kBadVolume[] = "音量は 0 から 100 の整数で指定してください";
+inline constexpr char kNoSuchPreset[] = "その名前または番号の設定はありません";
+
+// Answers of the running instance.
+inline constexpr char kRefused[] = "設定ウインドウが開いているため実行できません";
+inline constexpr char kNoAnswer[] = "Quendrel が応答しません";
+
+}  // namespace quendrel::texts

@@ -1,0 +1,109 @@
+#include "app/hotkey_conflicts.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/hotkey_conflict_texts.h"
+#include "base/hotkey_value.h"
+
+namespace quendrel {
+
+namespace {
+
+bool HasRegisteredKey(const SettingTable& table, std::size_t index) {
+    if (index == kNotifySlot || index >= table.UsedRecords()) return false;
+    const SettingRecord& record = table[index];
+    return record.IsEnabled() && HotkeyVirtualKey(record.HotkeyValue()) != 0;
+}
+
+std::wstring EntryName(std::size_t index, const PresetCaptionFunction& caption) {
+    switch (index) {
+    case kUpSlot:
+        return texts::kUpSlotName;
+    case kDownSlot:
+        return texts::kDownSlotName;
+    case kMuteSlot:
+        return texts::kMuteSlotName;
+    case kCaptureSlot:
+        return texts::kCaptureSlotName;
+    default:
+        return caption(index);
+    }
+}
+
+std::wstring Prefixed(const wchar_t* prefix, const std::wstring& entries) {
+    return entries.empty() ? std::wstring() : prefix + entries;
+}
+
+}  // namespace
+
+std::vector<std::size_t> DuplicateHotkeys(const SettingTable& table) {
+    std::vector<std::size_t> duplicates;
+    std::vector<std::uint16_t> taken;
+    for (std::size_t i = 0; i < table.UsedRecords(); ++i) {
+        if (!HasRegisteredKey(table, i)) continue;
+        const std::uint16_t combination = HotkeyCombination(table[i].HotkeyValue());
+        if (std::find(taken.begin(), taken.end(), combination) != taken.end())
+            duplicates.push_back(i);
+        else
+            taken.push_back(combination);
+    }
+    return duplicates;
+}
+
+std::vector<std::size_t> HotkeyConflicts::Unusable() const {
+    std::vector<std::size_t> all;
+    std::merge(heldElsewhere.begin(), heldElsewhere.end(), duplicates.begin(), duplicates.end(),
+               std::back_inserter(all));
+    return all;
+}
+
+HotkeyConflicts FindHotkeyConflicts(const SettingTable& table, const std::vector<std::size_t>& failed) {
+    HotkeyConflicts conflicts;
+    conflicts.duplicates = DuplicateHotkeys(table);
+    for (std::size_t i = 0; i < table.UsedRecords(); ++i) {
+        if (!HasRegisteredKey(table, i)) continue;
+        if (std::find(failed.begin(), failed.end(), i) == failed.end()) continue;
+        // A duplicate fails too, but because of us, not another program.
+        if (std::binary_search(conflicts.duplicates.begin(), conflicts.duplicates.end(), i)) continue;
+        conflicts.heldElsewhere.push_back(i);
+    }
+    return conflicts;
+}
+
+std::wstring HotkeyText(std::uint16_t value, const KeyNameFunction& keyName) {
+    std::wstring text;
+    if (value & kHotkeyCtrl) text += keyName(kVkControl) + texts::kKeyJoin;
+    if (value & kHotkeyShift) text += keyName(kVkShift) + texts::kKeyJoin;
+    if (value & kHotkeyAlt) text += keyName(kVkMenu) + texts::kKeyJoin;
+    if (const std::uint8_t key = HotkeyVirtualKey(value)) text += keyName(key);
+    return text;
+}
+
+std::wstring ConflictEntries(const std::vector<std::size_t>& indices, const SettingTable& table,
+                             const PresetCaptionFunction& caption, const KeyNameFunction& keyName) {
+    std::wstring entries;
+    for (std::size_t index : indices) {
+        if (index == kNotifySlot || index >= table.UsedRecords()) continue;
+        if (!entries.empty()) entries += texts::kConflictSeparator;
+        entries += EntryName(index, caption) + texts::kConflictKeyOpen +
+                   HotkeyText(table[index].HotkeyValue(), keyName) + texts::kConflictKeyClose;
+    }
+    return entries;
+}
+
+std::wstring ConflictBalloonText(const std::wstring& entries) { return Prefixed(texts::kConflictBalloon, entries); }
+
+std::wstring ConflictStatusText(const std::wstring& entries) { return Prefixed(texts::kConflictStatus, entries); }
+
+bool ConflictReport::ShouldReport(const std::vector<std::size_t>& heldElsewhere, const SettingTable& table) {
+    std::vector<std::pair<std::size_t, std::uint16_t>> held;
+    for (std::size_t index : heldElsewhere)
+        if (index < table.UsedRecords()) held.emplace_back(index, HotkeyCombination(table[index].HotkeyValue()));
+    std::sort(held.begin(), held.end());
+    if (held.empty() || held == last_) return false;
+    last_ = std::move(held);
+    return true;
+}
+
+}  // namespace quendrel

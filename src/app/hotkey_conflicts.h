@@ -1,0 +1,78 @@
+// Hotkeys that a registration pass leaves without effect: those another
+// program holds, and those an earlier record of the table already uses (the
+// pass runs in ascending order, so only the lower index acts). The Win32 side
+// collects the indices whose RegisterHotKey failed, then:
+//   conflicts = FindHotkeyConflicts(table, failed);
+//   status bar: ConflictStatusText(ConflictEntries(conflicts.Unusable(), ...));
+//   if (report.ShouldReport(conflicts.heldElsewhere, table))
+//       balloon: ConflictBalloonText(ConflictEntries(conflicts.heldElsewhere, ...)).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "settings/setting_table.h"
+
+namespace quendrel {
+
+// What RegisterHotKey is given for a hotkey value: the modifiers and the
+// virtual key; bits 8..12 play no part.
+constexpr std::uint16_t HotkeyCombination(std::uint16_t value) { return value & 0xE0FF; }
+
+// Records 0 .. count + 4 that are enabled and have a virtual key, the
+// notification slot aside, whose combination a lower such record already has;
+// ascending. A value without a virtual key (0, or modifiers alone) is no key.
+std::vector<std::size_t> DuplicateHotkeys(const SettingTable& table);
+
+struct HotkeyConflicts {
+    std::vector<std::size_t> heldElsewhere;  // failed, and no lower record has the combination
+    std::vector<std::size_t> duplicates;     // DuplicateHotkeys
+    // Both, ascending: what the status bar lists.
+    std::vector<std::size_t> Unusable() const;
+};
+
+// failed: the indices whose registration failed in the pass, in any order;
+// indices that are not enabled records with a key are dropped.
+HotkeyConflicts FindHotkeyConflicts(const SettingTable& table, const std::vector<std::size_t>& failed);
+
+// The system's name of a virtual key, as the hotkey control gets it:
+// GetKeyNameTextW(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC) << 16), without
+// the extended bit, since the hotkey value does not keep it.
+using KeyNameFunction = std::function<std::wstring(std::uint8_t virtualKey)>;
+// A preset's caption in the list, by record index (5 ..).
+using PresetCaptionFunction = std::function<std::wstring(std::size_t recordIndex)>;
+
+constexpr std::uint8_t kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12;
+
+// The key as the hotkey control writes it: the names of Ctrl, Shift and Alt
+// (in that order, each followed by " + "), then the key's name.
+std::wstring HotkeyText(std::uint16_t value, const KeyNameFunction& keyName);
+
+// "name (key)" for each index, joined by "、"; the slots 0..3 by their fixed
+// names, presets by caption; the notification slot and indices past the last
+// preset get no entry.
+std::wstring ConflictEntries(const std::vector<std::size_t>& indices, const SettingTable& table,
+                             const PresetCaptionFunction& caption, const KeyNameFunction& keyName);
+
+// The texts around the entries; empty when there are none.
+std::wstring ConflictBalloonText(const std::wstring& entries);
+std::wstring ConflictStatusText(const std::wstring& entries);
+
+// Whether the balloon is due: the hotkeys held elsewhere are not none and not
+// those of the last balloon. A hotkey counts with its index and combination,
+// so the same preset held again under another key is news; a set that goes
+// away and comes back unchanged is not.
+class ConflictReport {
+public:
+    // Remembers the set when it answers true.
+    bool ShouldReport(const std::vector<std::size_t>& heldElsewhere, const SettingTable& table);
+
+private:
+    std::vector<std::pair<std::size_t, std::uint16_t>> last_;
+};
+
+}  // namespace quendrel

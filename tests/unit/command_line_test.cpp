@@ -1,0 +1,164 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "app/command_line_texts.h"
+#include "cp932.h"
+
+namespace quendrel {
+namespace {
+
+using Args = std::vector<std::u16string>;
+using Outcome = CommandLine::Outcome;
+
+Action Make(ActionKind kind, std::uint32_t number = 0, std::u16string name = {}) {
+    Action action;
+    action.kind = kind;
+    action.number = number;
+    action.name = std::move(name);
+    return action;
+}
+
+TEST(CommandLine, AcceptedForms) {
+    const struct {
+        Args args;
+        Action action;
+    } cases[] = {
+        {{u"/preset", u"Night"}, Make(ActionKind::kPresetByName, 0, u"Night")},
+        {{u"-PRESET", u"夜", u"の", u"音"}, Make(ActionKind::kPresetByName, 0, u"夜 の 音")},  // joined by one space
+        {{u"/Preset", u"Late  night "}, Make(ActionKind::kPresetByName, 0, u"Late  night ")},  // quoted: as given
+        {{u"/preset", u"3a"}, Make(ActionKind::kPresetByName, 0, u"3a")},
+        {{u"/preset", u"1", u"2"}, Make(ActionKind::kPresetByName, 0, u"1 2")},
+        {{u"/preset", u"007"}, Make(ActionKind::kPresetByPosition, 7)},
+        {{u"/preset", u"99999999999"}, Make(ActionKind::kPresetByPosition, UINT32_MAX)},
+        {{u"/volume", u"0"}, Make(ActionKind::kVolume, 0)},
+        {{u"-VOLUME", u"0100"}, Make(ActionKind::kVolume, 100)},
+        {{u"/up"}, Make(ActionKind::kUp)},
+        {{u"-Down"}, Make(ActionKind::kDown)},
+        {{u"/MUTE"}, Make(ActionKind::kMute)},
+        {{u"/capture"}, Make(ActionKind::kCapture)},
+        {{u"-open"}, Make(ActionKind::kOpen)},
+    };
+    for (const auto& c : cases) {
+        const CommandLine parsed = ParseCommandLine(c.args);
+        ASSERT_EQ(parsed.outcome, Outcome::kAction) << std::string(c.args[0].begin(), c.args[0].end());
+        EXPECT_TRUE(parsed.action == c.action) << std::string(c.args[0].begin(), c.args[0].end());
+    }
+    EXPECT_EQ(ParseCommandLine({}).outcome, Outcome::kStart);
+    for (const Args& help : {Args{u"/help"}, Args{u"-HELP"}, Args{u"/?"}, Args{u"-?"}})
+        EXPECT_EQ(ParseCommandLine(help).outcome, Outcome::kHelp);
+}
+
+TEST(CommandLine, RefusedForms) {
+    const struct {
+        Args args;
+        ParseError error;
+    } cases[] = {
+        {{u"preset", u"x"}, ParseError::kUnknownAction},
+        {{u"/"}, ParseError::kUnknownAction},
+        {{u""}, ParseError::kUnknownAction},
+        {{u"--up"}, ParseError::kUnknownAction},
+        {{u"/upp"}, ParseError::kUnknownAction},
+        {{u"/ｕｐ"}, ParseError::kUnknownAction},  // fullwidth letters are not the word
+        {{u"/preset"}, ParseError::kMissingArgument},
+        {{u"/preset", u""}, ParseError::kMissingArgument},
+        {{u"/volume"}, ParseError::kMissingArgument},
+        {{u"/volume", u"50", u"60"}, ParseError::kExtraArgument},
+        {{u"/mute", u"now"}, ParseError::kExtraArgument},
+        {{u"/help", u"me"}, ParseError::kExtraArgument},
+        {{u"/volume", u"101"}, ParseError::kBadVolume},
+        {{u"/volume", u"99999999999"}, ParseError::kBadVolume},
+        {{u"/volume", u"-1"}, ParseError::kBadVolume},
+        {{u"/volume", u"50%"}, ParseError::kBadVolume},
+        {{u"/volume", u""}, ParseError::kBadVolume},
+        {{u"/preset", std::u16string(101, u'x')}, ParseError::kNoSuchPreset},
+        {{u"/preset", std::u16string(u"a\0b", 3)}, ParseError::kNoSuchPreset},
+    };
+    for (const auto& c : cases) {
+        const CommandLine parsed = ParseCommandLine(c.args);
+        EXPECT_EQ(parsed.outcome, Outcome::kError) << c.args.size();
+        EXPECT_EQ(parsed.error, c.error) << std::string(c.args.back().begin(), c.args.back().end());
+    }
+    EXPECT_EQ(ParseCommandLine({u"/preset", std::u16string(100, u'x')}).outcome, Outcome::kAction);
+}
+
+TEST(CommandLine, RecordOfAnAction) {
+    SettingTable table;
+    table.SetDefaults();
+    table.AppendPresetRecord("Night", 20, 0);
+    table.AppendPresetRecord("\x96\xE9", 30, 0);  // 夜 in code page 932
+    table.AppendPresetRecord("Night", 40, 0);
+
+    EXPECT_EQ(ActionRecord(Make(ActionKind::kUp), table), kUpSlot);
+    EXPECT_EQ(ActionRecord(Make(ActionKind::kCapture), table), kCaptureSlot);
+    EXPECT_EQ(ActionRecord(Make(ActionKind::kPresetByPosition, 1), table), 5u);
+    EXPECT_EQ(ActionRecord(Make(ActionKind::kPresetByPosition, 3), table), 7u);
+    for (std::uint32_t position : {0u, 4u, UINT32_MAX})
+        EXPECT_EQ(ActionRecord(Make(ActionKind::kPresetByPosition, position), table), std::nullopt) << position;
+
+    const Action byName = Make(ActionKind::kPresetByName, 0, u"x");  // the Win32 side passes the converted name
+    EXPECT_EQ(ActionRecord(byName, table, "Night"), 5u);             // the first of two
+    EXPECT_EQ(ActionRecord(byName, table, "\x96\xE9"), 6u);
+    for (const char* other : {"night", "Night ", "Nigh", ""})
+        EXPECT_EQ(ActionRecord(byName, table, other), std::nullopt) << other;
+
+    EXPECT_EQ(ActionRecord(Make(ActionKind::kVolume, 50), table), std::nullopt);
+    EXPECT_EQ(ActionRecord(Make(ActionKind::kOpen), table), std::nullopt);
+}
+
+TEST(CommandLine, PayloadRoundTripAndLayout) {
+    for (const Action& action : {Make(ActionKind::kPresetByName, 0, u"夜 の音"),
+                                 Make(ActionKind::kPresetByName, 0, std::u16string(100, u'\xFFFF')),
+                                 Make(ActionKind::kPresetByPosition, 0x12345678), Make(ActionKind::kVolume, 100),
+                                 Make(ActionKind::kMute), Make(ActionKind::kOpen)}) {
+        const auto bytes = EncodeAction(action);
+        const auto back = DecodeAction(bytes.data(), bytes.size());
+        ASSERT_TRUE(back.has_value());
+        EXPECT_TRUE(*back == action);
+    }
+    EXPECT_EQ(EncodeAction(Make(ActionKind::kPresetByName, 0, u"A夜")),
+              (std::vector<std::uint8_t>{1, 1, 0, 0, 0, 0, 2, 0, 0x41, 0, 0x1C, 0x59}));
+}
+
+TEST(CommandLine, DamagedPayloadsAreRefused) {
+    const auto good = EncodeAction(Make(ActionKind::kPresetByName, 0, u"ab"));
+    auto with = [&](std::size_t at, std::uint8_t value) {
+        auto bytes = good;
+        bytes[at] = value;
+        return bytes;
+    };
+    const std::vector<std::uint8_t> damaged[] = {
+        {},
+        std::vector<std::uint8_t>(good.begin(), good.end() - 1),  // odd
+        std::vector<std::uint8_t>(good.begin(), good.end() - 2),  // length says more
+        with(0, 2),                                               // another version
+        with(1, 0),
+        with(1, 9),
+        with(6, 0xFF),  // length beyond the bytes
+        with(6, 0),     // empty name
+        with(8, 0),     // NUL inside the name
+        with(2, 1),     // a number with a name
+        EncodeAction(Make(ActionKind::kVolume, 101)),
+        EncodeAction(Make(ActionKind::kUp, 1)),
+        EncodeAction(Make(ActionKind::kPresetByPosition, 1, u"a")),
+        EncodeAction(Make(ActionKind::kPresetByName, 0, std::u16string(101, u'x'))),
+    };
+    for (const auto& bytes : damaged) EXPECT_EQ(DecodeAction(bytes.data(), bytes.size()), std::nullopt) << bytes.size();
+    auto longer = good;
+    longer.push_back(0);
+    EXPECT_EQ(DecodeAction(longer.data(), longer.size()), std::nullopt);
+    EXPECT_EQ(DecodeAction(nullptr, 0), std::nullopt);
+}
+
+TEST(CommandLine, AnswersAndTexts) {
+    for (Answer answer : {Answer::kDone, Answer::kBadUsage, Answer::kRefused, Answer::kNoAnswer})
+        EXPECT_EQ(AnswerFromResult(AnswerResult(answer)), answer);
+    // A window that ignores the message answers 0.
+    for (std::intptr_t stray : {0, 2, 3, -1}) EXPECT_EQ(AnswerFromResult(stray), Answer::kNoAnswer) << stray;
+
+    EXPECT_EQ(texts::kVolumeWord, ToCp932("音量"));
+    EXPECT_EQ(VolumeNotificationText(7), ToCp932("音量 7%"));
+}
+
+}  // namespace
+}  // namespace quendrel

@@ -1,0 +1,106 @@
+#include "app/hotkey_conflicts.h"
+
+#include <gtest/gtest.h>
+
+namespace quendrel {
+namespace {
+
+using Indices = std::vector<std::size_t>;
+
+constexpr std::uint16_t kCtrlShiftF1 = 0x6070, kCtrlShiftF2 = 0x6071, kAltA = 0x8041;
+
+void SetKey(SettingTable& table, std::size_t index, std::uint32_t hotkey, bool enabled = true) {
+    table[index].hotkey = hotkey;
+    table[index].enabled = enabled ? kEnabledOn : 0;
+}
+
+std::wstring KeyName(std::uint8_t key) {
+    switch (key) {
+    case kVkControl:
+        return L"Ctrl";
+    case kVkShift:
+        return L"Shift";
+    case kVkMenu:
+        return L"Alt";
+    case 0x70:
+        return L"F1";
+    case 0x71:
+        return L"F2";
+    default:
+        return std::wstring(1, static_cast<wchar_t>(key));
+    }
+}
+
+std::wstring Caption(std::size_t index) { return L"設定" + std::to_wstring(index); }
+
+TEST(HotkeyConflicts, LaterUsersOfACombinationAreDuplicates) {
+    SettingTable table;
+    for (int i = 0; i < 6; ++i) table.AppendPresetRecord("p", 50, 0);  // records 5..10
+    SetKey(table, kDownSlot, kCtrlShiftF1);
+    SetKey(table, 5, kCtrlShiftF1);
+    SetKey(table, 6, kCtrlShiftF1 | 0x1F00);  // bits 8..12 do not make another combination
+    SetKey(table, 7, kAltA, false);           // disabled: neither takes nor repeats
+    SetKey(table, 8, kAltA);
+    SetKey(table, kNotifySlot, kAltA);  // the notification slot is no entry
+    SetKey(table, 9, 0x6000);           // modifiers without a key are no key
+    SetKey(table, 10, 0x6000);
+    SetKey(table, kUpSlot, kCtrlShiftF2, false);
+    EXPECT_EQ(DuplicateHotkeys(table), (Indices{5, 6}));
+
+    // Records past the last preset are not looked at.
+    SetKey(table, 11, kAltA);
+    EXPECT_EQ(DuplicateHotkeys(table), (Indices{5, 6}));
+}
+
+TEST(HotkeyConflicts, FailuresSplitIntoHeldElsewhereAndDuplicates) {
+    SettingTable table;
+    table.AppendPresetRecord("a", 10, kCtrlShiftF1);  // 5
+    table.AppendPresetRecord("b", 20, kCtrlShiftF1);  // 6
+    table.AppendPresetRecord("c", 30, kCtrlShiftF2);  // 7
+    SetKey(table, kMuteSlot, kAltA);
+    SetKey(table, kNotifySlot, 0x8042);
+    SetKey(table, kUpSlot, 0);
+
+    // 5 is held by another program, so 6 fails as well; 4 and 0 have nothing to report.
+    const HotkeyConflicts conflicts = FindHotkeyConflicts(table, {7, 6, 5, 4, 0, 12});
+    EXPECT_EQ(conflicts.heldElsewhere, (Indices{5, 7}));
+    EXPECT_EQ(conflicts.duplicates, (Indices{6}));
+    EXPECT_EQ(conflicts.Unusable(), (Indices{5, 6, 7}));
+    EXPECT_EQ(FindHotkeyConflicts(table, {}).Unusable(), (Indices{6}));
+}
+
+TEST(HotkeyConflicts, EntryTexts) {
+    SettingTable table;
+    table.AppendPresetRecord("x", 10, kCtrlShiftF1);
+    SetKey(table, kUpSlot, 0xE041);  // Ctrl + Shift + Alt + A
+    SetKey(table, kDownSlot, 0x2071);
+    SetKey(table, kMuteSlot, kAltA);
+    SetKey(table, kCaptureSlot, 0x4041);
+
+    EXPECT_EQ(HotkeyText(0xE041, KeyName), L"Ctrl + Shift + Alt + A");
+    EXPECT_EQ(ConflictEntries({0, 1, 2, 3, 4, 5, 6}, table, Caption, KeyName),
+              L"音量を上げる (Ctrl + Shift + Alt + A)、音量を下げる (Shift + F2)、ミュート切り替え (Alt + A)、"
+              L"音量をキャプチャ (Ctrl + A)、設定5 (Ctrl + Shift + F1)");
+    const std::wstring one = ConflictEntries({5}, table, Caption, KeyName);
+    EXPECT_EQ(ConflictBalloonText(one), L"他のプログラムが使用中のホットキーがあります: 設定5 (Ctrl + Shift + F1)");
+    EXPECT_EQ(ConflictStatusText(one), L"使用できないホットキー: 設定5 (Ctrl + Shift + F1)");
+    EXPECT_EQ(ConflictStatusText(ConflictEntries({4}, table, Caption, KeyName)), L"");
+}
+
+TEST(HotkeyConflicts, ReportOnlyANewNonEmptySet) {
+    SettingTable table;
+    table.AppendPresetRecord("a", 10, kCtrlShiftF1);
+    table.AppendPresetRecord("b", 20, kCtrlShiftF2);
+    ConflictReport report;
+    EXPECT_FALSE(report.ShouldReport({}, table));
+    EXPECT_TRUE(report.ShouldReport({6, 5}, table));
+    EXPECT_FALSE(report.ShouldReport({5, 6}, table));
+    EXPECT_FALSE(report.ShouldReport({}, table));
+    EXPECT_FALSE(report.ShouldReport({5, 6}, table));  // back unchanged after a clean pass
+    EXPECT_TRUE(report.ShouldReport({5}, table));
+    table[5].hotkey = kAltA;  // the same preset, now held under another key
+    EXPECT_TRUE(report.ShouldReport({5}, table));
+}
+
+}  // namespace
+}  // namespace quendrel
