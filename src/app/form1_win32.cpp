@@ -206,7 +206,12 @@ void TForm1::FormKeyDown(WPARAM key) {
 }
 
 bool TForm1::PreviewKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || !hwnd()) return false;
+    // With no control focused the keys come to the active window as system
+    // keys; Escape without Alt is still Escape.
+    constexpr LPARAM kAltDown = 1 << 29;
+    const bool key =
+        message.message == WM_KEYDOWN || (message.message == WM_SYSKEYDOWN && (message.lParam & kAltDown) == 0);
+    if (!key || !hwnd()) return false;
     if (message.hwnd != hwnd() && !IsChild(hwnd(), message.hwnd)) return false;
     // Keys typed into a caption editor are the editor's: Escape cancels the
     // edit there instead of closing the window.

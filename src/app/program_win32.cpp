@@ -52,14 +52,25 @@ Program::~Program() { Shutdown(); }
 
 bool Program::Start() {
     const std::wstring mutexName = Widen(texts::kMutexName);
+    bool running = false;
     if (HANDLE existing = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, mutexName.c_str())) {
         CloseHandle(existing);
+        running = true;
+    } else {
+        if (environment_.afterInstanceLook) environment_.afterInstanceLook();
+        mutex_.reset(CreateMutexW(nullptr, TRUE, mutexName.c_str()));
+        // Another instance made it after the look above (both started at the
+        // same moment), or made it with rights that this one lacks.
+        const DWORD error = GetLastError();
+        running = error == ERROR_ALREADY_EXISTS || (!mutex_ && error == ERROR_ACCESS_DENIED);
+        if (!mutex_ && !running) TraceLastError(L"CreateMutexW");
+    }
+    if (running) {
+        mutex_.reset();
         MessageBoxW(nullptr, Widen(texts::kAlreadyRunning).c_str(), DefaultApplicationTitle().c_str(),
                     MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
         return false;
     }
-    mutex_.reset(CreateMutexW(nullptr, TRUE, mutexName.c_str()));
-    if (!mutex_) TraceLastError(L"CreateMutexW");
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_HOTKEY_CLASS};
     InitCommonControlsEx(&controls);
@@ -78,6 +89,8 @@ bool Program::Start() {
         TForm1Parts{mixer, profile_, autoStart_, settingsFile_, *form2_, *form3_, *fontDialogs_});
     // In this order; each window's global is set before its creation code runs.
     form1_->Create(application_.hwnd());
+    // While it is open the configuration window owns the messages it causes.
+    SetMessageBoxes(texts::kAppTitle, application_.hwnd(), form1_->hwnd());
     form2_->Create(application_.hwnd());
     form3_->Create(application_.hwnd());
     return true;

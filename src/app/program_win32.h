@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,6 +32,9 @@ struct ProgramEnvironment {
     std::wstring runKey;           // AutoStart::kRunKey
     FontDialog fontDialog;         // ChooseFontW
     ColorDialog colorDialog;       // ChooseColorW
+    // Runs between the look for a running instance and the creation of the
+    // mutex: the moment at which a second start can slip in.
+    std::function<void()> afterInstanceLook;
 };
 
 // The toolkit's hidden application window: owner of the three windows, no

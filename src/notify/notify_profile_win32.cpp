@@ -73,7 +73,8 @@ bool NotifyProfile::WriteFont(int points, BYTE charset, const std::wstring& name
 }
 
 bool NotifyProfile::WriteColor(COLORREF color) const {
-    return WriteText(kFontSection, kColorKey, FormatDecimalW(color));
+    // Signed, as the reader takes it: a colour read from "-1" goes back as -1.
+    return WriteText(kFontSection, kColorKey, FormatDecimalW(static_cast<std::int32_t>(color)));
 }
 
 bool NotifyProfile::ReadFadeSetting() const {

@@ -1,5 +1,7 @@
 #include "win32/controls_win32.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "base/decimal.h"
@@ -322,7 +324,33 @@ LRESULT CALLBACK FlatButton::Proc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     case WM_ERASEBKGND:
         return TRUE;
+    // A speed button never takes the focus: the press is tracked here rather
+    // than by the button, which would focus itself.
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        SetCapture(window);
+        SendMessageW(window, BM_SETSTATE, TRUE, 0);
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == window) {
+            const bool pressed = (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+            ReleaseCapture();
+            if (pressed)
+                SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(window));
+        }
+        return 0;
     case WM_MOUSEMOVE:
+        if (GetCapture() == window) {
+            // Pressed while the mouse is over it, as a button shows it.
+            RECT client;
+            GetClientRect(window, &client);
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            const bool inside = PtInRect(&client, at) != FALSE;
+            if (inside != ((SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0))
+                SendMessageW(window, BM_SETSTATE, inside, 0);
+            return 0;
+        }
         if (!button->hot_) {
             button->hot_ = true;
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
@@ -334,13 +362,14 @@ LRESULT CALLBACK FlatButton::Proc(HWND window, UINT message, WPARAM wParam, LPAR
         button->hot_ = false;
         InvalidateRect(window, nullptr, FALSE);
         break;
+    case WM_CAPTURECHANGED:
+        if (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) SendMessageW(window, BM_SETSTATE, FALSE, 0);
+        InvalidateRect(window, nullptr, FALSE);
+        return 0;
     case BM_SETSTATE:
     case BM_CLICK:
     case WM_ENABLE:
-    case WM_SETTEXT:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED: {
+    case WM_SETTEXT: {
         // The button paints its state changes through WM_DRAWITEM, which
         // nobody answers; repaint here instead.
         const LRESULT result = DefSubclassProc(window, message, wParam, lParam);

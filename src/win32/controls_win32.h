@@ -180,9 +180,10 @@ private:
     int minimum_ = 1, maximum_ = 100;
 };
 
-// A flat push button with an optional 16 x 16 glyph (a bitmap resource whose
+// A flat speed button with an optional 16 x 16 glyph (a bitmap resource whose
 // silver pixels are transparent) beside its caption; raised while the mouse
-// is over it, sunken while pressed.
+// is over it, sunken while pressed. It never takes the focus: a click leaves
+// the focus where it was.
 class FlatButton : public Button {
 public:
     ~FlatButton() override;

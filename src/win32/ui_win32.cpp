@@ -7,6 +7,7 @@
 namespace quendrel {
 namespace {
 HWND g_messageOwner = nullptr;
+HWND g_messageDialog = nullptr;
 std::wstring g_messageCaption;
 }  // namespace
 
@@ -46,9 +47,10 @@ std::wstring GetText(HWND window) {
     return text;
 }
 
-void SetMessageBoxes(std::string_view captionUtf8, HWND owner) {
+void SetMessageBoxes(std::string_view captionUtf8, HWND owner, HWND dialog) {
     g_messageCaption = Widen(captionUtf8);
     g_messageOwner = owner;
+    g_messageDialog = dialog;
 }
 
 void ShowMessage(std::string_view utf8) {
@@ -57,7 +59,8 @@ void ShowMessage(std::string_view utf8) {
     static std::set<std::string, std::less<>> open;
     if (open.count(utf8)) return;
     const auto entry = open.emplace(utf8).first;
-    MessageBoxW(g_messageOwner, Widen(utf8).c_str(), g_messageCaption.c_str(), MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+    HWND owner = g_messageDialog && IsWindowVisible(g_messageDialog) ? g_messageDialog : g_messageOwner;
+    MessageBoxW(owner, Widen(utf8).c_str(), g_messageCaption.c_str(), MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
     open.erase(entry);
 }
 

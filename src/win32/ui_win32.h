@@ -26,9 +26,11 @@ RECT WindowRectForClient(int x, int y, int clientWidth, int clientHeight, DWORD 
 void SetText(HWND window, std::string_view utf8);
 std::wstring GetText(HWND window);
 
-// The program's message boxes: OK only, topmost, with the caption and owner
-// given here (the application title and the hidden application window).
-void SetMessageBoxes(std::string_view captionUtf8, HWND owner);
+// The program's message boxes: OK only, topmost, with the caption given here
+// (the application title). They are modal to the dialog window while it is
+// shown, so that it cannot be used behind them; otherwise they belong to the
+// owner (the hidden application window).
+void SetMessageBoxes(std::string_view captionUtf8, HWND owner, HWND dialog = nullptr);
 void ShowMessage(std::string_view utf8);
 // Errors get a full stop added, as the application's error display does.
 void ShowError(std::string_view utf8);

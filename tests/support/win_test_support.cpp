@@ -95,6 +95,13 @@ std::vector<std::wstring> MessageBoxAnswerer::texts() const {
     return copy;
 }
 
+std::vector<HWND> MessageBoxAnswerer::owners() const {
+    EnterCriticalSection(&lock_);
+    auto copy = owners_;
+    LeaveCriticalSection(&lock_);
+    return copy;
+}
+
 std::vector<std::wstring> MessageBoxAnswerer::captions() const {
     EnterCriticalSection(&lock_);
     auto copy = captions_;
@@ -142,6 +149,7 @@ void MessageBoxAnswerer::Run() {
             EnterCriticalSection(&lock_);
             texts_.push_back(text);
             captions_.push_back(caption);
+            owners_.push_back(GetWindow(found, GW_OWNER));
             LeaveCriticalSection(&lock_);
             HWND button = GetDlgItem(found, button_);
             PostMessageW(found, WM_COMMAND, MAKEWPARAM(button_, BN_CLICKED), reinterpret_cast<LPARAM>(button));

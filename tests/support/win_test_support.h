@@ -39,6 +39,7 @@ public:
     ~MessageBoxAnswerer();
     std::vector<std::wstring> texts() const;
     std::vector<std::wstring> captions() const;
+    std::vector<HWND> owners() const;
 
 private:
     void Run();
@@ -46,6 +47,7 @@ private:
     std::atomic<bool> stop_{false};
     mutable CRITICAL_SECTION lock_;
     std::vector<std::wstring> texts_, captions_;
+    std::vector<HWND> owners_;
     std::thread thread_;
 };
 

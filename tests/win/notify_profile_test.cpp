@@ -126,6 +126,13 @@ TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise)
         EXPECT_EQ(program->form3().font().charset, c.charset);
         EXPECT_EQ(program->form3().font().color, c.color);
     }
+    // A colour confirmed unchanged is written as it is read: -1 stays -1.
+    test::WriteBytes(Profile(), Bytes("[Font]\r\ncolor=-1\r\n"));
+    program->form3().LoadNotifyFont();
+    colorDialog = [](CHOOSECOLORW&) { return TRUE; };
+    ColorClick();
+    EXPECT_EQ(Bytes("[Font]\r\ncolor=-1\r\n"), ReadBytes(Profile()));
+    EXPECT_EQ(program->form3().font().color, 0xFFFFFFFFu);
 
     struct Fade {
         const char* file;

@@ -97,7 +97,10 @@ TEST_F(PresetPanelTest, DeletingTheLastSelectsTheNewLastAndTheOnlyEmptiesTheList
     Start(&table);
     auto& p = presets();
     ASSERT_EQ(p.Selected(), 2);
+    // The buttons never take the focus: Delete and F2 keep reaching the list.
+    SetFocus(p.COLList.hwnd());
     Click(p.Delt.hwnd());
+    EXPECT_EQ(GetFocus(), p.COLList.hwnd());
     EXPECT_EQ(p.ItemCount(), 2);
     EXPECT_EQ(p.Selected(), 1);
     EXPECT_EQ(form().table.count, 2);

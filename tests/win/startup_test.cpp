@@ -54,7 +54,11 @@ TEST_F(StartupTest, FirstRunShowsTheWindowAndClosingWritesTheDefaults) {
 TEST_F(StartupTest, EscapeClosesLikeTheCloseBox) {
     auto program = Start();
     HWND form1 = program->form1().hwnd();
-    MSG key{form1, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    // With no control focused Escape comes as a system key, and still closes;
+    // Alt+Escape is not Escape.
+    MSG altEscape{form1, WM_SYSKEYDOWN, VK_ESCAPE, 1 << 29, 0, {}};
+    EXPECT_FALSE(program->form1().PreviewKey(altEscape));
+    MSG key{form1, WM_SYSKEYDOWN, VK_ESCAPE, 0, 0, {}};
     EXPECT_TRUE(program->form1().PreviewKey(key));
     test::PumpMessages();
     EXPECT_FALSE(IsWindowVisible(form1));
@@ -138,6 +142,27 @@ TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
     Sleep(300);
     ASSERT_EQ(answerer.texts().size(), 1u);
     EXPECT_NE(answerer.texts()[0].find(L"SndCols.ini に書き込めません."), std::wstring::npos);
+    // Modal to the open window: it cannot be closed again behind the message.
+    EXPECT_EQ(answerer.owners()[0], program->form1().hwnd());
+}
+
+// Two starts at the same moment: the other one makes the mutex just after
+// this one looked for it. What creating the mutex reports still tells.
+TEST_F(StartupTest, AnInstanceStartedAtTheSameMomentIsFoundByCreatingTheMutex) {
+    HANDLE other = nullptr;
+    test::MessageBoxAnswerer answerer;
+    ProgramEnvironment environment;
+    environment.mixer = std::make_unique<FakeMixer>(1);
+    environment.dataFolder = folder.path();
+    environment.afterInstanceLook = [&] { other = CreateMutexW(nullptr, TRUE, L"Quendrel"); };
+    Program program(std::move(environment));
+    EXPECT_FALSE(program.Start());
+    Sleep(300);
+    EXPECT_EQ(answerer.texts(), std::vector<std::wstring>{L"このプログラムは二重起動することはできません"});
+    EXPECT_EQ(program.applicationWindow(), nullptr);
+    EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
+    ASSERT_NE(other, nullptr);
+    CloseHandle(other);
 }
 
 TEST_F(StartupTest, QuittingRemovesTheLoopAndReleasesTheMutex) {
