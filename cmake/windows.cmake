@@ -3,7 +3,12 @@ set(QUENDREL_WIN_SOURCES ${QUENDREL_ALL_SOURCES})
 list(FILTER QUENDREL_WIN_SOURCES INCLUDE REGEX "_win32\\.cpp$")
 list(REMOVE_ITEM QUENDREL_WIN_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp)
 
-set(QUENDREL_WIN_LIBS comctl32 comdlg32 gdi32 user32 shell32 advapi32 winmm ole32 uuid)
+# comdlg32 is delay-loaded (cmake/delay_load.cmake): only the font and colour
+# dialogs need it, so it is loaded at their first use, not at every start.
+# A comdlg32 function that is not listed here fails to link: add it.
+include(${CMAKE_CURRENT_LIST_DIR}/delay_load.cmake)
+quendrel_delay_load(comdlg32_delayed comdlg32.dll ChooseFontW@4 ChooseColorW@4)
+set(QUENDREL_WIN_LIBS comctl32 comdlg32_delayed gdi32 user32 shell32 advapi32 winmm ole32 uuid)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601
                         _WIN32_IE=0x0600)
 
@@ -13,10 +18,20 @@ target_link_libraries(quendrel_win PUBLIC quendrel_core ${QUENDREL_WIN_LIBS})
 # Everything static: the exe imports system DLLs only.
 set(QUENDREL_STATIC_FLAGS -static -static-libgcc -static-libstdc++)
 
-add_executable(Quendrel WIN32 src/app/main_win32.cpp res/quendrel.rc)
-target_link_libraries(Quendrel PRIVATE quendrel_win)
+# The product is built from the sources themselves, not from the libraries:
+# in Release it is compiled lean (cmake/lean.cmake), while the test programs
+# link ordinary builds of the same sources (GoogleTest needs exceptions, and
+# LTO objects in a shared library would make every test link an LTO link).
+add_executable(Quendrel WIN32 src/app/main_win32.cpp src/app/terminate_handler.cpp res/quendrel.rc
+                              ${QUENDREL_CORE_SOURCES} ${QUENDREL_WIN_SOURCES})
+target_include_directories(Quendrel PRIVATE ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(Quendrel PRIVATE ${QUENDREL_WIN_LIBS})
 target_link_options(Quendrel PRIVATE ${QUENDREL_STATIC_FLAGS} -municode -s)
 set_target_properties(Quendrel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+include(${CMAKE_CURRENT_LIST_DIR}/lean.cmake)
+quendrel_lean(Quendrel)
+# Only the test programs need the libraries.
+set_target_properties(quendrel_core quendrel_win PROPERTIES EXCLUDE_FROM_ALL ON)
 
 if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   # GoogleTest from Debian's source package, built with the cross compiler.

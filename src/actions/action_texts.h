@@ -3,7 +3,7 @@
 
 namespace quendrel::texts {
 
-inline constexpr char kStatusAutoChangingEnabled[] = "Auto Changing Enabled";  // RefreshHalt checked
-inline constexpr char kStatusAutoChangeDisabled[] = "Auto Change Disabled";    // RefreshHalt unchecked
+constexpr char kStatusAutoChangingEnabled[] = "Auto Changing Enabled";  // RefreshHalt checked
+constexpr char kStatusAutoChangeDisabled[] = "Auto Change Disabled";    // RefreshHalt unchecked
 
 }  // namespace quendrel::texts

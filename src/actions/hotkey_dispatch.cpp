@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "base/decimal.h"
 #include "base/hotkey_value.h"
 #include "mixer/mixer_scale.h"
 #include "settings/setting_texts.h"
@@ -49,7 +50,7 @@ void HotkeyDispatcher::DispatchHotKey(unsigned id) {
 
     if (!host_.NotifyEnabled()) return;
     std::string text = record.Name();
-    if (shown) text += " " + std::to_string(*shown) + "%";
+    if (shown) text += " " + FormatDecimal(*shown) + "%";
     host_.ShowNotification(text, table_[kNotifySlot].value);
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/command_line_texts.h"
+#include "base/decimal.h"
 
 namespace quendrel {
 
@@ -242,7 +243,7 @@ const char* AnswerText(Answer answer) {
 }
 
 std::string VolumeNotificationText(std::uint32_t percent) {
-    return std::string(texts::kVolumeWord) + " " + std::to_string(percent) + "%";
+    return std::string(texts::kVolumeWord) + " " + FormatDecimal(percent) + "%";
 }
 
 }  // namespace quendrel

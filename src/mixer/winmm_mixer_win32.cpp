@@ -17,21 +17,9 @@ namespace {
 constexpr DWORD kVolumeControl = MIXERCONTROL_CONTROLTYPE_VOLUME;  // 0x50030001
 constexpr DWORD kMuteControl = MIXERCONTROL_CONTROLTYPE_MUTE;      // 0x20010002
 
-class OpenMixer {
-public:
-    explicit OpenMixer(unsigned device) {
-        if (mixerOpen(&handle_, device, 0, 0, MIXER_OBJECTF_MIXER) != MMSYSERR_NOERROR) handle_ = nullptr;
-    }
-    OpenMixer(const OpenMixer&) = delete;
-    OpenMixer& operator=(const OpenMixer&) = delete;
-    ~OpenMixer() {
-        if (handle_) mixerClose(handle_);
-    }
-    HMIXER get() const { return handle_; }
-
-private:
-    HMIXER handle_ = nullptr;
-};
+const WinmmApi kSystemWinmm = {
+    mixerGetNumDevs,       mixerOpen, mixerClose, mixerGetLineInfoA, mixerGetLineControlsA, mixerGetControlDetailsA,
+    mixerSetControlDetails};
 
 // The record that addresses one control as uniform: one 32-bit value for all
 // channels of the line.
@@ -45,39 +33,19 @@ MIXERCONTROLDETAILS UniformDetails(DWORD control, DWORD* value) {
     return details;
 }
 
-// One 32-bit value of a uniform control; nothing when any step fails.
-std::optional<DWORD> ReadControl(unsigned device, DWORD controlType) {
-    OpenMixer mixer(device);
-    if (!mixer.get()) return std::nullopt;
-    const auto control = FindMixerControl(mixer.get(), controlType);
-    if (!control) return std::nullopt;
-    DWORD value = 0;
-    MIXERCONTROLDETAILS details = UniformDetails(*control, &value);
-    if (mixerGetControlDetailsA(reinterpret_cast<HMIXEROBJ>(mixer.get()), &details,
-                                MIXER_OBJECTF_HMIXER | MIXER_GETCONTROLDETAILSF_VALUE) != MMSYSERR_NOERROR)
-        return std::nullopt;
-    return value;
-}
-
-// A device without the line or the control is left untouched.
-void WriteControl(unsigned device, DWORD controlType, DWORD value) {
-    OpenMixer mixer(device);
-    if (!mixer.get()) return;
-    const auto control = FindMixerControl(mixer.get(), controlType);
-    if (!control) return;
-    MIXERCONTROLDETAILS details = UniformDetails(*control, &value);
-    mixerSetControlDetails(reinterpret_cast<HMIXEROBJ>(mixer.get()), &details,
-                           MIXER_OBJECTF_HMIXER | MIXER_SETCONTROLDETAILSF_VALUE);
-}
+// What winmm answers for a handle whose device has gone.
+bool IsStale(MMRESULT result) { return result == MMSYSERR_INVALHANDLE || result == MMSYSERR_NODRIVER; }
 
 }  // namespace
 
-std::optional<DWORD> FindMixerControl(HMIXER mixer, DWORD controlType) {
+const WinmmApi& SystemWinmm() { return kSystemWinmm; }
+
+std::optional<DWORD> FindMixerControl(HMIXER mixer, DWORD controlType, const WinmmApi& api) {
     MIXERLINEA line{};
     line.cbStruct = sizeof line;
     line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_SPEAKERS;
-    if (mixerGetLineInfoA(reinterpret_cast<HMIXEROBJ>(mixer), &line,
-                          MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) != MMSYSERR_NOERROR)
+    if (api.getLineInfo(reinterpret_cast<HMIXEROBJ>(mixer), &line,
+                        MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) != MMSYSERR_NOERROR)
         return std::nullopt;
     MIXERCONTROLA control{};
     control.cbStruct = sizeof control;
@@ -88,29 +56,84 @@ std::optional<DWORD> FindMixerControl(HMIXER mixer, DWORD controlType) {
     controls.cControls = 1;
     controls.cbmxctrl = sizeof control;
     controls.pamxctrl = &control;
-    if (mixerGetLineControlsA(reinterpret_cast<HMIXEROBJ>(mixer), &controls,
-                              MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ONEBYTYPE) != MMSYSERR_NOERROR)
+    if (api.getLineControls(reinterpret_cast<HMIXEROBJ>(mixer), &controls,
+                            MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ONEBYTYPE) != MMSYSERR_NOERROR)
         return std::nullopt;
     return control.dwControlID;
 }
 
-unsigned WinmmMixer::DeviceCount() { return mixerGetNumDevs(); }
+WinmmMixer::Device* WinmmMixer::Open(unsigned number) {
+    const UINT count = api_.getNumDevs();
+    if (count != devices_.size()) {
+        CloseAll();
+        devices_.resize(count);
+    }
+    if (number >= devices_.size()) return nullptr;
+    Device& device = devices_[number];
+    if (!device.handle) {
+        HMIXER handle = nullptr;
+        if (api_.open(&handle, number, 0, 0, MIXER_OBJECTF_MIXER) != MMSYSERR_NOERROR) return nullptr;
+        device.handle = handle;
+        device.volume = FindMixerControl(handle, kVolumeControl, api_);
+        device.mute = FindMixerControl(handle, kMuteControl, api_);
+    }
+    return &device;
+}
+
+void WinmmMixer::Close(Device& device) {
+    if (device.handle) api_.close(device.handle);
+    device = Device{};
+}
+
+void WinmmMixer::CloseAll() {
+    for (Device& device : devices_) Close(device);
+    devices_.clear();
+}
+
+MMRESULT WinmmMixer::Call(unsigned number, Kind kind, DWORD* value, bool write) {
+    MMRESULT result = MMSYSERR_ERROR;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        Device* device = Open(number);
+        if (!device) return MMSYSERR_BADDEVICEID;
+        const std::optional<DWORD>& control = kind == Kind::Volume ? device->volume : device->mute;
+        if (!control) return MIXERR_INVALCONTROL;
+        MIXERCONTROLDETAILS details = UniformDetails(*control, value);
+        const auto object = reinterpret_cast<HMIXEROBJ>(device->handle);
+        result = write
+                     ? api_.setControlDetails(object, &details, MIXER_OBJECTF_HMIXER | MIXER_SETCONTROLDETAILSF_VALUE)
+                     : api_.getControlDetails(object, &details, MIXER_OBJECTF_HMIXER | MIXER_GETCONTROLDETAILSF_VALUE);
+        if (!IsStale(result)) break;
+        Close(*device);
+    }
+    return result;
+}
+
+unsigned WinmmMixer::DeviceCount() { return api_.getNumDevs(); }
 
 unsigned WinmmMixer::GetMasterVolume(unsigned device) {
-    return UnitsToPercent(ReadControl(device, kVolumeControl).value_or(0));
+    DWORD units = 0;
+    return Call(device, Kind::Volume, &units, false) == MMSYSERR_NOERROR ? UnitsToPercent(units) : 0;
 }
 
+// A device without the line or the control is left untouched.
 void WinmmMixer::SetMasterVolume(unsigned device, unsigned percent) {
-    WriteControl(device, kVolumeControl, PercentToUnits(percent));
+    DWORD units = PercentToUnits(percent);
+    Call(device, Kind::Volume, &units, true);
 }
 
-std::uint32_t WinmmMixer::GetMasterMute(unsigned device) { return ReadControl(device, kMuteControl).value_or(0); }
+std::uint32_t WinmmMixer::GetMasterMute(unsigned device) {
+    DWORD muted = 0;
+    return Call(device, Kind::Mute, &muted, false) == MMSYSERR_NOERROR ? muted : 0;
+}
 
-void WinmmMixer::SetMasterMute(unsigned device, bool muted) { WriteControl(device, kMuteControl, muted ? 1 : 0); }
+void WinmmMixer::SetMasterMute(unsigned device, bool muted) {
+    DWORD value = muted ? 1 : 0;
+    Call(device, Kind::Mute, &value, true);
+}
 
 std::vector<DeviceDescription> WinmmMixer::DescribeDevices() {
     std::vector<DeviceDescription> devices;
-    const UINT count = mixerGetNumDevs();
+    const UINT count = api_.getNumDevs();
     for (UINT id = 0; id < count; ++id) {
         MIXERCAPSW caps{};
         mixerGetDevCapsW(id, &caps, sizeof caps);  // a failure leaves it zero

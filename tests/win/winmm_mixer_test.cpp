@@ -1,0 +1,162 @@
+// The winmm mixer keeps one handle per device: against Wine's mixer, and
+// against a fake winmm whose devices come and go.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+#include <mmsystem.h>
+
+#include <vector>
+
+#include "mixer/winmm_mixer_win32.h"
+
+namespace quendrel {
+namespace {
+
+bool HasVolume(unsigned device) {
+    HMIXER mixer = nullptr;
+    if (mixerOpen(&mixer, device, 0, 0, MIXER_OBJECTF_MIXER) != MMSYSERR_NOERROR) return false;
+    const bool has = FindMixerControl(mixer, MIXERCONTROL_CONTROLTYPE_VOLUME).has_value();
+    mixerClose(mixer);
+    return has;
+}
+
+// Under Wine the 257th open of a device yields a handle to the next one: a
+// mixer that opens at every call sends these writes to the wrong devices.
+TEST(WinmmMixer, HundredsOfWritesReachTheirOwnDevices) {
+    WinmmMixer mixer;
+    const unsigned count = mixer.DeviceCount();
+    ASSERT_GE(count, 2u) << "the test environment provides sound devices";
+    // Every device gets values of its own, so one that lands on a neighbour shows.
+    const auto value = [](unsigned round, unsigned device) { return (round * 3 + device * 11) % 101; };
+    constexpr unsigned kRounds = 300;
+    for (unsigned round = 0; round < kRounds; ++round)
+        for (unsigned device = 0; device < count; ++device) mixer.SetMasterVolume(device, value(round, device));
+    WinmmMixer fresh;
+    unsigned withVolume = 0;
+    for (unsigned device = 0; device < count; ++device) {
+        const bool has = HasVolume(device);
+        withVolume += has;
+        EXPECT_EQ(mixer.GetMasterVolume(device), has ? value(kRounds - 1, device) : 0) << "device " << device;
+        EXPECT_EQ(fresh.GetMasterVolume(device), has ? value(kRounds - 1, device) : 0) << "device " << device;
+    }
+    EXPECT_GE(withVolume, 2u);
+}
+
+// Devices are objects that handles point to; a device's number is its place
+// in the list, so inserting one renumbers the others, as plugging one in may.
+// Bumping the generation makes every open handle stale.
+struct FakeDevice {
+    bool speakers = true;
+    DWORD volume = 0;
+    DWORD mute = 0;
+};
+std::vector<FakeDevice*> fakeDevices;
+unsigned fakeGeneration = 1;
+MMRESULT fakeStaleResult = MMSYSERR_INVALHANDLE;
+unsigned fakeOpens = 0;
+unsigned fakeCloses = 0;
+std::vector<std::pair<unsigned, FakeDevice*>> fakeHandles;  // generation and device, by handle - 1
+
+FakeDevice* Resolve(HMIXEROBJ object) {
+    const auto index = reinterpret_cast<UINT_PTR>(object) - 1;
+    if (index >= fakeHandles.size()) return nullptr;
+    return fakeHandles[index].first == fakeGeneration ? fakeHandles[index].second : nullptr;
+}
+
+UINT WINAPI FakeNumDevs() { return static_cast<UINT>(fakeDevices.size()); }
+MMRESULT WINAPI FakeOpen(LPHMIXER handle, UINT device, DWORD_PTR, DWORD_PTR, DWORD) {
+    if (device >= fakeDevices.size()) return MMSYSERR_BADDEVICEID;
+    ++fakeOpens;
+    fakeHandles.emplace_back(fakeGeneration, fakeDevices[device]);
+    *handle = reinterpret_cast<HMIXER>(static_cast<UINT_PTR>(fakeHandles.size()));
+    return MMSYSERR_NOERROR;
+}
+MMRESULT WINAPI FakeClose(HMIXER) {
+    ++fakeCloses;
+    return MMSYSERR_NOERROR;
+}
+MMRESULT WINAPI FakeLineInfo(HMIXEROBJ object, LPMIXERLINEA line, DWORD) {
+    FakeDevice* device = Resolve(object);
+    if (!device) return fakeStaleResult;
+    line->dwLineID = 7;
+    return device->speakers ? MMSYSERR_NOERROR : MIXERR_INVALLINE;
+}
+MMRESULT WINAPI FakeLineControls(HMIXEROBJ object, LPMIXERLINECONTROLSA controls, DWORD) {
+    if (!Resolve(object)) return fakeStaleResult;
+    controls->pamxctrl->dwControlID = controls->dwControlType;
+    return MMSYSERR_NOERROR;
+}
+DWORD* FakeControl(FakeDevice& device, const MIXERCONTROLDETAILS& details) {
+    return details.dwControlID == MIXERCONTROL_CONTROLTYPE_VOLUME ? &device.volume : &device.mute;
+}
+MMRESULT WINAPI FakeGetDetails(HMIXEROBJ object, LPMIXERCONTROLDETAILS details, DWORD) {
+    FakeDevice* device = Resolve(object);
+    if (!device) return fakeStaleResult;
+    *static_cast<DWORD*>(details->paDetails) = *FakeControl(*device, *details);
+    return MMSYSERR_NOERROR;
+}
+MMRESULT WINAPI FakeSetDetails(HMIXEROBJ object, LPMIXERCONTROLDETAILS details, DWORD) {
+    FakeDevice* device = Resolve(object);
+    if (!device) return fakeStaleResult;
+    *FakeControl(*device, *details) = *static_cast<DWORD*>(details->paDetails);
+    return MMSYSERR_NOERROR;
+}
+
+constexpr WinmmApi kFakeWinmm = {FakeNumDevs,      FakeOpen,       FakeClose,     FakeLineInfo,
+                                 FakeLineControls, FakeGetDetails, FakeSetDetails};
+
+class FakeWinmmTest : public testing::Test {
+protected:
+    void SetUp() override {
+        fakeDevices = {&a, &b};
+        fakeGeneration = 1;
+        fakeOpens = fakeCloses = 0;
+        fakeHandles.clear();
+    }
+    void Press(WinmmMixer& mixer, unsigned percent) {
+        for (unsigned device = 0; device < mixer.DeviceCount(); ++device) mixer.SetMasterVolume(device, percent);
+    }
+    FakeDevice a, b, plugged;
+};
+
+TEST_F(FakeWinmmTest, ADevicePluggedInIsUsedAtTheNextPressWhateverNumberItTakes) {
+    {
+        WinmmMixer mixer(kFakeWinmm);
+        for (unsigned percent = 0; percent <= 100; ++percent) Press(mixer, percent);
+        EXPECT_EQ(fakeOpens, 2u);
+        fakeDevices.insert(fakeDevices.begin(), &plugged);  // the others move up one number
+        Press(mixer, 40);
+        EXPECT_EQ(plugged.volume, 40u * 655);
+        EXPECT_EQ(a.volume, 40u * 655);
+        EXPECT_EQ(b.volume, 40u * 655);
+        EXPECT_EQ(mixer.GetMasterVolume(0), 40u);
+        EXPECT_EQ(fakeOpens, 5u);
+    }
+    EXPECT_EQ(fakeCloses, fakeOpens);
+}
+
+TEST_F(FakeWinmmTest, AStaleHandleIsOpenedAgainAndTheCallMadeOnIt) {
+    for (MMRESULT stale : {MMSYSERR_INVALHANDLE, MMSYSERR_NODRIVER}) {
+        fakeStaleResult = stale;
+        WinmmMixer mixer(kFakeWinmm);
+        Press(mixer, 30);
+        mixer.SetMasterMute(1, true);
+        ++fakeGeneration;  // the driver went away and came back with the same devices
+        EXPECT_EQ(mixer.GetMasterMute(1), 1u);
+        ++fakeGeneration;
+        Press(mixer, 60);
+        EXPECT_EQ(a.volume, 60u * 655);
+        EXPECT_EQ(b.volume, 60u * 655);
+        // A device without the speakers line stays untouched and reads 0.
+        b.speakers = false;
+        ++fakeGeneration;
+        Press(mixer, 90);
+        EXPECT_EQ(a.volume, 90u * 655);
+        EXPECT_EQ(b.volume, 60u * 655);
+        EXPECT_EQ(mixer.GetMasterVolume(1), 0u);
+        b.speakers = true;
+    }
+}
+
+}  // namespace
+}  // namespace quendrel
