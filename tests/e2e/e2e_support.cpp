@@ -1,6 +1,7 @@
 #include "e2e_support.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <cstdio>
 
@@ -52,8 +53,22 @@ bool QuendrelProcess::Running() const {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
+bool QuendrelProcess::Idle(DWORD milliseconds) const {
+    return info_.hProcess && WaitForInputIdle(info_.hProcess, milliseconds) == 0;
+}
+
 void QuendrelProcess::Kill() {
     if (Running()) {
+        // The shell would keep a killed program's tray icon until it notices,
+        // and the next scenario's icon would sit beside it: take it away, as
+        // quitting does.
+        if (HWND form1 = FindProcessWindow(pid(), L"TForm1", false)) {
+            NOTIFYICONDATAW icon{};
+            icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
+            icon.hWnd = form1;
+            icon.uID = 4;
+            Shell_NotifyIconW(NIM_DELETE, &icon);
+        }
         TerminateProcess(info_.hProcess, 1);
         WaitForSingleObject(info_.hProcess, 5000);
     }

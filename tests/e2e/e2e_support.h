@@ -22,6 +22,8 @@ public:
     // Waits for the process to end on its own; its exit code, or -1.
     int WaitForExit(DWORD milliseconds);
     bool Running() const;
+    // Waits until the program has handled what is queued and waits for input.
+    bool Idle(DWORD milliseconds = 10000) const;
     void Kill();
     DWORD pid() const { return info_.dwProcessId; }
     // Working set of the process as Wine reports it (VmRSS), in KiB.
