@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <map>
 #include <vector>
 
 #include "win_test_support.h"
@@ -30,6 +32,14 @@ bool WaitFor(Condition condition, DWORD milliseconds) {
 }
 
 std::string Number(long value) { return std::to_string(value); }
+
+std::string FirstWord(const std::string& text) { return text.substr(0, text.find_first_of(" \r\n")); }
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
 
 }  // namespace
 
@@ -68,20 +78,49 @@ bool Screenshot(const std::string& unixPath) { return RunUnix("import -window ro
 
 RealInput::RealInput() {
     std::string found;
-    if (!Run("search --name 'Wine desktop'", &found)) return;
-    const auto end = found.find_first_not_of("0123456789");
-    desktop_ = found.substr(0, end);
+    if (Run("search --name 'Wine desktop'", &found)) desktop_ = FirstWord(found);
 }
 
 bool RealInput::Run(const std::string& arguments, std::string* output) {
     return RunUnix("xdotool " + arguments, output);
 }
 
-bool RealInput::FocusDesktop() { return ready() && Run("windowfocus --sync " + desktop_); }
+std::string RealInput::XWindowOf(HWND window) {
+    const auto known = xWindows_.find(window);
+    if (known != xWindows_.end()) return known->second;
+    // Its X window carries the caption; matched on the caption's ASCII parts,
+    // since the other characters reach xdotool as several bytes each.
+    std::string pattern = "^";
+    for (wchar_t c : WindowText(window)) {
+        const bool plain = (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
+        if (plain)
+            pattern += static_cast<char>(c);
+        else if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, ".*") != 0)
+            pattern += ".*";
+    }
+    std::string found;
+    if (!Run("search --onlyvisible --limit 1 --name '" + pattern + "$'", &found)) return {};
+    return xWindows_[window] = FirstWord(found);
+}
 
-bool RealInput::Key(const std::string& combination) { return Run("key " + combination); }
+bool RealInput::FollowForeground() {
+    // No window manager runs on this display, so do its part: the X focus
+    // goes to the X window of Wine's active window, or to the desktop's when
+    // that has none. Wine moves it itself only when the active thread changes
+    // its focus, and it is lost when the window that had it hides.
+    if (!ready()) return false;
+    HWND active = GetForegroundWindow();
+    std::string target;
+    if (active && IsWindowVisible(active) && GetWindowTextLengthW(active) > 0) target = XWindowOf(active);
+    if (target.empty()) target = desktop_;
+    std::string current;
+    Run("getwindowfocus", &current);
+    return FirstWord(current) == target || Run("windowfocus --sync " + target);
+}
 
-bool RealInput::Type(const std::string& text) { return Run("type --delay 40 '" + text + "'"); }
+bool RealInput::Key(const std::string& combination) { return FollowForeground() && Run("key " + combination); }
+
+bool RealInput::Type(const std::string& text) { return FollowForeground() && Run("type --delay 40 '" + text + "'"); }
 
 bool RealInput::MoveTo(POINT point) {
     if (!Run("mousemove " + Number(point.x) + " " + Number(point.y))) return false;
@@ -93,9 +132,58 @@ bool RealInput::MoveTo(POINT point) {
         5000);
 }
 
-bool RealInput::Click(POINT point, int button) { return MoveTo(point) && Run("click " + Number(button)); }
+namespace {
+struct PressMade {
+    POINT point;
+    DWORD time;
+};
+// Recent presses, for all instances: Wine pairs presses into double clicks
+// per receiving process, so a press elsewhere in between does not part two
+// presses on the same spot, and neither does the end of a scenario.
+std::vector<PressMade> recentPresses;
 
-bool RealInput::Press(POINT point, int button) { return MoveTo(point) && Run("mousedown " + Number(button)); }
+// A press near an earlier one within the double-click time would be taken as
+// the second half of a double click: a separate click waits that time out,
+// as two deliberate clicks of a hand do.
+void KeepApartFromEarlierPresses(POINT point) {
+    const DWORD wait = GetDoubleClickTime() + 50;
+    for (const PressMade& press : recentPresses) {
+        const DWORD since = GetTickCount() - press.time;
+        if (since < wait && std::abs(point.x - press.point.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+            std::abs(point.y - press.point.y) <= GetSystemMetrics(SM_CYDOUBLECLK))
+            Sleep(wait - since);
+    }
+}
+void NotePress(POINT point) {
+    const DWORD now = GetTickCount(), wait = GetDoubleClickTime() + 50;
+    std::vector<PressMade> kept;
+    for (const PressMade& press : recentPresses)
+        if (now - press.time < wait) kept.push_back(press);
+    kept.push_back({point, now});
+    recentPresses = kept;
+}
+}  // namespace
+
+bool RealInput::Click(POINT point, int button) {
+    KeepApartFromEarlierPresses(point);
+    if (!MoveTo(point) || !Run("click " + Number(button))) return false;
+    NotePress(point);
+    return true;
+}
+
+bool RealInput::DoubleClick(POINT point) {
+    KeepApartFromEarlierPresses(point);
+    if (!MoveTo(point) || !Run("click --repeat 2 --delay 80 1")) return false;
+    NotePress(point);
+    return true;
+}
+
+bool RealInput::Press(POINT point, int button) {
+    KeepApartFromEarlierPresses(point);
+    if (!MoveTo(point) || !Run("mousedown " + Number(button))) return false;
+    NotePress(point);
+    return true;
+}
 
 bool RealInput::Release(int button) { return Run("mouseup " + Number(button)); }
 

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 namespace quendrel::test {
@@ -18,17 +19,18 @@ public:
     // Finds the Wine desktop's X window; ready() tells whether it did.
     RealInput();
     bool ready() const { return !desktop_.empty(); }
-    // Gives the Wine desktop the X focus: Wine sees keys only then.
-    bool FocusDesktop();
     // Presses and releases a combination in X key names: "ctrl+shift+F1",
-    // "alt+shift+k", "Escape", "F2", "Delete", "Return".
+    // "alt+shift+k", "Escape", "F2", "Delete", "Return". Keys go to Wine's
+    // active window (hotkeys act whichever it is), as with a window manager.
     bool Key(const std::string& combination);
     // Types ASCII letters and digits key by key.
     bool Type(const std::string& text);
     // Moves the pointer and waits until Windows reports it at the same point.
     bool MoveTo(POINT point);
-    // Button 1 left, 3 right.
+    // Button 1 left, 3 right. A click where a press was just made waits out
+    // the double-click time first, so that it stays a click of its own.
     bool Click(POINT point, int button = 1);
+    bool DoubleClick(POINT point);
     bool Press(POINT point, int button = 1);
     bool Release(int button = 1);
     // Left button down at one point, moved in steps, up at the other.
@@ -36,7 +38,10 @@ public:
 
 private:
     bool Run(const std::string& arguments, std::string* output = nullptr);
+    bool FollowForeground();
+    std::string XWindowOf(HWND window);
     std::string desktop_;
+    std::map<HWND, std::string> xWindows_;
 };
 
 // Runs a Unix command line (no double quotes in it) on the Wine session's
