@@ -52,8 +52,11 @@ bool Screenshot(const std::string& unixPath);
 
 POINT Center(const RECT& rect);
 POINT CenterOf(HWND window);
-// The newest icon of the Wine desktop's notification area (the taskbar's
-// right end); {-1, -1} without a taskbar.
+// The tray icon on the Wine desktop's taskbar: the newest where icons have
+// windows of their own (later Wine); in Wine 8, which paints them into the
+// taskbar, the first at its right end (the scenarios' only one, since
+// QuendrelProcess::Kill takes a killed program's icon away). {-1, -1}
+// without a taskbar.
 POINT TrayIconPoint();
 // The close box of a captioned window, found by hit-testing its caption row;
 // {-1, -1} when there is none.
