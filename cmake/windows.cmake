@@ -56,7 +56,8 @@ endif()
 if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   # End-to-end scenarios: another process that starts and drives Quendrel.exe.
   file(GLOB QUENDREL_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
-  add_executable(e2e_tests ${QUENDREL_E2E_TESTS} tests/support/win_test_support.cpp tests/win/test_main.cpp)
+  add_executable(e2e_tests ${QUENDREL_E2E_TESTS} tests/support/win_test_support.cpp tests/support/real_input_win32.cpp
+                         tests/win/test_main.cpp)
   target_link_libraries(e2e_tests PRIVATE gtest quendrel_core comctl32 user32 gdi32 advapi32 shell32)
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests/support)
   target_compile_definitions(e2e_tests PRIVATE QUENDREL_EXE="$<TARGET_FILE:Quendrel>")

@@ -1,6 +1,7 @@
 #include "e2e_support.h"
 
 #include <gtest/gtest.h>
+#include <shellapi.h>
 
 #include <cstdio>
 
@@ -54,6 +55,16 @@ bool QuendrelProcess::Running() const {
 
 void QuendrelProcess::Kill() {
     if (Running()) {
+        // The shell would keep a killed program's tray icon until it notices,
+        // and the next scenario's icon would sit beside it: take it away, as
+        // quitting does.
+        if (HWND form1 = FindProcessWindow(pid(), L"TForm1", false)) {
+            NOTIFYICONDATAW icon{};
+            icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
+            icon.hWnd = form1;
+            icon.uID = 4;
+            Shell_NotifyIconW(NIM_DELETE, &icon);
+        }
         TerminateProcess(info_.hProcess, 1);
         WaitForSingleObject(info_.hProcess, 5000);
     }
@@ -86,6 +97,18 @@ std::wstring WindowText(HWND window) {
     wchar_t text[2048];
     GetWindowTextW(window, text, 2048);
     return text;
+}
+
+std::string FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return "unknown";
+    if (!info.hwndFocus) return "nothing";
+    wchar_t name[64];
+    GetClassNameW(info.hwndFocus, name, 64);
+    const std::wstring text = WindowText(info.hwndFocus);
+    return test::Narrow(name) + (text.empty() ? "" : " \"" + test::Narrow(text) + "\"") +
+           (IsWindowEnabled(info.hwndFocus) ? "" : ", disabled");
 }
 
 std::vector<HWND> Children(HWND parent, const wchar_t* className) {
@@ -121,17 +144,47 @@ bool AnswerMessageBoxes(DWORD pid, DWORD milliseconds) {
     return any;
 }
 
-SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DWORD milliseconds) {
-    SettingTable saved;
+bool WaitForHotkeys(HWND form1, DWORD milliseconds) {
+    return WaitUntil(
+        [&] {
+            for (HWND box : Children(form1, L"Button"))
+                if (WindowText(box) == L"音量をキャプチャ") return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            return false;
+        },
+        milliseconds);
+}
+
+bool OpenFromTray(test::RealInput& input, HWND form1, DWORD milliseconds) {
+    // The notification lies over the taskbar's end while it shows (Wine's
+    // work area is the whole screen); a click must not land on its letters.
+    const POINT icon = test::TrayIconPoint();
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!WaitUntil([&] { return GetAncestor(WindowFromPoint(icon), GA_ROOT) == taskbar; }, milliseconds)) return false;
+    // Shown, then brought to the front: only then do keys reach it.
+    return input.Click(icon) &&
+           WaitUntil([&] { return IsWindowVisible(form1) && GetForegroundWindow() == form1; }, milliseconds);
+}
+
+bool EscapeSaves(test::RealInput& input, const QuendrelProcess& program, HWND form1, SettingTable& saved,
+                 DWORD milliseconds) {
     const std::wstring file = program.File(L"SndCols.ini");
     DeleteFileW(file.c_str());
-    PostMessageW(form1, WM_USER + 1, 4, WM_LBUTTONDOWN);  // the tray icon's left press
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }, milliseconds));
-    PostMessageW(form1, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1) && test::FileExists(file); }, milliseconds));
+    if (!input.Key("Escape") ||
+        !WaitUntil([&] { return !IsWindowVisible(form1) && test::FileExists(file); }, milliseconds))
+        return false;
     const auto bytes = test::ReadBytes(file);
-    EXPECT_EQ(bytes.size() % kRecordSize, 0u);
+    saved = SettingTable{};
     saved.LoadFromImage({bytes.begin(), bytes.end()});
+    return bytes.size() % kRecordSize == 0;
+}
+
+SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DWORD milliseconds) {
+    SettingTable saved;
+    test::RealInput input;
+    EXPECT_TRUE(input.ready());
+    EXPECT_TRUE(OpenFromTray(input, form1, milliseconds));
+    EXPECT_TRUE(EscapeSaves(input, program, form1, saved, milliseconds))
+        << "Escape left the configuration window open; focus on " << FocusOf(form1);
     return saved;
 }
 

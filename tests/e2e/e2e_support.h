@@ -1,5 +1,6 @@
 // Drives the real Quendrel.exe from another process, as a user and the
-// system would: by its windows and by posted messages.
+// system would: by real keys and clicks, reading its windows, and by posted
+// messages where X cannot produce the input.
 #pragma once
 
 #include <windows.h>
@@ -7,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "real_input_win32.h"
 #include "settings/setting_table.h"
 #include "win_test_support.h"
 
@@ -34,10 +36,20 @@ private:
     PROCESS_INFORMATION info_{};
 };
 
-// Opens the configuration window from the tray icon and closes it, which
-// saves the table, and reads SndCols.ini back; an empty table (and a test
-// failure) when the file does not come.
+// The configuration window opened by a left click on the tray icon; whether
+// it shows.
+bool OpenFromTray(test::RealInput& input, HWND form1, DWORD milliseconds = 10000);
+// Escape pressed in the open configuration window: whether it closes and
+// writes SndCols.ini (deleted first), and the table written.
+bool EscapeSaves(test::RealInput& input, const QuendrelProcess& program, HWND form1, SettingTable& saved,
+                 DWORD milliseconds = 5000);
+// Both, as a user saves; an empty table (and a test failure) when the file
+// does not come.
 SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DWORD milliseconds = 10000);
+
+// Waits until a started program's hotkeys act: start-up ticks the function
+// boxes after registering them, so with the capture slot on its box tells.
+bool WaitForHotkeys(HWND form1, DWORD milliseconds = 15000);
 
 // The process's top-level window of a class, waiting up to the given time.
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD milliseconds = 15000, bool visible = false);
@@ -60,6 +72,9 @@ void PressButton(HWND dialog, int id);
 bool AnswerMessageBoxes(DWORD pid, DWORD milliseconds = 10000);
 
 std::wstring WindowText(HWND window);
+// The keyboard focus of a window's thread, for failure messages: its class,
+// its text and whether it is disabled, or "nothing".
+std::string FocusOf(HWND window);
 // Child windows of a class, in creation order.
 std::vector<HWND> Children(HWND parent, const wchar_t* className);
 

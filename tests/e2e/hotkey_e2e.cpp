@@ -1,5 +1,5 @@
-// The main job of the real program: hotkeys posted to the configuration
-// window as the system delivers them, results read from what it saves.
+// The main job of the real program: hotkeys pressed as keys, results read
+// from what it saves.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -19,6 +19,10 @@ protected:
         table.SetDefaults();
         for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot, kNotifySlot})
             table[slot].enabled = kEnabledOn;
+        table[kUpSlot].hotkey = 0x8055;       // Alt+U
+        table[kDownSlot].hotkey = 0x4044;     // Ctrl+D
+        table[kMuteSlot].hotkey = 0xC04D;     // Ctrl+Alt+M
+        table[kCaptureSlot].hotkey = 0x6043;  // Ctrl+Shift+C
         table[kUpSlot].value = upStep;
         table[kDownSlot].value = 3;
         table[kNotifySlot].value = seconds;
@@ -32,20 +36,26 @@ protected:
         WritePrivateProfileStringW(L"Changes", L"FADE", on ? L"1" : L"0", folder.File(L"NotifyFont.ini").c_str());
     }
     void StartProgram() {
+        ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
         ASSERT_TRUE(program.Start());
         form1 = WaitForWindow(program.pid(), L"TForm1");
         ASSERT_NE(form1, nullptr);
         form3 = WaitForWindow(program.pid(), L"TForm3");
         ASSERT_NE(form3, nullptr);
+        ASSERT_TRUE(WaitForHotkeys(form1));
     }
+    // The key of a record index of WriteTable's table.
     void Hotkey(WPARAM id, DWORD settle = 150) {
-        PostMessageW(form1, WM_HOTKEY, id, 0);
+        static const char* const keys[] = {"alt+u", "ctrl+d",        "ctrl+alt+m",    "ctrl+shift+c",
+                                           "",      "ctrl+shift+F1", "ctrl+shift+F2", "ctrl+shift+F3"};
+        ASSERT_TRUE(input.Key(keys[id]));
         Sleep(settle);
     }
     SettingTable Saved() { return SaveThroughTheWindow(program, form1); }
 
     test::TempFolder folder;
     QuendrelProcess program{folder.path()};
+    test::RealInput input;
     HWND form1 = nullptr;
     HWND form3 = nullptr;
 };

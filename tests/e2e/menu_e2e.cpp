@@ -1,6 +1,6 @@
-// The tray menu of the real program, opened by the tray message and walked
-// with the keyboard: the smooth-change switch, autostart, the about window
-// and the way out.
+// The tray icon of the real program clicked, and its menu walked with the
+// keyboard: the configuration window, the smooth-change switch, autostart,
+// the about window and the way out.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +10,6 @@
 namespace quendrel::e2e {
 namespace {
 
-constexpr UINT kTrayMessage = WM_USER + 1;
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 // Items in order, separators skipped by the keyboard.
 enum Item { Open = 1, AutoStart1, FADEChange, About1, Close1 };
@@ -19,25 +18,32 @@ class MenuScenario : public ::testing::Test {
 protected:
     void SetUp() override {
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel");
+        ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
         // A loaded table: the program starts without showing a window.
-        test::WriteBytes(folder.File(L"SndCols.ini"), std::vector<unsigned char>(600, 0));
+        SettingTable table;
+        table.SetDefaults();
+        table[kCaptureSlot].enabled = kEnabledOn;
+        const auto image = table.Image();
+        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
         ASSERT_TRUE(program.Start());
         form1 = WaitForWindow(program.pid(), L"TForm1");
         ASSERT_NE(form1, nullptr);
+        ASSERT_TRUE(WaitForHotkeys(form1));  // start-up is over
     }
     void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel"); }
 
     HWND OpenMenu() {
-        PostMessageW(form1, kTrayMessage, 4, WM_RBUTTONDOWN);
+        EXPECT_TRUE(input.Click(test::TrayIconPoint(), 3));
         return WaitForWindow(program.pid(), L"#32768", 10000, true);
     }
     void Choose(Item item) {
         HWND menu = OpenMenu();
         ASSERT_NE(menu, nullptr);
-        for (int i = 0; i < item; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+        for (int i = 0; i < item; ++i) ASSERT_TRUE(input.Key("Down"));
+        ASSERT_TRUE(input.Key("Return"));
         ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
     }
+    void Click(HWND dialog, int button) { ASSERT_TRUE(input.Click(test::CenterOf(GetDlgItem(dialog, button)))); }
     std::string Profile() const {
         const auto bytes = test::ReadBytes(folder.File(L"NotifyFont.ini"));
         return {bytes.begin(), bytes.end()};
@@ -57,19 +63,35 @@ protected:
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(WindowText(box), L"Notify");
         EXPECT_EQ(MessageBoxText(box), L"自動起動設定を変更しますか？");
-        PressButton(box, button);
+        Click(box, button);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(box); }));
     }
 
     test::TempFolder folder;
     QuendrelProcess program{folder.path()};
+    test::RealInput input;
     HWND form1 = nullptr;
 };
 
-TEST_F(MenuScenario, EscapeClosesTheMenuAndTheProgramGoesOn) {
-    HWND menu = OpenMenu();
+TEST_F(MenuScenario, ALeftPressOnTheIconOpensTheWindowBeforeTheRelease) {
+    ASSERT_TRUE(input.Press(test::TrayIconPoint()));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
+    ASSERT_TRUE(input.Release());
+    EXPECT_EQ(FindProcessWindow(program.pid(), L"#32768", true), nullptr);
+}
+
+TEST_F(MenuScenario, ARightPressOpensTheMenuAtTheMouseAndEscapeClosesIt) {
+    const POINT icon = test::TrayIconPoint();
+    ASSERT_TRUE(input.Press(icon, 3));
+    HWND menu = WaitForWindow(program.pid(), L"#32768", 10000, true);
+    ASSERT_TRUE(input.Release(3));
     ASSERT_NE(menu, nullptr);
-    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    RECT rect{};
+    GetWindowRect(menu, &rect);
+    // At the mouse, moved in from the screen's corner as far as it must.
+    EXPECT_TRUE(icon.x >= rect.left && icon.x <= rect.right && icon.y >= rect.top && icon.y <= rect.bottom)
+        << rect.left << "," << rect.top << ".." << rect.right << "," << rect.bottom;
+    ASSERT_TRUE(input.Key("Escape"));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
     EXPECT_TRUE(program.Running());
     EXPECT_FALSE(IsWindowVisible(form1));
@@ -114,7 +136,7 @@ TEST_F(MenuScenario, About1ShowsTheAboutWindowUntilOk) {
     const auto lists = Children(about, L"ListBox");
     ASSERT_EQ(lists.size(), 1u);
     EXPECT_GE(SendMessageW(lists[0], LB_GETCOUNT, 0, 0), 1);
-    PressButton(about, IDOK);
+    Click(about, IDOK);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
     EXPECT_TRUE(program.Running());
 }

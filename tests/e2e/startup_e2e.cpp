@@ -11,6 +11,8 @@ using test::ReadBytes;
 
 TEST(StartupScenario, FirstRunOpensTheWindowAndEveryCloseWritesTheDefaults) {
     test::TempFolder folder;
+    test::RealInput input;
+    ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
     HWND form1 = WaitForWindow(program.pid(), L"TForm1", 15000, true);
@@ -18,18 +20,18 @@ TEST(StartupScenario, FirstRunOpensTheWindowAndEveryCloseWritesTheDefaults) {
     EXPECT_EQ(WindowText(form1), L"Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ");
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
 
-    PostMessageW(form1, WM_CLOSE, 0, 0);
+    const POINT closeBox = test::CloseBoxPoint(form1);
+    ASSERT_GE(closeBox.x, 0);
+    ASSERT_TRUE(input.Click(closeBox));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1); }));
     ASSERT_TRUE(WaitUntil([&] { return ReadBytes(folder.File(L"SndCols.ini")).size() == 600; }));
     EXPECT_TRUE(program.Running());
 
     // Escape closes it like the close box, and every close writes the file.
-    DeleteFileW(folder.File(L"SndCols.ini").c_str());
-    PostMessageW(form1, WM_USER + 1, 0, WM_LBUTTONDOWN);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
-    PostMessageW(form1, WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1); }));
-    ASSERT_TRUE(WaitUntil([&] { return ReadBytes(folder.File(L"SndCols.ini")).size() == 600; }));
+    ASSERT_TRUE(OpenFromTray(input, form1));
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(input, program, form1, saved)) << "focus on " << FocusOf(form1);
+    EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")).size(), 600u);
 }
 
 TEST(StartupScenario, SecondStartIsRefusedWhileTheFirstRuns) {
@@ -45,7 +47,8 @@ TEST(StartupScenario, SecondStartIsRefusedWhileTheFirstRuns) {
     EXPECT_EQ(MessageBoxText(box), L"このプログラムは二重起動することはできません");
     EXPECT_EQ(WindowText(box), L"Quendrel");
     EXPECT_EQ(FindProcessWindow(second.pid(), L"TForm1", false), nullptr);
-    PressButton(box, IDOK);
+    test::RealInput input;
+    ASSERT_TRUE(input.Click(test::CenterOf(GetDlgItem(box, IDOK))));
     EXPECT_EQ(second.WaitForExit(10000), 0);
     EXPECT_TRUE(first.Running());
 }

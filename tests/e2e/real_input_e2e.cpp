@@ -1,0 +1,303 @@
+// The real program driven by real X input: keys pressed on the Wine desktop
+// reach it through its own RegisterHotKey and through the focused control,
+// clicks land on the tray icon and on the controls where they lie. Results
+// are read from what it saves; under Wine the mixer volume is per process, so
+// a capture (a new preset holding device 0's volume) is how a volume shows.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+#include "real_input_win32.h"
+#include "settings/setting_table.h"
+#include "settings/setting_texts.h"
+
+namespace quendrel::e2e {
+namespace {
+
+using test::RealInput;
+
+constexpr char kCaptureKey[] = "ctrl+shift+c";
+constexpr std::uint32_t kCaptureValue = 0x6043;  // Ctrl+Shift+C
+
+class RealInputScenario : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
+        table.SetDefaults();
+        table[kCaptureSlot].enabled = kEnabledOn;
+        table[kCaptureSlot].hotkey = kCaptureValue;
+        WritePrivateProfileStringW(L"Changes", L"FADE", L"0", folder.File(L"NotifyFont.ini").c_str());
+    }
+
+    // What the screen showed when a scenario failed.
+    void TearDown() override {
+        if (!HasFailure()) return;
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        const std::string path =
+            std::string("/tmp/quendrel-e2e-") + info->test_suite_name() + "." + info->name() + ".png";
+        if (test::Screenshot(path)) std::printf("screen: %s\n", path.c_str());
+    }
+
+    // Writes the table and starts the program on it; returns once its hotkeys
+    // are registered.
+    void Start() {
+        const auto image = table.Image();
+        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+        ASSERT_TRUE(program.Start());
+        form1 = WaitForWindow(program.pid(), L"TForm1");
+        ASSERT_NE(form1, nullptr);
+        ASSERT_TRUE(WaitForHotkeys(form1));
+    }
+
+    void Keys(std::initializer_list<const char*> combinations) {
+        for (const char* combination : combinations) ASSERT_TRUE(input.Key(combination)) << combination;
+    }
+
+    // A left press on the tray icon; the window shows.
+    void OpenFromTray() {
+        // Hotkeys pressed before are posted before the click reaches the
+        // shell, and the Escape that saves comes after them all.
+        ASSERT_TRUE(e2e::OpenFromTray(input, form1));
+        list = Children(form1, WC_LISTVIEWW).at(0);
+    }
+    bool EscapeSaves(SettingTable& saved) { return e2e::EscapeSaves(input, program, form1, saved); }
+
+    SettingTable SaveFromTray() {
+        SettingTable saved;
+        OpenFromTray();
+        EXPECT_TRUE(EscapeSaves(saved)) << StaysOpen();
+        return saved;
+    }
+
+    std::string Focus() const { return FocusOf(form1); }
+    std::string StaysOpen() const { return "Escape left the configuration window open; focus on " + Focus(); }
+
+    // Volumes of the presets that captures added, in order.
+    static std::vector<int> Captured(const SettingTable& saved) {
+        std::vector<int> volumes;
+        for (std::size_t i = 0; i < saved.count; ++i)
+            if (saved.Preset(i).Name() == texts::kCapturedPresetName) volumes.push_back(saved.Preset(i).value);
+        return volumes;
+    }
+
+    static HWND ChildWithText(HWND parent, const wchar_t* className, const wchar_t* text) {
+        for (HWND child : Children(parent, className))
+            if (WindowText(child) == text) return child;
+        return nullptr;
+    }
+    void ClickButton(const wchar_t* caption) {
+        HWND button = ChildWithText(form1, L"Button", caption);
+        ASSERT_NE(button, nullptr) << test::Narrow(caption);
+        ASSERT_TRUE(input.Click(test::CenterOf(button)));
+    }
+    void ClickItem(int item) {
+        const RECT rect = test::ListItemRect(list, item);
+        ASSERT_LT(rect.left, rect.right) << "item " << item;
+        ASSERT_TRUE(input.Click({rect.left + 20, (rect.top + rect.bottom) / 2}));
+        ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == item; }, 5000));
+    }
+    int SelectedItem() {
+        return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+    int ItemCount() { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
+    HWND CaptionEditor() {
+        const auto edits = Children(list, L"Edit");
+        return !edits.empty() && IsWindowVisible(edits[0]) ? edits[0] : nullptr;
+    }
+    // Types a name into the caption editor and accepts it with Return.
+    void TypeCaption(const char* name) {
+        ASSERT_TRUE(WaitUntil([&] { return CaptionEditor() != nullptr; }, 5000)) << "no caption editor";
+        ASSERT_TRUE(input.Type(name));
+        ASSERT_TRUE(input.Key("Return"));
+        ASSERT_TRUE(WaitUntil([&] { return CaptionEditor() == nullptr; }, 5000));
+    }
+
+    test::TempFolder folder;
+    QuendrelProcess program{folder.path()};
+    RealInput input;
+    SettingTable table;
+    HWND form1 = nullptr;
+    HWND list = nullptr;
+};
+
+// Hotkeys ------------------------------------------------------------------
+
+class RealHotkeys : public RealInputScenario {};
+
+TEST_F(RealHotkeys, EveryModifierCombinationActsOnlyWithItsOwnModifiers) {
+    table[kUpSlot].enabled = kEnabledOn;
+    table[kUpSlot].hotkey = 0x8055;  // Alt+U
+    table[kUpSlot].value = 5;
+    table.AppendPresetRecord("Shift", 11, 0x2074);         // Shift+F5
+    table.AppendPresetRecord("Ctrl", 22, 0x4075);          // Ctrl+F6
+    table.AppendPresetRecord("Alt", 33, 0x8076);           // Alt+F7
+    table.AppendPresetRecord("CtrlShift", 44, 0x6077);     // Ctrl+Shift+F8
+    table.AppendPresetRecord("AltShift", 55, 0xA078);      // Alt+Shift+F9
+    table.AppendPresetRecord("CtrlAlt", 66, 0xC04B);       // Ctrl+Alt+K
+    table.AppendPresetRecord("CtrlAltShift", 77, 0xE04A);  // Ctrl+Alt+Shift+J
+    Start();
+    Keys({"shift+F5", kCaptureKey, "ctrl+F6", kCaptureKey, "alt+F7", kCaptureKey, "ctrl+shift+F8", kCaptureKey,
+          "alt+shift+F9", kCaptureKey, "ctrl+alt+k", kCaptureKey, "ctrl+alt+shift+j", kCaptureKey});
+    // Keys with no setting of their own, though their key or modifiers have
+    // one: nothing acts, so the step up starts from 77.
+    Keys({"ctrl+shift+F5", "F7", "alt+k", "alt+u", kCaptureKey});
+    EXPECT_EQ(Captured(SaveFromTray()), (std::vector<int>{11, 22, 33, 44, 55, 66, 77, 82}));
+}
+
+TEST_F(RealHotkeys, OfTwoSettingsWithOneCombinationOnlyTheLowerIndexActs) {
+    table[kUpSlot].enabled = kEnabledOn;
+    table[kUpSlot].hotkey = 0xA055;  // Alt+Shift+U, also the second preset's
+    table[kUpSlot].value = 5;
+    table.AppendPresetRecord("First", 41, 0x6074);  // Ctrl+Shift+F5
+    table.AppendPresetRecord("Second", 9, 0xA055);  // Alt+Shift+U
+    table.AppendPresetRecord("Third", 88, 0x6074);  // Ctrl+Shift+F5
+    Start();
+    Keys({"ctrl+shift+F5", kCaptureKey, "alt+shift+u", kCaptureKey});
+    EXPECT_EQ(Captured(SaveFromTray()), (std::vector<int>{41, 46}));
+}
+
+TEST_F(RealHotkeys, APresetMovedUpInTheWindowKeepsItsKey) {
+    table.AppendPresetRecord("Low", 20, 0x6074);   // Ctrl+Shift+F5
+    table.AppendPresetRecord("High", 50, 0x6075);  // Ctrl+Shift+F6
+    Start();
+    OpenFromTray();
+    ClickItem(1);
+    ClickButton(L"UpTo");
+    // Closed by its close box: the move is what this scenario is about, not
+    // where the focus went.
+    const POINT closeBox = test::CloseBoxPoint(form1);
+    ASSERT_GE(closeBox.x, 0);
+    ASSERT_TRUE(input.Click(closeBox));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1); }));
+    Keys({"ctrl+shift+F6", kCaptureKey, "ctrl+shift+F5", kCaptureKey});
+    const SettingTable saved = SaveFromTray();
+    ASSERT_GE(saved.count, 2);
+    EXPECT_EQ(saved.Preset(0).Name(), "High");
+    EXPECT_EQ(saved.Preset(0).hotkey, 0x6075u);
+    EXPECT_EQ(Captured(saved), (std::vector<int>{50, 20}));
+}
+
+// Configuration window -----------------------------------------------------
+
+class RealWindow : public RealInputScenario {
+protected:
+    void SetUp() override {
+        RealInputScenario::SetUp();
+        table.AppendPresetRecord("Alpha", 30, 0x6070);
+        table.AppendPresetRecord("Bravo", 60, 0x6071);
+        table.AppendPresetRecord("Charlie", 90, 0x6072);
+    }
+    static std::vector<std::string> Names(const SettingTable& saved) {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < saved.count; ++i) names.push_back(saved.Preset(i).Name());
+        return names;
+    }
+};
+
+TEST_F(RealWindow, F2OnAClickedPresetRenamesItThenEscapeSaves) {
+    Start();
+    OpenFromTray();
+    ClickItem(1);
+    ASSERT_TRUE(input.Key("F2"));
+    TypeCaption("Night");
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(saved)) << StaysOpen();
+    EXPECT_EQ(Names(saved), (std::vector<std::string>{"Alpha", "Night", "Charlie"}));
+}
+
+TEST_F(RealWindow, DeleteClickedThenTheDeleteKeyThenEscapeSaves) {
+    Start();
+    OpenFromTray();
+    ClickItem(0);
+    ClickButton(L"Delete");
+    ASSERT_TRUE(WaitUntil([&] { return ItemCount() == 2; }, 5000));
+    // The list keeps the keyboard: the Delete key removes the preset that is
+    // selected now.
+    ASSERT_TRUE(input.Key("Delete"));
+    EXPECT_TRUE(WaitUntil([&] { return ItemCount() == 1; }, 3000))
+        << "the Delete key did not reach the list; focus on " << Focus();
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(saved)) << StaysOpen();
+    EXPECT_EQ(Names(saved), (std::vector<std::string>{"Charlie"}));
+}
+
+TEST_F(RealWindow, UpToClickedThenF2RenamesTheMovedPresetThenEscapeSaves) {
+    Start();
+    OpenFromTray();
+    ClickItem(2);
+    ClickButton(L"UpTo");
+    ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == 1; }, 5000));
+    ASSERT_TRUE(input.Key("F2"));
+    if (WaitUntil([&] { return CaptionEditor() != nullptr; }, 3000))
+        TypeCaption("Moved");
+    else
+        ADD_FAILURE() << "F2 did not reach the list; focus on " << Focus();
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(saved)) << StaysOpen();
+    EXPECT_EQ(Names(saved), (std::vector<std::string>{"Alpha", "Moved", "Bravo"}));
+    EXPECT_EQ(saved.Preset(1).hotkey, 0x6072u);
+    EXPECT_EQ(saved.Preset(1).value, 90);
+}
+
+TEST_F(RealWindow, DownToClickedTwiceThenEscapeSaves) {
+    Start();
+    OpenFromTray();
+    ClickItem(0);
+    ClickButton(L"DownTo");
+    ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == 1; }, 5000));
+    ClickButton(L"DownTo");
+    ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == 2; }, 5000));
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(saved)) << StaysOpen();
+    EXPECT_EQ(Names(saved), (std::vector<std::string>{"Bravo", "Charlie", "Alpha"}));
+}
+
+TEST_F(RealWindow, ADoubleClickOnDownToMovesThePresetTwice) {
+    Start();
+    OpenFromTray();
+    ClickItem(0);
+    HWND downTo = ChildWithText(form1, L"Button", L"DownTo");
+    ASSERT_TRUE(input.DoubleClick(test::CenterOf(downTo)));
+    EXPECT_TRUE(WaitUntil([&] { return SelectedItem() == 2; }, 3000))
+        << "the second press of the double click was lost";
+}
+
+TEST_F(RealWindow, AKeyTypedIntoCOLHotkeyAndAVolumeDraggedActAfterEscape) {
+    Start();
+    OpenFromTray();
+    ClickItem(1);
+    HWND hotkey = Children(form1, HOTKEY_CLASSW).at(0);
+    ASSERT_TRUE(input.Click(test::CenterOf(hotkey)));
+    ASSERT_TRUE(input.Key("alt+shift+F9"));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return SendMessageW(hotkey, HKM_GETHOTKEY, 0, 0) == MAKEWORD(VK_F9, HOTKEYF_ALT | HOTKEYF_SHIFT); },
+        5000));
+
+    // The thumb (at 60) dragged to about a quarter of the channel.
+    HWND volume = Children(form1, TRACKBAR_CLASSW).at(0);
+    const RECT thumb = test::TrackBarThumbRect(volume), channel = test::TrackBarChannelRect(volume);
+    ASSERT_LT(thumb.left, thumb.right);
+    ASSERT_LT(channel.left, channel.right);
+    const POINT from = test::Center(thumb);
+    ASSERT_TRUE(input.Drag(from, {channel.left + (channel.right - channel.left) / 4, from.y}));
+    const int position = static_cast<int>(SendMessageW(volume, TBM_GETPOS, 0, 0));
+    EXPECT_GT(position, 15);
+    EXPECT_LT(position, 35);
+
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(saved)) << StaysOpen();
+    ASSERT_EQ(saved.count, 3);
+    EXPECT_EQ(saved.Preset(1).hotkey, 0xA078u);  // Alt+Shift+F9
+    EXPECT_EQ(saved.Preset(1).value, position);
+    Keys({"alt+shift+F9", kCaptureKey});
+    EXPECT_EQ(Captured(SaveFromTray()), (std::vector<int>{position}));
+}
+
+}  // namespace
+}  // namespace quendrel::e2e
