@@ -15,7 +15,8 @@ void HotkeyDispatcher::DispatchHotKey(unsigned id) {
     // it, and applying its volume 0 would silence the machine.
     if (id >= table_.UsedRecords()) return;
 
-    const int current = ClampPercent(mixer_.GetMasterVolume(0));
+    // Device 0 is read only where the action starts from it: a preset does not.
+    const auto current = [this] { return ClampPercent(mixer_.GetMasterVolume(0)); };
     SettingRecord& record = table_[id];
     // Volumes from the file or from a sum with the step are clamped before
     // they reach the mixer, and the notification shows the volume applied,
@@ -24,11 +25,11 @@ void HotkeyDispatcher::DispatchHotKey(unsigned id) {
 
     switch (id) {
     case kUpSlot:
-        shown = ClampPercent(std::int64_t{current} + record.value);
+        shown = ClampPercent(std::int64_t{current()} + record.value);
         applier_.ApplyVolume(*shown, false);
         break;
     case kDownSlot:
-        shown = ClampPercent(std::int64_t{current} - record.value);
+        shown = ClampPercent(std::int64_t{current()} - record.value);
         applier_.ApplyVolume(*shown, false);
         break;
     case kMuteSlot: {
@@ -38,7 +39,7 @@ void HotkeyDispatcher::DispatchHotKey(unsigned id) {
         break;
     }
     case kCaptureSlot:
-        Capture(current);
+        Capture(current());
         break;
     case kNotifySlot:
         break;

@@ -24,12 +24,15 @@ bool TForm3::Create(HWND applicationWindow) {
     // Exactly black is transparent: only the coloured letters show.
     SetLayeredWindowAttributes(hwnd(), RGB(0, 0, 0), 0, LWA_COLORKEY);
     SetFont(NotifyFontSpec{});
-    background_.reset(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+    backgroundColor_ = GetSysColor(COLOR_BTNFACE);
+    background_.reset(CreateSolidBrush(backgroundColor_));
     return true;
 }
 
 void TForm3::SetFont(const NotifyFontSpec& spec) {
+    const bool sameFace = font_ && spec_.SameFace(spec);
     spec_ = spec;
+    if (sameFace) return;
     const LOGFONTW lf = NotifyLogFont(spec);
     font_.reset(CreateFontIndirectW(&lf));
 }
@@ -39,9 +42,15 @@ void TForm3::LoadNotifyFont() { SetFont(profile_.ReadFont(spec_)); }
 void TForm3::SetNotifyText(const std::string& textCp932) {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    background_.reset(CreateSolidBrush(spec_.color));
+    if (!background_ || backgroundColor_ != spec_.color) {
+        background_.reset(CreateSolidBrush(spec_.color));
+        backgroundColor_ = spec_.color;
+        InvalidateRect(hwnd(), nullptr, TRUE);
+    }
 
     const std::wstring text = FromCp932(textCp932);
+    if (shape_ && shape_->text == text && shape_->font.SameFace(spec_) && EqualRect(&shape_->work, &work)) return;
+    shape_ = Shape{text, spec_, work};
     WindowDC dc(hwnd());
     SelectedObject selected(dc.get(), font_.get());
     BeginPath(dc.get());

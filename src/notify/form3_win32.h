@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "notify/notify_profile_win32.h"
@@ -39,7 +40,16 @@ private:
     NotifyFontSpec spec_;
     UniqueFont font_;
     UniqueBrush background_;
+    COLORREF backgroundColor_ = 0;
     bool hasOutline_ = false;
+    // What the window is shaped to; the same text in the same face on the
+    // same work area needs no new outline.
+    struct Shape {
+        std::wstring text;
+        NotifyFontSpec font;
+        RECT work{};
+    };
+    std::optional<Shape> shape_;
 };
 
 extern TForm3* Form3;

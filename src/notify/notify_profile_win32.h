@@ -18,6 +18,11 @@ struct NotifyFontSpec {
     COLORREF color = RGB(0, 255, 0);
     std::wstring name = L"MS UI Gothic";
     BYTE charset = SHIFTJIS_CHARSET;
+
+    // The same font, whatever its colour.
+    bool SameFace(const NotifyFontSpec& other) const {
+        return size == other.size && charset == other.charset && name == other.name;
+    }
 };
 
 // The font as GDI takes it: points to pixels at the screen's DPI, plain,

@@ -12,9 +12,13 @@ std::wstring g_messageCaption;
 }  // namespace
 
 int ScreenDpi() {
-    WindowDC screen(nullptr);
-    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    return dpi > 0 ? dpi : 96;
+    // Read once: the program does not follow a DPI change while it runs.
+    static const int dpi = [] {
+        WindowDC screen(nullptr);
+        const int pixels = GetDeviceCaps(screen.get(), LOGPIXELSY);
+        return pixels > 0 ? pixels : 96;
+    }();
+    return dpi;
 }
 
 int Scale(int designPixels) { return MulDiv(designPixels, ScreenDpi(), 96); }

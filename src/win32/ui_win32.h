@@ -11,7 +11,8 @@
 
 namespace quendrel {
 
-// Layout is designed at 96 pixels per inch; scale it to the screen's.
+// Layout is designed at 96 pixels per inch; scale it to the screen's (as it
+// was when first asked).
 int ScreenDpi();
 int Scale(int designPixels);
 

@@ -30,6 +30,7 @@ public:
     // What DescribeDevices answers; empty: "Fake N" with version 1.0 for each device.
     std::vector<DeviceDescription> descriptions;
     std::vector<Write> log;
+    int volumeReads = 0;
 
     void SetPercent(unsigned device, unsigned percent) { units.at(device) = PercentToUnits(percent); }
     unsigned Percent(unsigned device) const { return UnitsToPercent(units.at(device)); }
@@ -41,7 +42,10 @@ public:
     }
 
     unsigned DeviceCount() override { return static_cast<unsigned>(units.size()); }
-    unsigned GetMasterVolume(unsigned device) override { return Readable(device) ? UnitsToPercent(units[device]) : 0; }
+    unsigned GetMasterVolume(unsigned device) override {
+        ++volumeReads;
+        return Readable(device) ? UnitsToPercent(units[device]) : 0;
+    }
     void SetMasterVolume(unsigned device, unsigned percent) override {
         log.push_back({Kind::Volume, device, PercentToUnits(percent)});
         if (Readable(device)) units[device] = PercentToUnits(percent);

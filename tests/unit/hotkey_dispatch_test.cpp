@@ -119,6 +119,7 @@ TEST(HotkeyDispatch, PresetAppliesItsVolumeAndShowsIt) {
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 37));
         EXPECT_EQ(d.host.LastText(), "Quiet 37%");
         EXPECT_EQ(d.host.fadeReads, 1);
+        EXPECT_EQ(d.mixer.volumeReads, 0);  // applied at once, nothing to start from
 
         d.dispatcher.DispatchHotKey(kFirstPreset + 1);
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 100));
