@@ -1,27 +1,26 @@
-// Measurements for scripts/bench. Each prints "name value" lines; the script
-// puts them next to their baselines.
+// Measurements for scripts/bench. Each command prints "name value" lines, a
+// sample set as "name median q1 q3"; the script puts them next to their
+// baselines, which are measured in the same run.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
+#include "notify/notify_profile_win32.h"
 #include "settings/setting_table.h"
+#include "settings/setting_texts.h"
+#include "win32/text_win32.h"
 #include "win_test_support.h"
 
 namespace {
 
 using namespace quendrel;
-
-double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 LARGE_INTEGER Now() {
     LARGE_INTEGER now;
@@ -29,164 +28,320 @@ LARGE_INTEGER Now() {
     return now;
 }
 
-double Median(std::vector<double> values) {
+double Seconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Time(const std::function<void()>& work) {
+    const LARGE_INTEGER begin = Now();
+    work();
+    return Seconds(begin, Now());
+}
+
+// "name median q1 q3", in the unit given (1e3: milliseconds).
+void Report(const char* name, std::vector<double> values, double unit) {
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    const auto at = [&](double q) { return values[static_cast<std::size_t>(q * (values.size() - 1))] * unit; };
+    printf("%s %.4f %.4f %.4f\n", name, at(0.5), at(0.25), at(0.75));
 }
 
 std::wstring TempFolder() {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
+    static int serial = 0;
     wchar_t name[MAX_PATH];
-    swprintf(name, MAX_PATH, L"%lsquendrel-bench-%lu-%lu", base, GetCurrentProcessId(), GetTickCount());
+    swprintf(name, MAX_PATH, L"%lsquendrel-bench-%lu-%d", base, GetCurrentProcessId(), ++serial);
     CreateDirectoryW(name, nullptr);
     return name;
 }
 
-// A table with one preset and the notification on, in folder.
-void WriteSettings(const std::wstring& folder, bool fade) {
+// One preset (Ctrl+Shift+F1, 40 %) and the notification as asked, in folder.
+void WriteSettings(const std::wstring& folder, bool notify, bool fade) {
     SettingTable table;
     table.SetDefaults();
-    table[kNotifySlot].enabled = kEnabledOn;
+    if (notify) table[kNotifySlot].enabled = kEnabledOn;
     table.AppendPresetRecord("Bench", 40, 0x6070);
     const auto image = table.Image();
-    HANDLE file =
-        CreateFileW((folder + L"\\SndCols.ini").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(file, image.data(), static_cast<DWORD>(image.size()), &written, nullptr);
-    CloseHandle(file);
+    test::WriteBytes(folder + L"\\SndCols.ini", {image.begin(), image.end()});
     WritePrivateProfileStringW(L"Changes", L"FADE", fade ? L"1" : L"0", (folder + L"\\NotifyFont.ini").c_str());
 }
 
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+// A program started in a folder of its own, until it is ready: its message
+// loop idles (WaitForInputIdle), so start-up is over.
 struct Started {
     PROCESS_INFORMATION info{};
-    HWND window = nullptr;
-    double seconds = 0;
+    std::wstring folder;
+    double seconds = -1;
 };
 
-// Starts exe in folder and waits for its window of the class.
-Started StartAndWait(const std::wstring& exe, const std::wstring& folder, const wchar_t* className) {
+Started StartUntilReady(const std::wstring& exe, bool notify = false) {
     Started started;
+    started.folder = TempFolder();
+    WriteSettings(started.folder, notify, false);
+    const std::wstring copy = started.folder + L"\\" + exe.substr(exe.find_last_of(L"\\/") + 1);
+    CopyFileW(exe.c_str(), copy.c_str(), FALSE);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring command = L"\"" + exe + L"\"";
+    std::wstring command = L"\"" + copy + L"\"";
     const LARGE_INTEGER begin = Now();
-    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &started.info))
+    if (!CreateProcessW(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, started.folder.c_str(),
+                        &startup, &started.info))
         return started;
-    for (int i = 0; i < 30000 && !started.window; ++i) {
-        started.window = test::FindProcessWindow(started.info.dwProcessId, className, false);
-        if (!started.window) Sleep(1);
-    }
-    started.seconds = Seconds(begin, Now());
+    // Idle once its last window exists: Wine may call a process idle while
+    // start-up still waits inside a system call.
+    const bool quendrel = exe.find(L"Quendrel") != std::wstring::npos;
+    const wchar_t* last = quendrel ? L"TForm3" : L"MinimalWindow";
+    for (int i = 0; i < 30000 && !test::FindProcessWindow(started.info.dwProcessId, last, false); ++i) Sleep(1);
+    if (WaitForInputIdle(started.info.hProcess, 30000) == 0) started.seconds = Seconds(begin, Now());
     return started;
 }
 
 void End(Started& started) {
+    // A killed program's tray icon would stay on the taskbar.
+    if (HWND form1 = test::FindProcessWindow(started.info.dwProcessId, L"TForm1", false)) {
+        NOTIFYICONDATAW icon{};
+        icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
+        icon.hWnd = form1;
+        icon.uID = 4;
+        Shell_NotifyIconW(NIM_DELETE, &icon);
+    }
     TerminateProcess(started.info.hProcess, 0);
     WaitForSingleObject(started.info.hProcess, 10000);
     CloseHandle(started.info.hProcess);
     CloseHandle(started.info.hThread);
 }
 
-// Wine does not count another process's times; the host's /proc does. The
-// program is the host process whose command line names its folder.
-double CpuSeconds(const std::wstring& folder) {
-    const std::wstring entry = test::HostProcessEntry(test::Narrow(folder.substr(folder.find_last_of(L'\\') + 1)));
-    if (entry.empty()) return -1;
-    const std::string stat = test::ReadUntilEnd(entry + L"\\stat");
-    const auto close = stat.rfind(')');
-    if (close == std::string::npos) return -1;
-    // After the name: state is the 3rd field, utime and stime the 14th and 15th.
-    unsigned long long utime = 0, stime = 0;
-    if (sscanf(stat.c_str() + close + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %llu %llu", &utime, &stime) != 2)
-        return -1;
-    return static_cast<double>(utime + stime) / 100.0;  // clock ticks of 10 ms
-}
-
-// startup EXE CLASS RUNS: median seconds from process start until its window exists.
-int Startup(const std::wstring& exe, const wchar_t* className, int runs) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        const std::wstring folder = TempFolder();
-        WriteSettings(folder, false);
-        const std::wstring copy = folder + L"\\" + exe.substr(exe.find_last_of(L"\\/") + 1);
-        CopyFileW(exe.c_str(), copy.c_str(), FALSE);
-        Started started = StartAndWait(copy, folder, className);
-        if (started.window) times.push_back(started.seconds);
-        End(started);
+// startup RUNS EXE...: each program in turn, run by run, with gaps.
+int Startup(int runs, const std::vector<std::wstring>& exes) {
+    std::vector<std::vector<double>> times(exes.size());
+    int hotkeysMissing = 0;
+    for (int run = 0; run < runs; ++run) {
+        for (std::size_t i = 0; i < exes.size(); ++i) {
+            Started started = StartUntilReady(exes[i]);
+            if (started.seconds >= 0) times[i].push_back(started.seconds);
+            // Ready means the hotkeys are in place too.
+            if (i == 0 && !test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1)) ++hotkeysMissing;
+            End(started);
+            Sleep(300);
+        }
     }
-    if (times.empty()) return 1;
-    printf("startup_seconds %.4f\n", Median(times));
+    for (std::size_t i = 0; i < exes.size(); ++i) {
+        if (times[i].empty()) return 1;
+        const std::string name = "startup_" + std::to_string(i);
+        Report(name.c_str(), times[i], 1e3);
+    }
+    printf("startup_hotkeys_missing %d\n", hotkeysMissing);
     return 0;
 }
 
-// idle EXE CLASS SECONDS NOTIFY: CPU seconds used while idling.
-int Idle(const std::wstring& exe, const wchar_t* className, int seconds, bool notify) {
-    const std::wstring folder = TempFolder();
-    WriteSettings(folder, false);
-    const std::wstring copy = folder + L"\\" + exe.substr(exe.find_last_of(L"\\/") + 1);
-    CopyFileW(exe.c_str(), copy.c_str(), FALSE);
-    Started started = StartAndWait(copy, folder, className);
-    if (!started.window) return 1;
-    Sleep(1000);
+// The host's /proc entry of the program; its CPU time in seconds, all
+// threads, in nanoseconds as the scheduler counts them.
+double CpuSeconds(const std::wstring& entry) {
+    double total = 0;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((entry + L"\\task\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return -1;
+    do {
+        if (found.cFileName[0] < L'0' || found.cFileName[0] > L'9') continue;
+        const std::string stat = test::ReadUntilEnd(entry + L"\\task\\" + found.cFileName + L"\\schedstat");
+        total += std::strtod(stat.c_str(), nullptr) / 1e9;
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+    return total;
+}
+
+// idle EXE SECONDS NOTIFY: CPU used while idling, with or without one
+// notification shown and gone before.
+int Idle(const std::wstring& exe, int seconds, bool notify) {
+    Started started = StartUntilReady(exe, notify);
+    if (started.seconds < 0) return 1;
+    const std::wstring entry =
+        test::HostProcessEntry(test::Narrow(started.folder.substr(started.folder.find_last_of(L'\\') + 1)));
     if (notify) {
-        PostMessageW(started.window, WM_HOTKEY, 5, 0);
-        Sleep(3000);  // the notification is gone; Timer2 goes on ticking
+        HWND form1 = test::FindProcessWindow(started.info.dwProcessId, L"TForm1", false);
+        PostMessageW(form1, WM_HOTKEY, kFirstPreset, 0);
+        Sleep(4000);  // the notification is gone; Timer2 goes on ticking
+    } else {
+        Sleep(1000);
     }
-    const double before = CpuSeconds(folder);
+    const double before = CpuSeconds(entry);
     Sleep(static_cast<DWORD>(seconds) * 1000);
-    const double after = CpuSeconds(folder);
+    const double after = CpuSeconds(entry);
     End(started);
-    if (before < 0 || after < 0) return 1;  // the host process was not found
-    printf("idle_cpu_seconds %.2f\n", after - before);
+    if (entry.empty() || before < 0 || after < 0) return 1;
+    printf("idle_cpu_ms %.3f\n", (after - before) * 1e3);
     return 0;
 }
 
-// The first three mixer devices.
-class ThreeDevices : public WinmmMixer {
-public:
-    unsigned DeviceCount() override { return std::min(3u, WinmmMixer::DeviceCount()); }
+// The program in this process, on the real mixer, its files in a folder of
+// its own.
+struct InProcess {
+    explicit InProcess(bool notify, bool fade) {
+        const std::wstring folder = TempFolder();
+        WriteSettings(folder, notify, fade);
+        auto owned = std::make_unique<WinmmMixer>();
+        mixer = owned.get();
+        ProgramEnvironment environment;
+        environment.mixer = std::move(owned);
+        environment.dataFolder = folder;
+        program = std::make_unique<Program>(std::move(environment));
+        started = program->Start();
+    }
+    ~InProcess() { program->Shutdown(); }
+    WinmmMixer* mixer = nullptr;
+    std::unique_ptr<Program> program;
+    bool started = false;
 };
 
 // fade: a 0 -> 100 smooth change, timed in the program.
-// hotkey: one preset hotkey with three devices against a bare write loop.
-int InProcess(bool fade) {
-    const std::wstring folder = TempFolder();
-    WriteSettings(folder, fade);
-    auto mixer = std::make_unique<ThreeDevices>();
-    ThreeDevices& devices = *mixer;
-    ProgramEnvironment environment;
-    environment.mixer = std::move(mixer);
-    environment.dataFolder = folder;
-    Program program(std::move(environment));
-    if (!program.Start()) return 1;
-    TForm1& form = program.form1();
-    if (fade) {
-        form.applier.ApplyVolume(0, false);
-        const LARGE_INTEGER begin = Now();
-        form.applier.ApplyVolume(100, true);
-        MSG message;
-        while (form.applier.FadeCurrent() != 100 && GetMessageW(&message, nullptr, 0, 0) > 0) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        printf("fade_seconds %.4f\n", Seconds(begin, Now()));
-    } else {
-        std::vector<double> dispatch, bare;
-        for (int i = 0; i < 200; ++i) {
-            LARGE_INTEGER begin = Now();
-            form.dispatcher.DispatchHotKey(5);
-            dispatch.push_back(Seconds(begin, Now()));
-            begin = Now();
-            for (unsigned d = 0; d < devices.DeviceCount(); ++d) devices.SetMasterVolume(d, 40);
-            bare.push_back(Seconds(begin, Now()));
-        }
-        printf("hotkey_devices %u\n", devices.DeviceCount());
-        printf("hotkey_seconds %.6f\n", Median(dispatch));
-        printf("bare_write_seconds %.6f\n", Median(bare));
+int Fade() {
+    InProcess p(false, true);
+    if (!p.started) return 1;
+    TForm1& form = p.program->form1();
+    form.applier.ApplyVolume(0, false);
+    const LARGE_INTEGER begin = Now();
+    form.applier.ApplyVolume(100, true);
+    MSG message;
+    while (form.applier.FadeCurrent() != 100 && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
-    program.Shutdown();
+    printf("fade_seconds %.4f\n", Seconds(begin, Now()));
+    return 0;
+}
+
+// hotkey: one preset hotkey with the notification off against a bare loop of
+// the same writes on the same devices, alternately.
+int Hotkey() {
+    InProcess p(false, false);
+    if (!p.started) return 1;
+    TForm1& form = p.program->form1();
+    const unsigned devices = p.mixer->DeviceCount();
+    std::vector<double> dispatch, bare;
+    for (int i = 0; i < 220; ++i) {
+        Pump();
+        const double d = Time([&] { form.dispatcher.DispatchHotKey(kFirstPreset); });
+        Pump();
+        const double b = Time([&] {
+            for (unsigned device = 0; device < devices; ++device) p.mixer->SetMasterVolume(device, 40);
+        });
+        if (i < 20) continue;  // warm-up
+        dispatch.push_back(d);
+        bare.push_back(b);
+    }
+    printf("hotkey_devices %u\n", devices);
+    Report("hotkey_ms", dispatch, 1e3);
+    Report("bare_write_ms", bare, 1e3);
+    return 0;
+}
+
+// The unavoidable work of a text-shaped notification, with nothing else: a
+// layered pop-up cut to the outline of the text and shown on top.
+class PlainPopup {
+public:
+    PlainPopup() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = brush_;
+        wc.lpszClassName = L"BenchPopup";
+        RegisterClassW(&wc);
+        window_ = CreateWindowExW(WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"BenchPopup",
+                                  L"", WS_POPUP, 0, 0, 100, 40, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetLayeredWindowAttributes(window_, RGB(0, 0, 0), 0, LWA_COLORKEY);
+        const LOGFONTW lf = NotifyLogFont(NotifyFontSpec{});
+        font_ = CreateFontIndirectW(&lf);
+    }
+    ~PlainPopup() {
+        DestroyWindow(window_);
+        DeleteObject(font_);
+        DeleteObject(brush_);
+    }
+    void Show(const std::wstring& text) {
+        RECT work{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        HDC dc = GetDC(window_);
+        HGDIOBJ old = SelectObject(dc, font_);
+        BeginPath(dc);
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        SetBkMode(dc, TRANSPARENT);
+        ExtTextOutW(dc, 0, 0, 0, nullptr, text.c_str(), static_cast<UINT>(text.size()), nullptr);
+        EndPath(dc);
+        HRGN region = PathToRegion(dc);
+        SelectObject(dc, old);
+        ReleaseDC(window_, dc);
+        SetWindowRgn(window_, region, TRUE);
+        SetWindowPos(window_, HWND_TOPMOST, work.right - extent.cx, work.bottom - extent.cy, work.right, work.bottom,
+                     SWP_NOACTIVATE | SWP_SHOWWINDOW);
+        InvalidateRect(window_, nullptr, TRUE);
+        UpdateWindow(window_);
+    }
+
+private:
+    HWND window_ = nullptr;
+    HFONT font_ = nullptr;
+    HBRUSH brush_ = CreateSolidBrush(RGB(0, 255, 0));
+};
+
+// notification: the program's show sequence (font from the file, text, on
+// top, painted) against the plain pop-up, with the same text again and with a
+// changing one.
+int Notification() {
+    InProcess p(true, false);
+    if (!p.started) return 1;
+    TForm3& form3 = p.program->form3();
+    PlainPopup popup;
+    const std::string name = "Bench ";
+    for (bool changing : {false, true}) {
+        std::vector<double> program, plain;
+        for (int i = 0; i < 220; ++i) {
+            const std::string text = name + std::to_string(changing ? 40 + i % 2 : 40) + "%";
+            const std::wstring wide = FromCp932(text);
+            Pump();
+            const double q = Time([&] {
+                form3.LoadNotifyFont();
+                form3.SetNotifyText(text);
+                form3.ShowOnTop();
+                UpdateWindow(form3.hwnd());
+            });
+            Pump();
+            const double b = Time([&] { popup.Show(wide); });
+            if (i < 20) continue;
+            program.push_back(q);
+            plain.push_back(b);
+        }
+        Report(changing ? "notify_changing_ms" : "notify_same_ms", program, 1e3);
+        Report(changing ? "popup_changing_ms" : "popup_same_ms", plain, 1e3);
+    }
+    return 0;
+}
+
+// about: creating the about window (its device list included) against the
+// whole in-process start-up it is part of.
+int About() {
+    std::vector<double> starts, abouts;
+    for (int i = 0; i < 15; ++i) {
+        std::unique_ptr<InProcess> p;
+        starts.push_back(Time([&] { p = std::make_unique<InProcess>(false, false); }));
+        if (!p->started) return 1;
+        abouts.push_back(Time([&] {
+            TForm2 about(*p->mixer);
+            about.Create(p->program->applicationWindow());
+        }));
+    }
+    Report("inprocess_start_ms", starts, 1e3);
+    Report("about_create_ms", abouts, 1e3);
     return 0;
 }
 
@@ -195,9 +350,11 @@ int InProcess(bool fade) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     const std::wstring what = argv[1];
-    if (what == L"startup" && argc >= 5) return Startup(argv[2], argv[3], _wtoi(argv[4]));
-    if (what == L"idle" && argc >= 6) return Idle(argv[2], argv[3], _wtoi(argv[4]), _wtoi(argv[5]) != 0);
-    if (what == L"fade") return InProcess(true);
-    if (what == L"hotkey") return InProcess(false);
+    if (what == L"startup" && argc >= 4) return Startup(_wtoi(argv[2]), std::vector<std::wstring>(argv + 3, argv + argc));
+    if (what == L"idle" && argc >= 5) return Idle(argv[2], _wtoi(argv[3]), _wtoi(argv[4]) != 0);
+    if (what == L"fade") return Fade();
+    if (what == L"hotkey") return Hotkey();
+    if (what == L"notification") return Notification();
+    if (what == L"about") return About();
     return 2;
 }
