@@ -89,7 +89,7 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
     DownSlider.Setup(0, 20, 5, 2);
     for (HotkeyControl* key : {&UpKey, &DownKey, &MuteKey, &CaptureKey}) {
         key->Setup();
-        SetControlCursor(key->hwnd(), IDC_IBEAM);
+        key->SetPointer(IDC_IBEAM);
     }
     NotifyTick.Setup(notifyTickSpin_.hwnd(), 1, 100, 1);
     NotifyFont.Setup();
@@ -113,7 +113,7 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
     NotifyCMD.onClick = [this] { NotifyCMDClick(); };
     NotifyTick.onChange = [this] { NotifyTickChange(); };
 
-    for (CheckBox* box : {&Up, &Down, &Mute, &Capture, &NotifyCMD}) SetControlCursor(box->hwnd(), IDC_HAND);
+    for (CheckBox* box : {&Up, &Down, &Mute, &Capture, &NotifyCMD}) box->SetPointer(IDC_HAND);
 
     tips_.Create(window.hwnd());
     tips_.Add({&Up, &UpSlider, &UpKey}, texts::kUpHint);

@@ -98,10 +98,11 @@ void PresetPanel::Create(Window& window, HFONT windowFont) {
     Gauge1.Setup(kGaugeBar);
     RefreshHalt.onClick = [this] { RefreshHaltClick(); };
 
-    for (HWND hand : {New.hwnd(), Delt.hwnd(), MoveUp.hwnd(), MoveDown.hwnd(), COLList.hwnd(), COLVolume.hwnd(),
-                      RefreshHalt.hwnd()})
-        SetControlCursor(hand, IDC_HAND);
-    SetControlCursor(COLHotkey.hwnd(), IDC_IBEAM);
+    for (FlatButton* button : {&New, &Delt, &MoveUp, &MoveDown}) button->SetPointer(IDC_HAND);
+    COLList.SetPointer(IDC_HAND);
+    COLVolume.SetPointer(IDC_HAND);
+    RefreshHalt.SetPointer(IDC_HAND);
+    COLHotkey.SetPointer(IDC_IBEAM);
 
     tips_.Create(window.hwnd());
     tips_.Add({&New}, texts::kNewHint);

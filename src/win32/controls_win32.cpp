@@ -13,23 +13,10 @@
 namespace quendrel {
 namespace {
 
-// Subclass identifiers; one control may carry several.
-constexpr UINT_PTR kCursorSubclass = 1;
-constexpr UINT_PTR kPaintSubclass = 2;
-constexpr UINT_PTR kColumnSubclass = 3;
-constexpr UINT_PTR kLinkSubclass = 4;
-constexpr UINT_PTR kGroupSubclass = 5;
+// The one subclass every control that needs one carries.
+constexpr UINT_PTR kControlSubclass = 1;
 
 constexpr COLORREF kGlyphTransparent = RGB(192, 192, 192);
-
-LRESULT CALLBACK CursorProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR cursor) {
-    if (message == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT && IsWindowEnabled(window)) {
-        SetCursor(LoadCursorW(nullptr, reinterpret_cast<const wchar_t*>(cursor)));
-        return TRUE;
-    }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, CursorProc, id);
-    return DefSubclassProc(window, message, wParam, lParam);
-}
 
 HFONT ControlFont(HWND control) { return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)); }
 
@@ -83,7 +70,38 @@ void DrawEmbossedText(HDC dc, const std::wstring& text, RECT rect, bool enabled)
 // Control ---------------------------------------------------------------------
 
 Control::~Control() {
+    if (subclassed_ && hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, SubclassProc, kControlSubclass);
     if (window_) window_->Unregister(*this);
+}
+
+void Control::Subclass() {
+    if (subclassed_ || !hwnd_) return;
+    subclassed_ = SetWindowSubclass(hwnd_, SubclassProc, kControlSubclass, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void Control::SetPointer(const wchar_t* cursorId) {
+    pointer_ = cursorId;
+    Subclass();
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self) {
+    auto* control = reinterpret_cast<Control*>(self);
+    if (message == WM_SETCURSOR && control->pointer_ && LOWORD(lParam) == HTCLIENT && IsWindowEnabled(window)) {
+        ::SetCursor(LoadCursorW(nullptr, control->pointer_));
+        return TRUE;
+    }
+    LRESULT result = 0;
+    if (control->OnOwnMessage(message, wParam, lParam, result)) return result;
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, SubclassProc, id);
+        control->subclassed_ = false;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefSubclassProc(hwnd_, message, wParam, lParam);
 }
 
 void Control::Attach(Window& window, HWND control) {
@@ -143,10 +161,6 @@ void CreateControls(Window& window, HFONT windowFont, DWORD commonStyle, std::in
         if (control && font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         if (row.control) row.control->Attach(window, control);
     }
-}
-
-void SetControlCursor(HWND control, const wchar_t* cursorId) {
-    SetWindowSubclass(control, CursorProc, kCursorSubclass, reinterpret_cast<DWORD_PTR>(cursorId));
 }
 
 bool IsListCaptionEditor(HWND window) {
@@ -302,35 +316,34 @@ bool SpinEdit::OnCommand(WORD code) {
 // FlatButton ----------------------------------------------------------------
 
 FlatButton::~FlatButton() {
-    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, Proc, kPaintSubclass);
     if (glyph_) ImageList_Destroy(glyph_);
 }
 
 void FlatButton::Setup(const wchar_t* glyphResource) {
     if (glyphResource) glyph_ = LoadGlyph(glyphResource);
-    SetWindowSubclass(hwnd_, Proc, kPaintSubclass, reinterpret_cast<DWORD_PTR>(this));
+    Subclass();
 }
 
-LRESULT CALLBACK FlatButton::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                  DWORD_PTR self) {
-    auto* button = reinterpret_cast<FlatButton*>(self);
+bool FlatButton::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    HWND window = hwnd_;
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);
-        button->Paint(dc);
+        Paint(dc);
         EndPaint(window, &paint);
-        return 0;
+        return true;
     }
     case WM_ERASEBKGND:
-        return TRUE;
+        result = TRUE;
+        return true;
     // A speed button never takes the focus: the press is tracked here rather
     // than by the button, which would focus itself.
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         SetCapture(window);
         SendMessageW(window, BM_SETSTATE, TRUE, 0);
-        return 0;
+        return true;
     case WM_LBUTTONUP:
         if (GetCapture() == window) {
             const bool pressed = (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
@@ -339,7 +352,7 @@ LRESULT CALLBACK FlatButton::Proc(HWND window, UINT message, WPARAM wParam, LPAR
                 SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
                              reinterpret_cast<LPARAM>(window));
         }
-        return 0;
+        return true;
     case WM_MOUSEMOVE:
         if (GetCapture() == window) {
             // Pressed while the mouse is over it, as a button shows it.
@@ -349,41 +362,36 @@ LRESULT CALLBACK FlatButton::Proc(HWND window, UINT message, WPARAM wParam, LPAR
             const bool inside = PtInRect(&client, at) != FALSE;
             if (inside != ((SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0))
                 SendMessageW(window, BM_SETSTATE, inside, 0);
-            return 0;
+            return true;
         }
-        if (!button->hot_) {
-            button->hot_ = true;
+        if (!hot_) {
+            hot_ = true;
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
             TrackMouseEvent(&track);
             InvalidateRect(window, nullptr, FALSE);
         }
-        break;
+        return false;
     case WM_MOUSELEAVE:
-        button->hot_ = false;
+        hot_ = false;
         InvalidateRect(window, nullptr, FALSE);
-        break;
+        return false;
     case WM_CAPTURECHANGED:
         if (SendMessageW(window, BM_GETSTATE, 0, 0) & BST_PUSHED) SendMessageW(window, BM_SETSTATE, FALSE, 0);
         InvalidateRect(window, nullptr, FALSE);
-        return 0;
+        return true;
     case BM_SETSTATE:
     case BM_CLICK:
     case WM_ENABLE:
-    case WM_SETTEXT: {
+    case WM_SETTEXT:
         // The button paints its state changes through WM_DRAWITEM, which
         // nobody answers; repaint here instead.
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        if (message == WM_ENABLE && !wParam) button->hot_ = false;
+        result = Default(message, wParam, lParam);
+        if (message == WM_ENABLE && !wParam) hot_ = false;
         InvalidateRect(window, nullptr, FALSE);
-        return result;
-    }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window, Proc, id);
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void FlatButton::Paint(HDC target) {
@@ -426,15 +434,11 @@ void FlatButton::Paint(HDC target) {
 
 // Gauge ---------------------------------------------------------------------
 
-Gauge::~Gauge() {
-    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, Proc, kPaintSubclass);
-}
-
 void Gauge::Setup(COLORREF bar) {
     bar_ = bar;
     SendMessageW(hwnd_, PBM_SETRANGE32, 0, 100);
     SendMessageW(hwnd_, PBM_SETPOS, 0, 0);
-    SetWindowSubclass(hwnd_, Proc, kPaintSubclass, reinterpret_cast<DWORD_PTR>(this));
+    Subclass();
 }
 
 int Gauge::Value() const { return static_cast<int>(SendMessageW(hwnd_, PBM_GETPOS, 0, 0)); }
@@ -443,36 +447,31 @@ void Gauge::SetValue(int value) const { SendMessageW(hwnd_, PBM_SETPOS, static_c
 
 std::wstring Gauge::Caption(int value) { return FormatDecimalW(value) + L"%"; }
 
-LRESULT CALLBACK Gauge::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
-    auto* gauge = reinterpret_cast<Gauge*>(self);
+bool Gauge::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window, &paint);
-        gauge->Paint(dc);
-        EndPaint(window, &paint);
-        return 0;
+        HDC dc = BeginPaint(hwnd_, &paint);
+        Paint(dc);
+        EndPaint(hwnd_, &paint);
+        return true;
     }
     case WM_ERASEBKGND:
-        return TRUE;
+        result = TRUE;
+        return true;
     case PBM_SETPOS:
     case PBM_DELTAPOS:
     case PBM_STEPIT:
     case PBM_SETRANGE:
     case PBM_SETRANGE32:
-    case WM_ENABLE: {
+    case WM_ENABLE:
         // The bar repaints only the part that moved; the text needs all.
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-        InvalidateRect(window, nullptr, FALSE);
-        return result;
-    }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window, Proc, id);
-        break;
+        result = Default(message, wParam, lParam);
+        InvalidateRect(hwnd_, nullptr, FALSE);
+        return true;
     default:
-        break;
+        return false;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void Gauge::Paint(HDC target) {
@@ -509,11 +508,7 @@ void Gauge::Paint(HDC target) {
 
 // Link ------------------------------------------------------------------------
 
-Link::~Link() {
-    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, Proc, kLinkSubclass);
-}
-
-void Link::OnAttached() { SetWindowSubclass(hwnd_, Proc, kLinkSubclass, reinterpret_cast<DWORD_PTR>(this)); }
+void Link::OnAttached() { SetPointer(IDC_HAND); }
 
 void Link::SetHoverColors(COLORREF normal, COLORREF hot) {
     normal_ = normal;
@@ -532,52 +527,34 @@ void Link::ShowHot(bool hot) {
     SetTextColor(hot ? *hot_ : *normal_);
 }
 
-LRESULT CALLBACK Link::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
-    auto* link = reinterpret_cast<Link*>(self);
-    switch (message) {
-    case WM_SETCURSOR:
-        SetCursor(LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
-    case WM_MOUSEMOVE:
-        if (link->normal_) {
-            // The leave notice comes once per tracking request.
-            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
-            TrackMouseEvent(&track);
-            link->ShowHot(true);
-        }
-        break;
-    case WM_MOUSELEAVE:
-        link->ShowHot(false);
-        break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window, Proc, id);
-        break;
-    default:
-        break;
+bool Link::OnOwnMessage(UINT message, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
+    if (message == WM_MOUSEMOVE && normal_) {
+        // The leave notice comes once per tracking request.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+        TrackMouseEvent(&track);
+        ShowHot(true);
+    } else if (message == WM_MOUSELEAVE) {
+        ShowHot(false);
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return false;
 }
 
 // GroupBox ------------------------------------------------------------------
 
-GroupBox::~GroupBox() {
-    if (hwnd_ && IsWindow(hwnd_)) RemoveWindowSubclass(hwnd_, Proc, kGroupSubclass);
-}
-
 void GroupBox::HoldChildren(HBRUSH inside) {
     inside_ = inside;
     SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, GetWindowLongPtrW(hwnd_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
-    SetWindowSubclass(hwnd_, Proc, kGroupSubclass, reinterpret_cast<DWORD_PTR>(this));
+    Subclass();
 }
 
-LRESULT CALLBACK GroupBox::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self) {
-    auto* group = reinterpret_cast<GroupBox*>(self);
+bool GroupBox::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_ERASEBKGND: {
         RECT client;
-        GetClientRect(window, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, group->inside_);
-        return 1;
+        GetClientRect(hwnd_, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, inside_);
+        result = 1;
+        return true;
     }
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -587,35 +564,29 @@ LRESULT CALLBACK GroupBox::Proc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
         // Its window reflects them to the controls.
-        return SendMessageW(GetParent(window), message, wParam, lParam);
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window, Proc, id);
-        break;
+        result = SendMessageW(GetParent(hwnd_), message, wParam, lParam);
+        return true;
     default:
-        break;
+        return false;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 // ReportList ------------------------------------------------------------------
 
-void ReportList::OnAttached() { SetWindowSubclass(hwnd_, FixedColumnsProc, kColumnSubclass, 0); }
+void ReportList::OnAttached() { Subclass(); }
 
-LRESULT CALLBACK ReportList::FixedColumnsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                              DWORD_PTR) {
-    if (message == WM_NOTIFY) {
-        switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
-        case HDN_BEGINTRACKW:
-        case HDN_BEGINTRACKA:
-        case HDN_DIVIDERDBLCLICKW:
-        case HDN_DIVIDERDBLCLICKA:
-            return TRUE;  // refused: the column keeps its width
-        default:
-            break;
-        }
+bool ReportList::OnOwnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {
+    if (message != WM_NOTIFY) return false;
+    switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
+    case HDN_BEGINTRACKW:
+    case HDN_BEGINTRACKA:
+    case HDN_DIVIDERDBLCLICKW:
+    case HDN_DIVIDERDBLCLICKA:
+        result = TRUE;  // refused: the column keeps its width
+        return true;
+    default:
+        return false;
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, FixedColumnsProc, id);
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void ReportList::Setup(std::string_view headingUtf8, int columnWidth, COLORREF text, COLORREF background) {

@@ -45,6 +45,9 @@ public:
     void SetColors(COLORREF text, HBRUSH brush, std::optional<COLORREF> opaqueBackground = std::nullopt);
     void SetTextColor(COLORREF text);
 
+    // The pointer shown over the control while it is enabled (IDC_HAND, IDC_IBEAM, ...).
+    void SetPointer(const wchar_t* cursorId);
+
     // Reflected notifications; true when handled.
     virtual bool OnCommand(WORD /*code*/) { return false; }
     virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
@@ -54,9 +57,19 @@ public:
 
 protected:
     virtual void OnAttached() {}
+    // The control's own messages before its class sees them, once Subclass
+    // ran; true when handled, with the result.
+    virtual bool OnOwnMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
+        return false;
+    }
+    void Subclass();
+    // The control's class's own handling of a message.
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 
 private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
     struct Colors {
         COLORREF text;
         HBRUSH brush;
@@ -64,6 +77,8 @@ private:
     };
     Window* window_ = nullptr;
     std::optional<Colors> colors_;
+    const wchar_t* pointer_ = nullptr;
+    bool subclassed_ = false;
 };
 
 // One control of a window's layout; the rectangle is in design pixels
@@ -86,9 +101,6 @@ struct ControlRow {
 // shows whole: it grows to its text when the face runs wider and moves left
 // to stay inside its parent.
 void CreateControls(Window& window, HFONT windowFont, DWORD commonStyle, std::initializer_list<ControlRow> rows);
-
-// The cursor shown over a control (IDC_HAND, IDC_IBEAM, ...).
-void SetControlCursor(HWND control, const wchar_t* cursorId);
 
 // True when the window is a list view's in-place caption editor: its keys
 // belong to the editor.
@@ -190,7 +202,7 @@ public:
     void Setup(const wchar_t* glyphResource = nullptr);
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Paint(HDC dc);
     HIMAGELIST glyph_ = nullptr;
     bool hot_ = false;
@@ -200,7 +212,6 @@ private:
 // value followed by "%" centred over it.
 class Gauge : public Control {
 public:
-    ~Gauge() override;
     void Setup(COLORREF bar);
     int Value() const;
     void SetValue(int value) const;
@@ -208,7 +219,7 @@ public:
     static std::wstring Caption(int value);
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Paint(HDC dc);
     COLORREF bar_ = RGB(0, 0, 255);
 };
@@ -218,7 +229,6 @@ private:
 class Link : public Control {
 public:
     std::function<void()> onClick;
-    ~Link() override;
     void SetHoverColors(COLORREF normal, COLORREF hot);
     bool OnCommand(WORD code) override;
 
@@ -226,7 +236,7 @@ protected:
     void OnAttached() override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void ShowHot(bool hot);
     std::optional<COLORREF> normal_, hot_;
     bool isHot_ = false;
@@ -236,11 +246,10 @@ private:
 // the brush and passes their notifications on to its window.
 class GroupBox : public Control {
 public:
-    ~GroupBox() override;
     void HoldChildren(HBRUSH inside);
 
 private:
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     HBRUSH inside_ = nullptr;
 };
 
@@ -273,8 +282,7 @@ protected:
     void OnAttached() override;
 
 private:
-    static LRESULT CALLBACK FixedColumnsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                             DWORD_PTR self);
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 }  // namespace quendrel
