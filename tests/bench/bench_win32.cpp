@@ -350,7 +350,8 @@ int About() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) return 2;
     const std::wstring what = argv[1];
-    if (what == L"startup" && argc >= 4) return Startup(_wtoi(argv[2]), std::vector<std::wstring>(argv + 3, argv + argc));
+    if (what == L"startup" && argc >= 4)
+        return Startup(_wtoi(argv[2]), std::vector<std::wstring>(argv + 3, argv + argc));
     if (what == L"idle" && argc >= 5) return Idle(argv[2], _wtoi(argv[3]), _wtoi(argv[4]) != 0);
     if (what == L"fade") return Fade();
     if (what == L"hotkey") return Hotkey();
