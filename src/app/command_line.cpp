@@ -12,30 +12,30 @@ namespace {
 
 constexpr std::uint32_t kAnswerTag = 0x514E0000;  // fits a 32-bit LRESULT, positive
 
-bool EqualsIgnoringAsciiCase(std::u16string_view text, std::string_view word) {
+bool EqualsIgnoringAsciiCase(Utf16View text, std::string_view word) {
     if (text.size() != word.size()) return false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char16_t c = text[i];
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+        Utf16Char c = text[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<Utf16Char>(c - 'A' + 'a');
         if (c != static_cast<unsigned char>(word[i])) return false;
     }
     return true;
 }
 
 // ASCII digits only, saturated at UINT32_MAX; nothing when empty or not digits.
-std::optional<std::uint32_t> ParseDigits(std::u16string_view text) {
+std::optional<std::uint32_t> ParseDigits(Utf16View text) {
     if (text.empty()) return std::nullopt;
     std::uint64_t value = 0;
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9') return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c - u'0');
+    for (Utf16Char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
         if (value > std::numeric_limits<std::uint32_t>::max()) value = std::numeric_limits<std::uint32_t>::max();
     }
     return static_cast<std::uint32_t>(value);
 }
 
-bool IsValidName(std::u16string_view name) {
-    return !name.empty() && name.size() <= kMaxActionNameUnits && name.find(u'\0') == std::u16string_view::npos;
+bool IsValidName(Utf16View name) {
+    return !name.empty() && name.size() <= kMaxActionNameUnits && name.find('\0') == Utf16View::npos;
 }
 
 CommandLine Error(ParseError error) {
@@ -52,10 +52,10 @@ CommandLine Perform(Action action) {
     return result;
 }
 
-CommandLine ParsePreset(const std::vector<std::u16string>& args) {
-    std::u16string joined;
+CommandLine ParsePreset(const std::vector<Utf16String>& args) {
+    Utf16String joined;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (i > 1) joined += u' ';
+        if (i > 1) joined += ' ';
         joined += args[i];
     }
     if (joined.empty()) return Error(ParseError::kMissingArgument);
@@ -72,7 +72,7 @@ CommandLine ParsePreset(const std::vector<std::u16string>& args) {
     return Perform(action);
 }
 
-CommandLine ParseVolume(const std::vector<std::u16string>& args) {
+CommandLine ParseVolume(const std::vector<Utf16String>& args) {
     if (args.size() < 2) return Error(ParseError::kMissingArgument);
     if (args.size() > 2) return Error(ParseError::kExtraArgument);
     const auto volume = ParseDigits(args[1]);
@@ -97,11 +97,11 @@ std::uint32_t GetU32(const std::uint8_t* at) {
 
 }  // namespace
 
-CommandLine ParseCommandLine(const std::vector<std::u16string>& args) {
+CommandLine ParseCommandLine(const std::vector<Utf16String>& args) {
     if (args.empty()) return CommandLine{};
-    const std::u16string_view first = args[0];
-    if (first.size() < 2 || (first[0] != u'/' && first[0] != u'-')) return Error(ParseError::kUnknownAction);
-    const std::u16string_view word = first.substr(1);
+    const Utf16View first = args[0];
+    if (first.size() < 2 || (first[0] != '/' && first[0] != '-')) return Error(ParseError::kUnknownAction);
+    const Utf16View word = first.substr(1);
 
     if (EqualsIgnoringAsciiCase(word, "preset")) return ParsePreset(args);
     if (EqualsIgnoringAsciiCase(word, "volume")) return ParseVolume(args);
@@ -114,7 +114,7 @@ CommandLine ParseCommandLine(const std::vector<std::u16string>& args) {
         {"up", ActionKind::kUp},           {"down", ActionKind::kDown}, {"mute", ActionKind::kMute},
         {"capture", ActionKind::kCapture}, {"open", ActionKind::kOpen},
     };
-    const bool help = EqualsIgnoringAsciiCase(word, "help") || word == u"?";
+    const bool help = EqualsIgnoringAsciiCase(word, "help") || (word.size() == 1 && word[0] == '?');
     for (const Plain& plain : kPlain) {
         if (!EqualsIgnoringAsciiCase(word, plain.word)) continue;
         if (args.size() > 1) return Error(ParseError::kExtraArgument);
@@ -155,7 +155,7 @@ std::vector<std::uint8_t> EncodeAction(const Action& action) {
     PutU16(out, static_cast<std::uint16_t>(action.number));
     PutU16(out, static_cast<std::uint16_t>(action.number >> 16));
     PutU16(out, static_cast<std::uint16_t>(action.name.size()));
-    for (char16_t unit : action.name) PutU16(out, unit);
+    for (Utf16Char unit : action.name) PutU16(out, unit);
     return out;
 }
 
@@ -174,7 +174,7 @@ std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size) {
     if (size != kPayloadHeaderSize + 2 * units) return std::nullopt;
     action.name.reserve(units);
     for (std::size_t i = 0; i < units; ++i)
-        action.name += static_cast<char16_t>(GetU16(data + kPayloadHeaderSize + 2 * i));
+        action.name += static_cast<Utf16Char>(GetU16(data + kPayloadHeaderSize + 2 * i));
 
     switch (action.kind) {
     case ActionKind::kPresetByName:

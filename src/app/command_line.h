@@ -8,17 +8,23 @@
 //      kError: print ErrorText and kUsage, exit 2.
 //   2. kAction: WM_COPYDATA to the running instance's window with dwData
 //      kCopyDataId and EncodeAction's bytes; AnswerFromResult(the result)
-//      is the exit code (SendMessageTimeout failing or no window: kNoAnswer).
+//      is the exit code. The look for the window and the answer share
+//      kAnswerWaitMilliseconds: an instance that holds the mutex may not
+//      have its window yet. No window or no answer in time: kNoAnswer.
 //      Print AnswerText when it has one.
 // Receiver (running instance, WM_COPYDATA with dwData kCopyDataId):
 //   1. DecodeAction(lpData, cbData); nothing: answer kBadUsage.
-//   2. Configuration window open: answer kRefused.
+//   2. Start-up not over (its message boxes let messages in), or the
+//      configuration window open and the action not kOpen: answer kRefused,
+//      as hotkeys do not act then either.
 //   3. kOpen: open the window. kVolume: the applier's ApplyVolume(number,
 //      the fade setting), then, if the notification is on, ShowNotification(
 //      VolumeNotificationText(number), the notification slot's value).
 //      Otherwise ActionRecord() (the name converted to code page 932 first):
 //      DispatchHotKey(that index), or kBadUsage when it has none.
 //   4. Return AnswerResult(answer) from the window procedure.
+// With no running instance the first process starts as usual and performs
+// the action once start-up is done, as the receiver would.
 #pragma once
 
 #include <cstddef>
@@ -26,11 +32,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "settings/setting_table.h"
 
 namespace quendrel {
+
+// UTF-16 code units. Where wchar_t is 16 bits (Windows) it is the API's own
+// type, and the runtime's std::wstring serves; elsewhere char16_t.
+using Utf16Char = std::conditional_t<sizeof(wchar_t) == 2, wchar_t, char16_t>;
+using Utf16String = std::basic_string<Utf16Char>;
+using Utf16View = std::basic_string_view<Utf16Char>;
 
 // The values are the wire format (EncodeAction) and never change.
 enum class ActionKind : std::uint8_t {
@@ -51,7 +64,7 @@ constexpr std::size_t kMaxActionNameUnits = kNameMax;
 struct Action {
     ActionKind kind = ActionKind::kOpen;
     // kPresetByName: 1..kMaxActionNameUnits UTF-16 units, no U+0000.
-    std::u16string name;
+    Utf16String name;
     // kPresetByPosition: N as typed, saturated at UINT32_MAX (1..count acts);
     // kVolume: 0..100; 0 for the other kinds.
     std::uint32_t number = 0;
@@ -71,13 +84,12 @@ struct CommandLine {
 };
 
 // args: the arguments after the program name, as CommandLineToArgvW splits
-// them (quotes already removed), each in UTF-16; on Windows
-// std::u16string(argv[i], argv[i] + wcslen(argv[i])) copies one exactly.
+// them (quotes already removed), each in UTF-16.
 // The action word is matched without regard to ASCII case, after '/' or '-'.
 // After /preset, an argument of ASCII digits only is a position; anything
 // else is a name, and several arguments are joined by one space, so
 // `/preset Late night` and `/preset "Late night"` name the same preset.
-CommandLine ParseCommandLine(const std::vector<std::u16string>& args);
+CommandLine ParseCommandLine(const std::vector<Utf16String>& args);
 
 // UTF-8 texts for printing.
 const char* ErrorText(ParseError error);
@@ -109,6 +121,9 @@ std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size);
 // nothing. Nothing also for kVolume and kOpen, which act on no record.
 std::optional<std::size_t> ActionRecord(const Action& action, const SettingTable& table,
                                         std::string_view nameCp932 = {});
+
+// How long the second process waits for the window and its answer together.
+constexpr unsigned kAnswerWaitMilliseconds = 5000;
 
 // The second process's exit code.
 enum class Answer : int { kDone = 0, kBadUsage = 2, kRefused = 3, kNoAnswer = 4 };

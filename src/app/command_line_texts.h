@@ -19,7 +19,7 @@ inline constexpr char kUsage[] =
     "  /help, /?          この説明を表示する\r\n"
     "アクションの大文字と小文字は区別せず、/ の代わりに - も使えます。\r\n"
     "名前に空白を含むときは \"\" で囲みます (囲まない語は空白ひとつでつなぎます)。\r\n"
-    "終了コード: 0 完了、2 使い方の誤り、3 設定ウインドウが開いている、4 応答なし\r\n";
+    "終了コード: 0 完了、2 使い方の誤り、3 設定ウインドウが開いているか起動中、4 応答なし\r\n";
 
 // Parse errors.
 inline constexpr char kUnknownAction[] = "不明なアクションです";
@@ -29,7 +29,7 @@ inline constexpr char kBadVolume[] = "音量は 0 から 100 の整数で指定�
 inline constexpr char kNoSuchPreset[] = "その名前または番号の設定はありません";
 
 // Answers of the running instance.
-inline constexpr char kRefused[] = "設定ウインドウが開いているため実行できません";
+inline constexpr char kRefused[] = "設定ウインドウが開いているか起動中のため実行できません";
 inline constexpr char kNoAnswer[] = "Quendrel が応答しません";
 
 }  // namespace quendrel::texts

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "about/form2_win32.h"
+#include "app/action_receiver_win32.h"
 #include "app/app_texts.h"
 #include "app/tray_menu_win32.h"
 #include "mixer/mixer.h"
@@ -246,6 +247,12 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Closing only hides: the program ends from the tray menu.
         FormClose();
         return 0;
+    case WM_COPYDATA: {
+        // A command-line action from a second start.
+        LRESULT answer = 0;
+        if (ReceiveAction(*this, lParam, answer)) return answer;
+        break;
+    }
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL) {
             FormKeyDown(VK_ESCAPE);

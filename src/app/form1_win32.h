@@ -75,6 +75,10 @@ public:
     const TForm1Parts& parts() const { return parts_; }
     TrayIcon& trayIcon() { return trayIcon_; }
     const HotkeyRegistration& hotkeys() const { return hotkeys_; }
+    // Start-up is over: the table is there to act on.
+    bool started() const { return started_; }
+    // The fade switch and the notification, as a hotkey uses them.
+    DispatchHost& dispatchHost() { return *this; }
 
     SettingTable table;
     VolumeApplier applier;

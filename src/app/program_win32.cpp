@@ -2,7 +2,9 @@
 
 #include <commctrl.h>
 
+#include "app/action_receiver_win32.h"
 #include "app/app_texts.h"
+#include "app/command_line_win32.h"
 #include "mixer/mixer_factory_win32.h"
 #include "win32/paths_win32.h"
 #include "win32/text_win32.h"
@@ -67,8 +69,9 @@ bool Program::Start() {
     }
     if (running) {
         mutex_.reset();
-        MessageBoxW(nullptr, Widen(texts::kAlreadyRunning).c_str(), DefaultApplicationTitle().c_str(),
-                    MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
+        if (!environment_.action)
+            MessageBoxW(nullptr, Widen(texts::kAlreadyRunning).c_str(), DefaultApplicationTitle().c_str(),
+                        MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
         return false;
     }
 
@@ -93,6 +96,9 @@ bool Program::Start() {
     SetMessageBoxes(texts::kAppTitle, application_.hwnd(), form1_->hwnd());
     form2_->Create(application_.hwnd());
     form3_->Create(application_.hwnd());
+    // After FormCreate, as from a second start; on a first run the window is
+    // open and refuses it.
+    if (environment_.action) ReportAnswer(PerformAction(*form1_, *environment_.action));
     return true;
 }
 
@@ -128,8 +134,13 @@ void Program::Shutdown() {
 }
 
 int RunQuendrel() {
-    Program program;
-    if (!program.Start()) return 0;
+    const CommandLine line = ParseCommandLine(CommandLineArguments());
+    if (line.outcome == CommandLine::Outcome::kHelp || line.outcome == CommandLine::Outcome::kError)
+        return PrintUsage(line);
+    ProgramEnvironment environment;
+    if (line.outcome == CommandLine::Outcome::kAction) environment.action = line.action;
+    Program program(std::move(environment));
+    if (!program.Start()) return line.outcome == CommandLine::Outcome::kAction ? ForwardAction(line.action) : 0;
     program.RunMessageLoop();
     program.Shutdown();
     return 0;

@@ -6,10 +6,12 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "about/form2_win32.h"
 #include "app/autostart_win32.h"
+#include "app/command_line.h"
 #include "app/form1_win32.h"
 #include "notify/form3_win32.h"
 #include "notify/notify_font_dialogs_win32.h"
@@ -35,6 +37,9 @@ struct ProgramEnvironment {
     // Runs between the look for a running instance and the creation of the
     // mutex: the moment at which a second start can slip in.
     std::function<void()> afterInstanceLook;
+    // From the command line: performed once start-up is done. With one, a
+    // second start shows no message; its caller forwards the action.
+    std::optional<Action> action;
 };
 
 // The toolkit's hidden application window: owner of the three windows, no
@@ -50,7 +55,7 @@ public:
     ~Program();
 
     // Start-up up to the message loop; false when another instance runs
-    // (after its message).
+    // (after its message, unless there is an action to forward).
     bool Start();
     int RunMessageLoop();
     // The way out after the loop: the hook comes off, the windows go, the

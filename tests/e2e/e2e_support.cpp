@@ -27,7 +27,7 @@ QuendrelProcess::~QuendrelProcess() {
     if (info_.hThread) CloseHandle(info_.hThread);
 }
 
-bool QuendrelProcess::Start() {
+bool QuendrelProcess::Start(const std::wstring& arguments, HANDLE output) {
     const std::wstring exe = File(L"Quendrel.exe");
     if (!test::FileExists(exe) && !CopyFileW(ProgramUnderTest().c_str(), exe.c_str(), FALSE)) return false;
     if (info_.hProcess) {
@@ -37,9 +37,15 @@ bool QuendrelProcess::Start() {
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    if (output) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = output;
+        startup.hStdError = output;
+    }
     std::wstring command = L"\"" + exe + L"\"";
-    return CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &startup,
-                          &info_) != 0;
+    if (!arguments.empty()) command += L" " + arguments;
+    return CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, output != nullptr, 0, nullptr, folder_.c_str(),
+                          &startup, &info_) != 0;
 }
 
 int QuendrelProcess::WaitForExit(DWORD milliseconds) {

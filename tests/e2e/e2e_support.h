@@ -19,8 +19,10 @@ class QuendrelProcess {
 public:
     explicit QuendrelProcess(const std::wstring& folder) : folder_(folder) {}
     ~QuendrelProcess();
-    // Copies the exe into the folder (once) and starts it.
-    bool Start();
+    // Copies the exe into the folder (once) and starts it, with the arguments
+    // given; with an output handle (inheritable), its standard output and
+    // error go there.
+    bool Start(const std::wstring& arguments = {}, HANDLE output = nullptr);
     // Waits for the process to end on its own; its exit code, or -1.
     int WaitForExit(DWORD milliseconds);
     bool Running() const;

@@ -1,0 +1,124 @@
+#include "app/command_line_win32.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <cstdint>
+#include <string_view>
+
+#include "app/app_texts.h"
+#include "win32/handles_win32.h"
+#include "win32/text_win32.h"
+
+namespace quendrel {
+namespace {
+
+bool IsHandle(HANDLE handle) { return handle != nullptr && handle != INVALID_HANDLE_VALUE; }
+
+void WriteUtf8(HANDLE handle, std::string_view utf8) {
+    DWORD written = 0;
+    WriteFile(handle, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr);
+}
+
+void WriteWide(HANDLE handle, std::string_view utf8) {
+    const std::wstring wide = Widen(utf8);
+    DWORD written = 0;
+    WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+}
+
+// A GUI program has no console of its own: the text goes to the file or pipe
+// the handle was redirected to, or else to the console of the program that
+// started this one. Never a message box, which would hold a script up.
+void Print(DWORD stream, std::string_view utf8) {
+    const HANDLE handle = GetStdHandle(stream);
+    const DWORD type = IsHandle(handle) ? GetFileType(handle) : FILE_TYPE_UNKNOWN;
+    if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE) {
+        WriteUtf8(handle, utf8);
+        return;
+    }
+    // Attached only while writing: a resident instance left on the console
+    // would be ended when the console closes.
+    const bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != 0;
+    DWORD mode = 0;
+    if (type == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode)) {
+        WriteWide(handle, utf8);
+    } else if (type == FILE_TYPE_CHAR) {
+        WriteUtf8(handle, utf8);  // NUL and the like
+    } else if (attached) {
+        const UniqueKernelHandle console(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                                     nullptr));
+        if (console) WriteWide(console.get(), utf8);
+    }
+    if (attached) FreeConsole();
+}
+
+// The configuration window of the instance that holds the mutex.
+HWND FindRunningInstance() {
+    const std::wstring caption = Widen(texts::kConfigCaption);
+    HWND window = FindWindowW(L"TForm1", caption.c_str());
+    DWORD pid = 0;
+    if (window) GetWindowThreadProcessId(window, &pid);
+    return window && pid != GetCurrentProcessId() ? window : nullptr;
+}
+
+Answer Forward(const Action& action) {
+    const DWORD start = GetTickCount();
+    const auto left = [start]() -> DWORD {
+        const DWORD spent = GetTickCount() - start;
+        return spent < kAnswerWaitMilliseconds ? kAnswerWaitMilliseconds - spent : 0;
+    };
+    // An instance that has just made its mutex may not have its window yet.
+    HWND window = FindRunningInstance();
+    while (!window && left() > 0) {
+        Sleep(100);
+        window = FindRunningInstance();
+    }
+    if (!window) return Answer::kNoAnswer;
+
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    AllowSetForegroundWindow(pid);  // /open brings the window to the front
+    std::vector<std::uint8_t> payload = EncodeAction(action);
+    COPYDATASTRUCT data{kCopyDataId, static_cast<DWORD>(payload.size()), payload.data()};
+    DWORD_PTR result = 0;
+    const DWORD timeout = left() > 0 ? left() : 1;
+    if (!SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, timeout,
+                             &result))
+        return Answer::kNoAnswer;
+    return AnswerFromResult(static_cast<std::intptr_t>(result));
+}
+
+}  // namespace
+
+std::vector<Utf16String> CommandLineArguments() {
+    std::vector<Utf16String> args;
+    int count = 0;
+    LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!argv) return args;
+    for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
+    LocalFree(argv);
+    return args;
+}
+
+int PrintUsage(const CommandLine& line) {
+    if (line.outcome == CommandLine::Outcome::kHelp) {
+        Print(STD_OUTPUT_HANDLE, UsageText());
+        return static_cast<int>(Answer::kDone);
+    }
+    Print(STD_ERROR_HANDLE, std::string(ErrorText(line.error)) + "\r\n" + UsageText());
+    return static_cast<int>(Answer::kBadUsage);
+}
+
+int ForwardAction(const Action& action) {
+    const Answer answer = Forward(action);
+    ReportAnswer(answer);
+    return static_cast<int>(answer);
+}
+
+void ReportAnswer(Answer answer) {
+    if (const char* text = AnswerText(answer)) Print(STD_ERROR_HANDLE, std::string(text) + "\r\n");
+}
+
+}  // namespace quendrel

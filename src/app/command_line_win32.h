@@ -1,0 +1,26 @@
+// The second process's side of the command-line actions: the arguments, the
+// console it was started from, and the forwarding to the running instance.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+
+namespace quendrel {
+
+// The arguments after the program name, as CommandLineToArgvW splits them.
+std::vector<Utf16String> CommandLineArguments();
+
+// kHelp: the usage on standard output, 0. kError: the error and the usage on
+// standard error, 2.
+int PrintUsage(const CommandLine& line);
+
+// Sends the action to the running instance's configuration window and waits
+// for its answer; prints the answer's text and returns it as the exit code.
+int ForwardAction(const Action& action);
+
+// The answer's text, if it has one, on standard error.
+void ReportAnswer(Answer answer);
+
+}  // namespace quendrel

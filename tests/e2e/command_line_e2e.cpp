@@ -1,0 +1,138 @@
+// Command-line actions of the real program: a second start forwards its
+// action to the running one and ends with the answer as its exit code; a
+// first start performs its own once started.
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+#include "app/command_line_texts.h"
+#include "e2e_support.h"
+
+namespace quendrel::e2e {
+namespace {
+
+// Silent 0, Loud 100, Mid 37 and 夜 22; the capture slot on (WaitForHotkeys
+// tells by it), the mute slot off; no smooth change.
+void WriteTable(const test::TempFolder& folder) {
+    SettingTable table;
+    table.SetDefaults();
+    table[kCaptureSlot].enabled = kEnabledOn;
+    table[kCaptureSlot].hotkey = 0x6043;  // Ctrl+Shift+C
+    table.AppendPresetRecord("Silent", 0, 0x6070);
+    table.AppendPresetRecord("Loud", 100, 0x6071);
+    table.AppendPresetRecord("Mid", 37, 0x6072);
+    table.AppendPresetRecord("\x96\xE9", 22, 0x6073);  // 夜
+    const auto image = table.Image();
+    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+    WritePrivateProfileStringW(L"Changes", L"FADE", L"0", folder.File(L"NotifyFont.ini").c_str());
+}
+
+struct Outcome {
+    int exitCode = -1;   // -1: it did not end by itself (a message box would hold it)
+    std::string output;  // standard output and error, as written
+    bool Printed(const char* utf8) const { return output.find(utf8) != std::string::npos; }
+};
+
+// Quendrel.exe started with the arguments, its output going to a file.
+Outcome RunWith(const test::TempFolder& folder, const std::wstring& arguments) {
+    const std::wstring file = folder.File(L"output.txt");
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                                CREATE_ALWAYS, 0, nullptr);
+    Outcome run;
+    {
+        QuendrelProcess process(folder.path());
+        if (process.Start(arguments, output)) run.exitCode = process.WaitForExit(20000);
+    }
+    CloseHandle(output);
+    const auto bytes = test::ReadBytes(file);
+    run.output.assign(bytes.begin(), bytes.end());
+    DeleteFileW(file.c_str());
+    return run;
+}
+
+TEST(CommandLineScenario, ASecondStartForwardsItsActionAndEndsWithTheAnswer) {
+    test::TempFolder folder;
+    WriteTable(folder);
+    QuendrelProcess program(folder.path());
+    ASSERT_TRUE(program.Start());
+    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(form1, nullptr);
+    ASSERT_TRUE(WaitForHotkeys(form1));
+
+    // Each volume is read back by a capture, which adds it as a preset.
+    for (const wchar_t* action : {L"/preset Mid", L"-VOLUME 64", L"/preset 夜"}) {
+        const Outcome run = RunWith(folder, action);
+        EXPECT_EQ(run.exitCode, 0) << test::Narrow(action) << ": " << run.output;
+        EXPECT_EQ(RunWith(folder, L"/capture").exitCode, 0) << test::Narrow(action);
+    }
+
+    const Outcome missing = RunWith(folder, L"/preset Nothing");
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.Printed(texts::kNoSuchPreset)) << missing.output;
+    const Outcome outside = RunWith(folder, L"/volume 101");
+    EXPECT_EQ(outside.exitCode, 2);
+    EXPECT_TRUE(outside.Printed(texts::kBadVolume) && outside.Printed(texts::kUsage)) << outside.output;
+    const Outcome help = RunWith(folder, L"/?");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.output, texts::kUsage);
+
+    // Opened from the tray, the window refuses every action but /open.
+    test::RealInput input;
+    ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
+    ASSERT_TRUE(OpenFromTray(input, form1));
+    const Outcome refused = RunWith(folder, L"/mute");
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_TRUE(refused.Printed(texts::kRefused)) << refused.output;
+    EXPECT_EQ(RunWith(folder, L"/open").exitCode, 0);
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(input, program, form1, saved)) << "focus on " << FocusOf(form1);
+
+    ASSERT_EQ(saved.count, 7);
+    EXPECT_EQ(saved.Preset(4).value, 37);
+    EXPECT_EQ(saved.Preset(5).value, 64);
+    EXPECT_EQ(saved.Preset(6).value, 22);
+    EXPECT_EQ(saved[kMuteSlot].Name(), "");  // a mute writes its state there
+    EXPECT_EQ(FindProcessWindow(program.pid(), L"#32770", true), nullptr);
+    EXPECT_TRUE(program.Running());
+}
+
+TEST(CommandLineScenario, AWindowThatDoesNotAnswerEndsTheWaitWithFour) {
+    test::TempFolder folder;
+    // What a second start takes for a running instance: the mutex and the
+    // configuration window; this one's thread waits for the second start and
+    // handles no message meanwhile.
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, L"Quendrel");
+    ASSERT_NE(mutex, nullptr);
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"TForm1";
+    RegisterClassW(&windowClass);
+    HWND window = CreateWindowExW(0, L"TForm1", L"Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ", WS_POPUP,
+                                  0, 0, 10, 10, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+
+    const Outcome run = RunWith(folder, L"/up");
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_TRUE(run.Printed(texts::kNoAnswer)) << run.output;
+    DestroyWindow(window);
+    UnregisterClassW(L"TForm1", windowClass.hInstance);
+    CloseHandle(mutex);
+}
+
+TEST(CommandLineScenario, AFirstStartPerformsItsActionOnceStarted) {
+    test::TempFolder folder;
+    WriteTable(folder);
+    QuendrelProcess program(folder.path());
+    ASSERT_TRUE(program.Start(L"/preset Mid"));
+    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(form1, nullptr);
+    ASSERT_TRUE(WaitForHotkeys(form1));
+    EXPECT_EQ(RunWith(folder, L"/capture").exitCode, 0);
+    const SettingTable saved = SaveThroughTheWindow(program, form1);
+    ASSERT_EQ(saved.count, 5);
+    EXPECT_EQ(saved.Preset(4).value, 37);
+}
+
+}  // namespace
+}  // namespace quendrel::e2e
