@@ -4,6 +4,8 @@
 #   -fno-exceptions                  the sources throw nothing and catch nothing;
 #                                    a failed allocation still ends the program
 #                                    (terminate_handler.cpp), as it did before.
+#   -fno-rtti                        nothing asks a type at run time (no dynamic_cast
+#                                    or typeid in src/).
 #   -fno-threadsafe-statics          every function-local static is reached from
 #                                    the UI thread only.
 #   -fno-asynchronous-unwind-tables  nothing unwinds: no exceptions, no handler.
@@ -18,7 +20,7 @@
 #                                    privatised clone undefined, depending on
 #                                    where the split falls. One partition is
 #                                    robust, and no larger.
-set(QUENDREL_LEAN_FLAGS -Os -flto=auto -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
+set(QUENDREL_LEAN_FLAGS -Os -flto=auto -fno-rtti -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
                         -ffunction-sections)
 
 # quendrel_lean(target): the flags for TARGET in Release builds. With LTO the
