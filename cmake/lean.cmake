@@ -12,6 +12,12 @@
 #                                    dropped. The base relocations stay (ASLR).
 #                                    -fdata-sections gains nothing after LTO
 #                                    (on x86_64 the exe grew by 512 bytes).
+#   -flto-partition=one (link)       the program is small enough for one
+#                                    partition (the link takes seconds); split
+#                                    in two, GCC 12 loses the private clone of
+#                                    an inline constructor shared across them
+#                                    (an internal error on x86_64, an undefined
+#                                    reference on i686).
 set(QUENDREL_LEAN_FLAGS -Os -flto=auto -fno-exceptions -fno-threadsafe-statics -fno-asynchronous-unwind-tables
                         -ffunction-sections)
 
@@ -19,5 +25,5 @@ set(QUENDREL_LEAN_FLAGS -Os -flto=auto -fno-exceptions -fno-threadsafe-statics -
 # code is generated at the link, so the link gets the same flags.
 function(quendrel_lean target)
   target_compile_options(${target} PRIVATE "$<$<CONFIG:Release>:${QUENDREL_LEAN_FLAGS}>")
-  target_link_options(${target} PRIVATE "$<$<CONFIG:Release>:${QUENDREL_LEAN_FLAGS};-Wl,--gc-sections>")
+  target_link_options(${target} PRIVATE "$<$<CONFIG:Release>:${QUENDREL_LEAN_FLAGS};-flto-partition=one;-Wl,--gc-sections>")
 endfunction()
