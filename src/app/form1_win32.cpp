@@ -35,7 +35,10 @@ TForm1::TForm1(const TForm1Parts& parts)
       dispatcher(table, parts.mixer, applier, *this),
       presets(table, applier, parts.mixer, [this] { return ReadFadeSetting(); }),
       functions(table, parts.fontDialogs),
-      parts_(parts) {}
+      parts_(parts),
+      trayIcon_(parts.shellNotify),
+      conflicts_(table, hotkeys_, trayIcon_,
+                 [this](std::size_t index) { return presets.ItemText(static_cast<int>(index - kFirstPreset)); }) {}
 
 TForm1::~TForm1() {
     RemoveHook();
@@ -60,6 +63,8 @@ bool TForm1::Create(HWND applicationWindow) {
     presets.Create(*this, font_.get());
     functions.Create(*this, font_.get());
     hotkeys_.SetWindow(hwnd());
+    conflicts_.Create(*this, font_.get());
+    presets.onHotkeysChanged = functions.onHotkeysChanged = [this] { conflicts_.Edited(); };
 
     // The hook sits on top of the window's own procedure from now on.
     PrevWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd(), GWLP_WNDPROC));
@@ -186,6 +191,7 @@ void TForm1::FormCreate() {
 
 void TForm1::ShowConfigWindow() {
     UnregisterHotKeys();
+    conflicts_.Opened();
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     presets.ShowSelectedPreset();
@@ -200,6 +206,7 @@ void TForm1::FormClose() {
     // Puts back the volume saved when it was ticked; nothing if it was not.
     presets.RefreshHalt.SetChecked(false);
     ShowWindow(hwnd(), SW_HIDE);
+    conflicts_.Closed();
 }
 
 void TForm1::FormKeyDown(WPARAM key) {
@@ -233,15 +240,22 @@ void TForm1::Close1Click() {
     PostQuitMessage(0);
 }
 
-void TForm1::RegisterHotKeys() { hotkeys_.RegisterHotKeys(table); }
+void TForm1::RegisterHotKeys() {
+    hotkeys_.RegisterHotKeys(table);
+    conflicts_.AfterRegistration();
+}
 
-void TForm1::UnregisterHotKeys() { hotkeys_.UnregisterHotKeys(table.UsedRecords()); }
+void TForm1::UnregisterHotKeys() {
+    conflicts_.BeforeWithdrawal();
+    hotkeys_.UnregisterHotKeys(table.UsedRecords());
+}
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
         if (wParam == kTimer1) Timer1Timer();
         if (wParam == kTimer2) Timer2Timer();
+        conflicts_.OnTimer(wParam);
         return 0;
     case WM_CLOSE:
         // Closing only hides: the program ends from the tray menu.

@@ -8,6 +8,7 @@
 
 #include "actions/hotkey_dispatch.h"
 #include "actions/volume_applier.h"
+#include "app/hotkey_conflicts_win32.h"
 #include "app/hotkey_registration_win32.h"
 #include "app/tray_icon_win32.h"
 #include "notify/notify_counter.h"
@@ -41,6 +42,7 @@ struct TForm1Parts {
     TForm2& about;
     TForm3& notification;
     NotifyFontDialogs& fontDialogs;
+    ShellNotify shellNotify;  // empty: the shell's
 };
 
 class TForm1 : public Window, private FadeTimer, private FadeView, private DispatchHost {
@@ -79,6 +81,7 @@ public:
     bool started() const { return started_; }
     // The fade switch and the notification, as a hotkey uses them.
     DispatchHost& dispatchHost() { return *this; }
+    const HotkeyConflictWatch& conflicts() const { return conflicts_; }
 
     SettingTable table;
     VolumeApplier applier;
@@ -112,6 +115,7 @@ private:
     TForm1Parts parts_;
     TrayIcon trayIcon_;
     HotkeyRegistration hotkeys_;
+    HotkeyConflictWatch conflicts_;
     UniqueFont font_;
     bool settingsUnreadable_ = false;
     bool started_ = false;

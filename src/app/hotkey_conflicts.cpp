@@ -10,10 +10,15 @@ namespace quendrel {
 
 namespace {
 
-bool HasRegisteredKey(const SettingTable& table, std::size_t index) {
-    if (index == kNotifySlot || index >= table.UsedRecords()) return false;
+bool RegistersAKey(const SettingTable& table, std::size_t index) {
+    if (index >= table.UsedRecords()) return false;
     const SettingRecord& record = table[index];
     return record.IsEnabled() && HotkeyVirtualKey(record.HotkeyValue()) != 0;
+}
+
+// The notification slot registers like any record, but nothing names it.
+bool HasRegisteredKey(const SettingTable& table, std::size_t index) {
+    return index != kNotifySlot && RegistersAKey(table, index);
 }
 
 std::wstring EntryName(std::size_t index, const PresetCaptionFunction& caption) {
@@ -41,12 +46,12 @@ std::vector<std::size_t> DuplicateHotkeys(const SettingTable& table) {
     std::vector<std::size_t> duplicates;
     std::vector<std::uint16_t> taken;
     for (std::size_t i = 0; i < table.UsedRecords(); ++i) {
-        if (!HasRegisteredKey(table, i)) continue;
+        if (!RegistersAKey(table, i)) continue;
         const std::uint16_t combination = HotkeyCombination(table[i].HotkeyValue());
-        if (std::find(taken.begin(), taken.end(), combination) != taken.end())
-            duplicates.push_back(i);
-        else
+        if (std::find(taken.begin(), taken.end(), combination) == taken.end())
             taken.push_back(combination);
+        else if (i != kNotifySlot)
+            duplicates.push_back(i);
     }
     return duplicates;
 }
@@ -100,8 +105,13 @@ bool ConflictReport::ShouldReport(const std::vector<std::size_t>& heldElsewhere,
     std::vector<std::pair<std::size_t, std::uint16_t>> held;
     for (std::size_t index : heldElsewhere)
         if (index < table.UsedRecords()) held.emplace_back(index, HotkeyCombination(table[index].HotkeyValue()));
-    std::sort(held.begin(), held.end());
-    if (held.empty() || held == last_) return false;
+    // The same set in any order; both are small.
+    const auto within = [](const auto& some, const auto& others) {
+        return std::all_of(some.begin(), some.end(), [&](const auto& one) {
+            return std::find(others.begin(), others.end(), one) != others.end();
+        });
+    };
+    if (held.empty() || (within(held, last_) && within(last_, held))) return false;
     last_ = std::move(held);
     return true;
 }

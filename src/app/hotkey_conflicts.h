@@ -23,9 +23,10 @@ namespace quendrel {
 // virtual key; bits 8..12 play no part.
 constexpr std::uint16_t HotkeyCombination(std::uint16_t value) { return value & 0xE0FF; }
 
-// Records 0 .. count + 4 that are enabled and have a virtual key, the
-// notification slot aside, whose combination a lower such record already has;
-// ascending. A value without a virtual key (0, or modifiers alone) is no key.
+// Records 0 .. count + 4 that are enabled and have a virtual key, whose
+// combination a lower such record already has; ascending. The notification
+// slot takes its combination like any record but is never one of them. A
+// value without a virtual key (0, or modifiers alone) is no key.
 std::vector<std::size_t> DuplicateHotkeys(const SettingTable& table);
 
 struct HotkeyConflicts {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <vector>
 
 #include "settings/setting_table.h"
 
@@ -29,9 +30,21 @@ public:
     // Identifiers 0 .. usedRecords - 1, enabled or not.
     void UnregisterHotKeys(std::size_t usedRecords);
 
+    // Tries again those of the indices whose registration was refused; one
+    // that is registered already is never registered twice.
+    void Retry(const SettingTable& table, const std::vector<std::size_t>& indices);
+    // The indices refused since the last withdrawal, ascending.
+    std::vector<std::size_t> Refused() const;
+    // The enabled records with a key whose combination is taken now: each is
+    // registered and at once withdrawn. Tells only while the table's own
+    // hotkeys are withdrawn.
+    std::vector<std::size_t> Probe(const SettingTable& table) const;
+
     const Results& results() const { return results_; }
 
 private:
+    Registration Register(const SettingTable& table, std::size_t index) const;
+
     HWND window_ = nullptr;
     Results results_{};
 };

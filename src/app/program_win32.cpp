@@ -88,8 +88,8 @@ bool Program::Start() {
     fontDialogs_ =
         std::make_unique<NotifyFontDialogs>(profile_, *form3_, environment_.fontDialog, environment_.colorDialog);
     form2_ = std::make_unique<TForm2>(mixer);
-    form1_ = std::make_unique<TForm1>(
-        TForm1Parts{mixer, profile_, autoStart_, settingsFile_, *form2_, *form3_, *fontDialogs_});
+    form1_ = std::make_unique<TForm1>(TForm1Parts{mixer, profile_, autoStart_, settingsFile_, *form2_, *form3_,
+                                                  *fontDialogs_, environment_.shellNotify});
     // In this order; each window's global is set before its creation code runs.
     form1_->Create(application_.hwnd());
     // While it is open the configuration window owns the messages it causes.

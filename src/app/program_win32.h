@@ -34,6 +34,7 @@ struct ProgramEnvironment {
     std::wstring runKey;           // AutoStart::kRunKey
     FontDialog fontDialog;         // ChooseFontW
     ColorDialog colorDialog;       // ChooseColorW
+    ShellNotify shellNotify;       // Shell_NotifyIconW
     // Runs between the look for a running instance and the creation of the
     // mutex: the moment at which a second start can slip in.
     std::function<void()> afterInstanceLook;

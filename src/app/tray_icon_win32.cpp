@@ -25,13 +25,28 @@ void TrayIcon::Add(HWND window, UINT id, UINT callbackMessage, const wchar_t* ic
         lstrcpynW(data_.szTip, Widen(tipUtf8).c_str(), 64);  // the first version's field
         taskbarCreated_ = RegisterWindowMessageW(L"TaskbarCreated");
     }
-    if (!Shell_NotifyIconW(NIM_ADD, &data_)) TraceLastError(L"Shell_NotifyIconW(NIM_ADD)");
+    if (!Notify(NIM_ADD, data_)) TraceLastError(L"Shell_NotifyIconW(NIM_ADD)");
     shown_ = true;
 }
 
 void TrayIcon::Delete() {
-    if (shown_) Shell_NotifyIconW(NIM_DELETE, &data_);
+    if (shown_) Notify(NIM_DELETE, data_);
     shown_ = false;
+}
+
+BOOL TrayIcon::Notify(DWORD message, NOTIFYICONDATAW& data) const {
+    return shellNotify_ ? shellNotify_(message, data) : Shell_NotifyIconW(message, &data);
+}
+
+void TrayIcon::ShowBalloon(std::string_view titleUtf8, const std::wstring& text) {
+    if (!shown_) return;
+    NOTIFYICONDATAW balloon = data_;
+    balloon.cbSize = NOTIFYICONDATAW_V2_SIZE;
+    balloon.uFlags = NIF_INFO;
+    balloon.dwInfoFlags = NIIF_WARNING;
+    lstrcpynW(balloon.szInfoTitle, Widen(titleUtf8).c_str(), ARRAYSIZE(balloon.szInfoTitle));
+    lstrcpynW(balloon.szInfo, text.c_str(), ARRAYSIZE(balloon.szInfo));
+    Notify(NIM_MODIFY, balloon);
 }
 
 bool TrayIcon::OnShellMessage(UINT message) {

@@ -1,20 +1,26 @@
 // The program's icon in the notification area: added, deleted, and put back
-// when the shell restarts (the TaskbarCreated message), its image owned here.
+// when the shell restarts (the TaskbarCreated message), its image owned here;
+// and its balloon.
 #pragma once
 
 #include <windows.h>
 
 #include <shellapi.h>
 
+#include <functional>
+#include <string>
 #include <string_view>
 
 #include "win32/handles_win32.h"
 
 namespace quendrel {
 
+// The shell's tray call; empty: Shell_NotifyIconW.
+using ShellNotify = std::function<BOOL(DWORD message, NOTIFYICONDATAW& data)>;
+
 class TrayIcon {
 public:
-    TrayIcon() = default;
+    explicit TrayIcon(ShellNotify shellNotify = {}) : shellNotify_(std::move(shellNotify)) {}
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
     ~TrayIcon() { Delete(); }
@@ -24,11 +30,17 @@ public:
     void Add(HWND window, UINT id, UINT callbackMessage, const wchar_t* iconResource, std::string_view tipUtf8);
     void Delete();
     bool Shown() const { return shown_; }
+    // A warning balloon at the shown icon. The record that carries it has
+    // the second version's size; adding and deleting keep the first.
+    void ShowBalloon(std::string_view titleUtf8, const std::wstring& text);
 
     // True for TaskbarCreated, after putting a shown icon back.
     bool OnShellMessage(UINT message);
 
 private:
+    BOOL Notify(DWORD message, NOTIFYICONDATAW& data) const;
+
+    ShellNotify shellNotify_;
     NOTIFYICONDATAW data_{};
     UniqueIcon icon_;
     UINT taskbarCreated_ = 0;

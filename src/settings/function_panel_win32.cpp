@@ -123,7 +123,19 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
     tips_.Add({&NotifyCMD}, texts::kNotifyCmdHint);
 }
 
-void FunctionPanel::SetEnabled(std::size_t slot, bool on) { table_[slot].enabled = on ? kEnabledOn : 0; }
+void FunctionPanel::SetEnabled(std::size_t slot, bool on) {
+    table_[slot].enabled = on ? kEnabledOn : 0;
+    HotkeysChanged();
+}
+
+void FunctionPanel::SetHotkey(std::size_t slot, const HotkeyControl& key) {
+    table_[slot].hotkey = key.Value();
+    HotkeysChanged();
+}
+
+void FunctionPanel::HotkeysChanged() const {
+    if (onHotkeysChanged) onHotkeysChanged();
+}
 
 void FunctionPanel::UpClick() {
     const bool on = Up.Checked();
@@ -138,7 +150,7 @@ void FunctionPanel::UpSliderChange() {
     table_[kUpSlot].value = UpSlider.Position();
 }
 
-void FunctionPanel::UpKeyChange() { table_[kUpSlot].hotkey = UpKey.Value(); }
+void FunctionPanel::UpKeyChange() { SetHotkey(kUpSlot, UpKey); }
 
 void FunctionPanel::DownClick() {
     const bool on = Down.Checked();
@@ -153,21 +165,21 @@ void FunctionPanel::DownSliderChange() {
     table_[kDownSlot].value = DownSlider.Position();
 }
 
-void FunctionPanel::DownKeyChange() { table_[kDownSlot].hotkey = DownKey.Value(); }
+void FunctionPanel::DownKeyChange() { SetHotkey(kDownSlot, DownKey); }
 
 void FunctionPanel::MuteClick() {
     MuteKey.Enable(Mute.Checked());
     SetEnabled(kMuteSlot, Mute.Checked());
 }
 
-void FunctionPanel::MuteKeyChange() { table_[kMuteSlot].hotkey = MuteKey.Value(); }
+void FunctionPanel::MuteKeyChange() { SetHotkey(kMuteSlot, MuteKey); }
 
 void FunctionPanel::CaptureClick() {
     CaptureKey.Enable(Capture.Checked());
     SetEnabled(kCaptureSlot, Capture.Checked());
 }
 
-void FunctionPanel::CaptureKeyChange() { table_[kCaptureSlot].hotkey = CaptureKey.Value(); }
+void FunctionPanel::CaptureKeyChange() { SetHotkey(kCaptureSlot, CaptureKey); }
 
 void FunctionPanel::NotifyCMDClick() {
     const bool on = NotifyCMD.Checked();

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "settings/setting_table.h"
 #include "win32/controls_win32.h"
 #include "win32/handles_win32.h"
@@ -39,6 +41,9 @@ public:
     void ShowFunctionSettings();
     void ShowFunctionSlot(CheckBox& box, TrackBar* slider, HotkeyControl& key, const SettingRecord& record);
 
+    // Runs after a function key or a switch changed.
+    std::function<void()> onHotkeysChanged;
+
     Control GroupBox2;
     CheckBox Up, Down, Mute, Capture, NotifyCMD;
     TrackBar UpSlider, DownSlider;
@@ -49,6 +54,8 @@ public:
 
 private:
     void SetEnabled(std::size_t slot, bool on);
+    void SetHotkey(std::size_t slot, const HotkeyControl& key);
+    void HotkeysChanged() const;
 
     SettingTable& table_;
     NotifyFontDialogs& dialogs_;

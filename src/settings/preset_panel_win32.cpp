@@ -125,6 +125,7 @@ void PresetPanel::AddPreset(const std::string& nameCp932, std::int32_t volume, s
     // Selected before the editor opens: selecting afterwards could end the edit.
     COLList.Select(added);
     if (edit) COLList.EditCaption(added);
+    HotkeysChanged();
 }
 
 void PresetPanel::NewClick() { AddPreset(texts::kNewPresetName, 20, NextPresetHotkey(table_.count), true); }
@@ -137,6 +138,7 @@ void PresetPanel::DeltClick() {
     const int count = ItemCount();
     if (count > 0) Select(p < count ? p : p - 1);
     ShowSelectedPreset();
+    HotkeysChanged();
 }
 
 void PresetPanel::MoveUpClick() {
@@ -148,6 +150,7 @@ void PresetPanel::MoveUpClick() {
     COLList.SetItemText(p, upper);
     Select(p - 1);
     ShowSelectedPreset();
+    HotkeysChanged();
 }
 
 void PresetPanel::MoveDownClick() {
@@ -159,6 +162,7 @@ void PresetPanel::MoveDownClick() {
     COLList.SetItemText(p + 1, upper);
     Select(p + 1);
     ShowSelectedPreset();
+    HotkeysChanged();
 }
 
 void PresetPanel::COLListKeyDown(WORD key) {
@@ -173,6 +177,10 @@ void PresetPanel::COLListKeyDown(WORD key) {
 void PresetPanel::COLListEdited(int item, const std::wstring& text) {
     if (item < 0 || item >= table_.count) return;
     table_.Preset(static_cast<std::size_t>(item)).SetName(ToCp932(text));
+    // The list takes the text only after this returns; whoever is told
+    // reads the new caption.
+    COLList.SetItemText(item, text);
+    HotkeysChanged();
 }
 
 void PresetPanel::COLListChange() { ShowSelectedPreset(); }
@@ -181,6 +189,7 @@ void PresetPanel::COLHotkeyChange() {
     const int p = Selected();
     if (p < 0) return;
     table_.Preset(static_cast<std::size_t>(p)).hotkey = COLHotkey.Value();
+    HotkeysChanged();
 }
 
 void PresetPanel::COLVolumeChange(bool fromTrackBar) {

@@ -54,6 +54,10 @@ public:
     std::wstring ItemText(int item) const { return COLList.ItemText(item); }
     void Select(int item) { COLList.Select(item); }
 
+    // Runs after an edit that changes the table's hotkeys: a key, or a preset
+    // added, deleted, moved or renamed.
+    std::function<void()> onHotkeysChanged;
+
     Control Bevel1;
     FlatButton New, Delt, MoveUp, MoveDown;
     ReportList COLList;
@@ -67,6 +71,10 @@ public:
     CheckBox RefreshHalt;
 
 private:
+    void HotkeysChanged() const {
+        if (onHotkeysChanged) onHotkeysChanged();
+    }
+
     SettingTable& table_;
     VolumeApplier& applier_;
     Mixer& mixer_;

@@ -299,4 +299,25 @@ RECT TrackBarThumbRect(HWND trackBar) { return RemoteRect(trackBar, TBM_GETTHUMB
 
 RECT TrackBarChannelRect(HWND trackBar) { return RemoteRect(trackBar, TBM_GETCHANNELRECT, 0, {}); }
 
+std::wstring StatusBarText(HWND statusBar) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(statusBar, SB_GETTEXTLENGTHW, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+    std::wstring text(LOWORD(length), L'\0');
+    DWORD pid = 0;
+    GetWindowThreadProcessId(statusBar, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
+    if (!process) return {};
+    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    DWORD_PTR ignored = 0;
+    if (!remote ||
+        !SendMessageTimeoutW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
+                             &ignored) ||
+        !ReadProcessMemory(process, remote, text.data(), text.size() * sizeof(wchar_t), nullptr))
+        text.clear();
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return text;
+}
+
 }  // namespace quendrel::test

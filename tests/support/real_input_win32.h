@@ -66,5 +66,8 @@ POINT CloseBoxPoint(HWND window);
 RECT ListItemRect(HWND list, int item);
 RECT TrackBarThumbRect(HWND trackBar);
 RECT TrackBarChannelRect(HWND trackBar);
+// The text of a status bar's first part (SB_GETTEXTW); empty when it cannot
+// be read.
+std::wstring StatusBarText(HWND statusBar);
 
 }  // namespace quendrel::test

@@ -192,6 +192,21 @@ bool IsHotkeyTaken(UINT modifiers, UINT virtualKey) {
     return taken;
 }
 
+HotkeyHolder::HotkeyHolder(UINT modifiers, UINT virtualKey)
+    : window_(CreateWindowExW(0, L"Static", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {
+    held_ = window_ && RegisterHotKey(window_, 1, modifiers, virtualKey);
+}
+
+HotkeyHolder::~HotkeyHolder() {
+    Release();
+    if (window_) DestroyWindow(window_);
+}
+
+void HotkeyHolder::Release() {
+    if (held_) UnregisterHotKey(window_, 1);
+    held_ = false;
+}
+
 }  // namespace quendrel::test
 
 namespace quendrel::test {

@@ -61,6 +61,23 @@ void PumpMessages(DWORD milliseconds = 50);
 // program holds it.
 bool IsHotkeyTaken(UINT modifiers, UINT virtualKey);
 
+// A combination held by a window of its own, as another program holds it,
+// until released.
+class HotkeyHolder {
+public:
+    HotkeyHolder(UINT modifiers, UINT virtualKey);
+    ~HotkeyHolder();
+    HotkeyHolder(const HotkeyHolder&) = delete;
+    HotkeyHolder& operator=(const HotkeyHolder&) = delete;
+    // Whether the registration succeeded (and is not released yet).
+    bool held() const { return held_; }
+    void Release();
+
+private:
+    HWND window_ = nullptr;
+    bool held_ = false;
+};
+
 // UTF-8 of a wide text, for test messages.
 std::string Narrow(const std::wstring& text);
 

@@ -41,15 +41,16 @@ TEST(HotkeyConflicts, LaterUsersOfACombinationAreDuplicates) {
     SetKey(table, 6, kCtrlShiftF1 | 0x1F00);  // bits 8..12 do not make another combination
     SetKey(table, 7, kAltA, false);           // disabled: neither takes nor repeats
     SetKey(table, 8, kAltA);
-    SetKey(table, kNotifySlot, kAltA);  // the notification slot is no entry
-    SetKey(table, 9, 0x6000);           // modifiers without a key are no key
-    SetKey(table, 10, 0x6000);
+    SetKey(table, kNotifySlot, kCtrlShiftF2);  // registered first, so it takes the key, but is no entry
+    SetKey(table, 10, kCtrlShiftF2);
+    SetKey(table, kMuteSlot, 0x6000);  // modifiers without a key are no key
+    SetKey(table, 9, 0x6000);
     SetKey(table, kUpSlot, kCtrlShiftF2, false);
-    EXPECT_EQ(DuplicateHotkeys(table), (Indices{5, 6}));
+    EXPECT_EQ(DuplicateHotkeys(table), (Indices{5, 6, 10}));
 
     // Records past the last preset are not looked at.
     SetKey(table, 11, kAltA);
-    EXPECT_EQ(DuplicateHotkeys(table), (Indices{5, 6}));
+    EXPECT_EQ(DuplicateHotkeys(table), (Indices{5, 6, 10}));
 }
 
 TEST(HotkeyConflicts, FailuresSplitIntoHeldElsewhereAndDuplicates) {

@@ -1,0 +1,78 @@
+#include "app/hotkey_conflicts_win32.h"
+
+#include "app/app_texts.h"
+#include "win32/window_win32.h"
+
+namespace quendrel {
+
+std::wstring SystemKeyName(std::uint8_t virtualKey) {
+    wchar_t name[64] = {};
+    const auto scanCode = static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    GetKeyNameTextW(scanCode << 16, name, ARRAYSIZE(name));
+    return name;
+}
+
+void HotkeyConflictWatch::Create(Window& window, HFONT font) {
+    window_ = window.hwnd();
+    statusBar_.Create(window, font);
+}
+
+std::wstring HotkeyConflictWatch::Entries(const std::vector<std::size_t>& indices) const {
+    // A lambda, not the function's address: std::function would bring the
+    // run-time type information of function pointers into the exe.
+    return ConflictEntries(indices, table_, caption_, [](std::uint8_t key) { return SystemKeyName(key); });
+}
+
+void HotkeyConflictWatch::SetRetrying(bool on) {
+    if (on == retrying_) return;
+    if (on)
+        SetTimer(window_, kRetryTimer, kRetryMilliseconds, nullptr);
+    else
+        KillTimer(window_, kRetryTimer);
+    retrying_ = on;
+}
+
+void HotkeyConflictWatch::AfterRegistration() {
+    heldElsewhere_ = FindHotkeyConflicts(table_, hotkeys_.Refused()).heldElsewhere;
+    if (report_.ShouldReport(heldElsewhere_, table_))
+        tray_.ShowBalloon(texts::kAppTitle, ConflictBalloonText(Entries(heldElsewhere_)));
+    SetRetrying(!heldElsewhere_.empty());
+}
+
+void HotkeyConflictWatch::BeforeWithdrawal() {
+    SetRetrying(false);
+    heldElsewhere_.clear();
+}
+
+bool HotkeyConflictWatch::OnTimer(UINT_PTR id) {
+    if (id != kRetryTimer) return false;
+    if (!retrying_) return true;
+    // Only the refused ones: the others hold their registration.
+    hotkeys_.Retry(table_, heldElsewhere_);
+    heldElsewhere_ = FindHotkeyConflicts(table_, hotkeys_.Refused()).heldElsewhere;
+    SetRetrying(!heldElsewhere_.empty());
+    return true;
+}
+
+void HotkeyConflictWatch::ShowStatus() {
+    // The window's own hotkeys are withdrawn: whatever refuses a probe is
+    // held by another program.
+    const HotkeyConflicts conflicts = FindHotkeyConflicts(table_, hotkeys_.Probe(table_));
+    statusBar_.SetStatus(ConflictStatusText(Entries(conflicts.Unusable())));
+}
+
+void HotkeyConflictWatch::Opened() {
+    open_ = true;
+    ShowStatus();
+}
+
+void HotkeyConflictWatch::Closed() {
+    open_ = false;
+    statusBar_.SetStatus({});
+}
+
+void HotkeyConflictWatch::Edited() {
+    if (open_) ShowStatus();
+}
+
+}  // namespace quendrel

@@ -1,0 +1,74 @@
+// Hotkeys that cannot act, told to the user. After a registration pass a
+// tray balloon names those that other programs hold, when they are news, and
+// they are tried again every 5 seconds until they register. While the
+// configuration window is open its status bar names every unusable hotkey:
+// probed when it opens and again after each edit of keys, switches or list.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/hotkey_conflicts.h"
+#include "app/hotkey_registration_win32.h"
+#include "app/tray_icon_win32.h"
+#include "settings/setting_table.h"
+#include "win32/status_bar_win32.h"
+
+namespace quendrel {
+
+class Window;
+
+// A timer of the configuration window, beside Timer1 and Timer2; it runs
+// only while a hotkey is held elsewhere.
+constexpr UINT_PTR kRetryTimer = 3;
+constexpr UINT kRetryMilliseconds = 5000;
+
+// The system's name of a virtual key, as the hotkey control writes it.
+std::wstring SystemKeyName(std::uint8_t virtualKey);
+
+class HotkeyConflictWatch {
+public:
+    HotkeyConflictWatch(const SettingTable& table, HotkeyRegistration& hotkeys, TrayIcon& tray,
+                        PresetCaptionFunction caption)
+        : table_(table), hotkeys_(hotkeys), tray_(tray), caption_(std::move(caption)) {}
+    HotkeyConflictWatch(const HotkeyConflictWatch&) = delete;
+    HotkeyConflictWatch& operator=(const HotkeyConflictWatch&) = delete;
+
+    // The status bar, hidden; the window's timer.
+    void Create(Window& window, HFONT font);
+
+    // After RegisterHotKeys: the balloon when due; retries while needed.
+    void AfterRegistration();
+    // Before UnregisterHotKeys: nothing is retried while withdrawn.
+    void BeforeWithdrawal();
+    // The window opens (its hotkeys withdrawn) and closes.
+    void Opened();
+    void Closed();
+    // A key, a switch or the preset list changed; only the open window tells.
+    void Edited();
+    // True for the retry timer.
+    bool OnTimer(UINT_PTR id);
+
+    bool Retrying() const { return retrying_; }
+    const StatusBar& statusBar() const { return statusBar_; }
+
+private:
+    std::wstring Entries(const std::vector<std::size_t>& indices) const;
+    void ShowStatus();
+    void SetRetrying(bool on);
+
+    const SettingTable& table_;
+    HotkeyRegistration& hotkeys_;
+    TrayIcon& tray_;
+    PresetCaptionFunction caption_;
+    ConflictReport report_;
+    StatusBar statusBar_;
+    HWND window_ = nullptr;
+    std::vector<std::size_t> heldElsewhere_;  // of the last pass or retry
+    bool retrying_ = false;
+    bool open_ = false;
+};
+
+}  // namespace quendrel

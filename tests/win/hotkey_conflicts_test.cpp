@@ -1,0 +1,146 @@
+// Hotkeys that cannot act, in-process: the keys are held by windows of this
+// process, as another program would hold them.
+#include "config_window_fixture.h"
+#include "program_fixture.h"
+
+namespace quendrel {
+namespace {
+
+constexpr UINT kCtrlShift = MOD_CONTROL | MOD_SHIFT;
+
+// Presets A (Ctrl+Shift+F1), B and C (both Ctrl+Shift+F2).
+SettingTable ThreePresets() { return test::TableWith({{"A", 10, 0x6070}, {"B", 20, 0x6071}, {"C", 30, 0x6071}}); }
+
+RECT Client(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return rect;
+}
+
+class ConflictStatusTest : public test::ConfigWindowTest {
+protected:
+    const StatusBar& Bar() { return form().conflicts().statusBar(); }
+    std::wstring BarText() {
+        wchar_t text[512] = {};
+        SendMessageW(Bar().hwnd(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+        return IsWindowVisible(Bar().hwnd()) ? text : L"(hidden)";
+    }
+    // A key typed into the preset's hotkey control, without modifiers.
+    void TypeKey(WPARAM key) {
+        HWND control = presets().COLHotkey.hwnd();
+        SetFocus(control);
+        SendMessageW(control, WM_KEYDOWN, key, 0);
+        SendMessageW(control, WM_KEYUP, key, 0);
+    }
+};
+
+TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
+    test::HotkeyHolder f1(kCtrlShift, VK_F1);
+    ASSERT_TRUE(f1.held());
+    const SettingTable table = ThreePresets();
+    Start(&table);
+    HWND form1 = form().hwnd();
+    RECT shown{};
+    GetWindowRect(form1, &shown);
+
+    // A is held elsewhere, C repeats B's key; the window grew by the bar.
+    EXPECT_EQ(BarText(), L"使用できないホットキー: A (Control + Shift + F1)、C (Control + Shift + F2)");
+    EXPECT_EQ(SendMessageW(Bar().hwnd(), SB_GETPARTS, 0, 0), 1);
+    RECT bar{};
+    GetWindowRect(Bar().hwnd(), &bar);
+    MapWindowPoints(nullptr, form1, reinterpret_cast<POINT*>(&bar), 2);
+    EXPECT_EQ(bar.top, Scale(285));
+    EXPECT_EQ(Client(form1).bottom, Scale(285) + (bar.bottom - bar.top));
+
+    // A rename shows at once.
+    presets().Select(2);
+    HWND editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    SetWindowTextW(editor, L"D");
+    Press(editor, VK_RETURN);
+    test::PumpMessages();
+    EXPECT_EQ(BarText(), L"使用できないホットキー: A (Control + Shift + F1)、D (Control + Shift + F2)");
+
+    // A new key is probed: this one is held elsewhere too.
+    test::HotkeyHolder q(kCtrlShift, 'Q');
+    ASSERT_TRUE(q.held());
+    TypeKey('Q');  // a key alone gets Ctrl+Shift
+    EXPECT_EQ(BarText(), L"使用できないホットキー: A (Control + Shift + F1)、D (Control + Shift + Q)");
+
+    // Both free again: a switch's change probes, the bar goes and the window
+    // is as it was designed, where it was.
+    f1.Release();
+    q.Release();
+    Click(functions().Up.hwnd());
+    EXPECT_EQ(BarText(), L"(hidden)");
+    EXPECT_EQ(Client(form1).right, Scale(630));
+    EXPECT_EQ(Client(form1).bottom, Scale(285));
+    RECT hidden{};
+    GetWindowRect(form1, &hidden);
+    EXPECT_EQ(hidden.left, shown.left);
+    EXPECT_EQ(hidden.top, shown.top);
+
+    // Every key registers at the close: nothing to retry, no timer runs.
+    SendMessageW(form1, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(form().conflicts().Retrying());
+    EXPECT_FALSE(KillTimer(form1, kRetryTimer));
+}
+
+class ConflictReportTest : public test::ProgramTest {
+protected:
+    void SetUp() override {
+        environment.shellNotify = [this](DWORD message, NOTIFYICONDATAW& data) {
+            calls.push_back({message, data});
+            return Shell_NotifyIconW(message, &data);
+        };
+    }
+    std::vector<NOTIFYICONDATAW> Balloons() const {
+        std::vector<NOTIFYICONDATAW> balloons;
+        for (const auto& [message, data] : calls)
+            if (message == NIM_MODIFY && (data.uFlags & NIF_INFO)) balloons.push_back(data);
+        return balloons;
+    }
+
+    std::vector<std::pair<DWORD, NOTIFYICONDATAW>> calls;
+};
+
+TEST_F(ConflictReportTest, AHeldKeyIsToldOnceAndRetriedUntilItRegisters) {
+    test::HotkeyHolder f1(kCtrlShift, VK_F1);
+    ASSERT_TRUE(f1.held());
+    const SettingTable table = ThreePresets();
+    StartProgram(&table);
+    TForm1& form = program->form1();
+
+    // The duplicate C is no other program's doing: only A is told.
+    ASSERT_EQ(Balloons().size(), 1u);
+    const NOTIFYICONDATAW balloon = Balloons()[0];
+    EXPECT_GE(balloon.cbSize, NOTIFYICONDATAW_V2_SIZE);
+    EXPECT_EQ(balloon.dwInfoFlags, static_cast<DWORD>(NIIF_WARNING));
+    EXPECT_STREQ(balloon.szInfoTitle, L"Quendrel");
+    EXPECT_STREQ(balloon.szInfo, L"他のプログラムが使用中のホットキーがあります: A (Control + Shift + F1)");
+    ASSERT_EQ(calls[0].first, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(calls[0].second.cbSize, NOTIFYICONDATAW_V1_SIZE);
+    EXPECT_TRUE(form.conflicts().Retrying());
+
+    // The window stops the retries; closing it with the same key still held
+    // retries again, without a second balloon.
+    form.ShowConfigWindow();
+    EXPECT_FALSE(form.conflicts().Retrying());
+    SendMessageW(form.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Balloons().size(), 1u);
+    EXPECT_TRUE(form.conflicts().Retrying());
+
+    // Let go, the next retry takes the key and the timer ends; the duplicate
+    // stays refused.
+    f1.Release();
+    bool taken = false;
+    for (int i = 0; i < 120 && !(taken = test::IsHotkeyTaken(kCtrlShift, VK_F1)); ++i) test::PumpMessages(100);
+    EXPECT_TRUE(taken);
+    EXPECT_FALSE(form.conflicts().Retrying());
+    EXPECT_FALSE(KillTimer(form.hwnd(), kRetryTimer));
+    EXPECT_EQ(form.hotkeys().results()[7], Registration::Refused);
+    EXPECT_EQ(Balloons().size(), 1u);
+}
+
+}  // namespace
+}  // namespace quendrel
