@@ -3,6 +3,7 @@
 // and does not grow.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "e2e_support.h"
@@ -12,15 +13,39 @@
 namespace quendrel::e2e {
 namespace {
 
+// The process's visible message boxes.
+int MessageBoxes(DWORD pid) {
+    struct Count {
+        DWORD pid;
+        int boxes;
+    } count{pid, 0};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* count = reinterpret_cast<Count*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            wchar_t name[16] = {};
+            GetClassNameW(window, name, 16);
+            if (owner == count->pid && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) ++count->boxes;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count.boxes;
+}
+
 // Sent rather than posted, so that the driver waits for each one: posted as
 // fast as a loop can, they would pile up in the queue faster than a hotkey
 // with a notification is handled, which no keyboard does. The window's
-// handling is the same for both.
-void PostHotkeys(HWND window, int count, int& next) {
+// handling is the same for both. A hotkey that does not come back within a
+// quarter second may wait on a message box (the capture at a full list): it is
+// answered, as a user would, after noting how many boxes were up at once.
+void PostHotkeys(HWND window, DWORD pid, int count, int& next, int& mostBoxes) {
     for (int i = 0; i < count; ++i) {
         const WPARAM id = static_cast<WPARAM>(next++ % 33);
         DWORD_PTR ignored = 0;
-        SendMessageTimeoutW(window, WM_HOTKEY, id, 0, SMTO_NORMAL, 30000, &ignored);
+        if (SendMessageTimeoutW(window, WM_HOTKEY, id, 0, SMTO_NORMAL, 250, &ignored)) continue;
+        mostBoxes = std::max(mostBoxes, MessageBoxes(pid));
+        AnswerMessageBoxes(pid, 2000);
     }
 }
 
@@ -53,20 +78,16 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
     ASSERT_NE(WaitForWindow(program.pid(), L"TForm3"), nullptr);  // start-up is over
 
     int next = 0;
+    int mostBoxes = 0;
 
-    PostHotkeys(form1, 500, next);
+    PostHotkeys(form1, program.pid(), 500, next, mostBoxes);
     ASSERT_TRUE(Answers(form1));
     Sleep(1500);
     const long warm = program.ResidentKiB();
     ASSERT_GT(warm, 0) << "the program's resident size is readable";
 
-    // The presets fill up to 28 on the way: the one message box that says so
-    // is answered whenever it shows.
-    int boxes = 0;
-    while (next < 10000) {
-        PostHotkeys(form1, 250, next);
-        if (AnswerMessageBoxes(program.pid(), 2000)) ++boxes;
-    }
+    // The presets fill up to 28 on the way: each capture after that says so.
+    PostHotkeys(form1, program.pid(), 10000 - next, next, mostBoxes);
     ASSERT_TRUE(Answers(form1));
     Sleep(4000);  // the last smooth change ends, the notification goes
     AnswerMessageBoxes(program.pid());
@@ -104,7 +125,7 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
     const std::string mute = saved[kMuteSlot].Name();
     EXPECT_TRUE(mute == std::string(texts::kMuteStatePrefix) + "True" ||
                 mute == std::string(texts::kMuteStatePrefix) + "False");
-    EXPECT_LE(boxes, 40) << "the full message never stacks";
+    EXPECT_EQ(mostBoxes, 1) << "the full message shows, and never stacks";
 }
 
 }  // namespace
