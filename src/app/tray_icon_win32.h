@@ -29,7 +29,6 @@ public:
     // icon; the same record deletes it and puts it back.
     void Add(HWND window, UINT id, UINT callbackMessage, const wchar_t* iconResource, std::string_view tipUtf8);
     void Delete();
-    bool Shown() const { return shown_; }
     // A warning balloon at the shown icon. The record that carries it has
     // the second version's size; adding and deleting keep the first.
     void ShowBalloon(std::string_view titleUtf8, const std::wstring& text);

@@ -17,7 +17,6 @@ public:
     void Create(Window& window, HFONT font);
     // Shows the text; an empty text hides the bar.
     void SetStatus(const std::wstring& text);
-    bool Shown() const { return shown_; }
 
 private:
     void GrowParent(int by) const;

@@ -8,28 +8,14 @@
 #include "fake_mixer.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "program_fixture.h"
+#include "raw_mixer.h"
 #include "settings/setting_texts.h"
 #include "win_test_support.h"
 
 namespace quendrel {
 namespace {
 
-DWORD RawVolume(unsigned device) {
-    HMIXER mixer = nullptr;
-    if (mixerOpen(&mixer, device, 0, 0, MIXER_OBJECTF_MIXER) != MMSYSERR_NOERROR) return 0xFFFFFFFF;
-    DWORD value = 0xFFFFFFFF;
-    if (auto control = FindMixerControl(mixer, MIXERCONTROL_CONTROLTYPE_VOLUME)) {
-        MIXERCONTROLDETAILS details{};
-        details.cbStruct = sizeof details;
-        details.dwControlID = *control;
-        details.cChannels = 1;
-        details.cbDetails = sizeof value;
-        details.paDetails = &value;
-        mixerGetControlDetailsA(reinterpret_cast<HMIXEROBJ>(mixer), &details, MIXER_OBJECTF_HMIXER);
-    }
-    mixerClose(mixer);
-    return value;
-}
+using test::RawVolume;
 
 TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
     WinmmMixer mixer;
@@ -37,7 +23,7 @@ TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
     ASSERT_GE(count, 1u) << "the test environment provides sound devices";
     unsigned withVolume = 0;
     for (unsigned device = 0; device < count; ++device) {
-        if (RawVolume(device) == 0xFFFFFFFF) continue;  // no speakers line: left alone
+        if (!RawVolume(device)) continue;  // no speakers line: left alone
         ++withVolume;
         mixer.SetMasterVolume(device, 37);
         EXPECT_EQ(RawVolume(device), 24235u);

@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <mmsystem.h>
 
 #include <algorithm>
 #include <memory>
@@ -14,6 +13,7 @@
 
 #include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
+#include "raw_mixer.h"
 #include "settings/setting_texts.h"
 #include "win_test_support.h"
 
@@ -41,12 +41,7 @@ TEST(SoakTest, EveryDeviceHoldsWhatTheLastHotkeySetAtEveryCheckpoint) {
     TForm1& form = program.form1();
     const unsigned devices = WinmmMixer().DeviceCount();
     std::vector<bool> speakers;
-    for (unsigned device = 0; device < devices; ++device) {
-        HMIXER mixer = nullptr;
-        speakers.push_back(mixerOpen(&mixer, device, 0, 0, MIXER_OBJECTF_MIXER) == MMSYSERR_NOERROR &&
-                           FindMixerControl(mixer, MIXERCONTROL_CONTROLTYPE_VOLUME).has_value());
-        if (mixer) mixerClose(mixer);
-    }
+    for (unsigned device = 0; device < devices; ++device) speakers.push_back(test::HasVolume(device));
     ASSERT_GE(std::count(speakers.begin(), speakers.end(), true), 2);
 
     // Every identifier but capture, in a mixed order; a smooth change runs

@@ -8,17 +8,12 @@
 #include <vector>
 
 #include "mixer/winmm_mixer_win32.h"
+#include "raw_mixer.h"
 
 namespace quendrel {
 namespace {
 
-bool HasVolume(unsigned device) {
-    HMIXER mixer = nullptr;
-    if (mixerOpen(&mixer, device, 0, 0, MIXER_OBJECTF_MIXER) != MMSYSERR_NOERROR) return false;
-    const bool has = FindMixerControl(mixer, MIXERCONTROL_CONTROLTYPE_VOLUME).has_value();
-    mixerClose(mixer);
-    return has;
-}
+using test::HasVolume;
 
 // Under Wine the 257th open of a device yields a handle to the next one: a
 // mixer that opens at every call sends these writes to the wrong devices.
