@@ -78,10 +78,18 @@ void PresetPanel::Create(Window& window, HFONT windowFont) {
     Delt.Setup(L"GLYPH_DELETE");
     MoveUp.Setup(L"GLYPH_UP");
     MoveDown.Setup(L"GLYPH_DOWN");
-    New.onClick = [this] { NewClick(); };
-    Delt.onClick = [this] { DeltClick(); };
-    MoveUp.onClick = [this] { MoveUpClick(); };
-    MoveDown.onClick = [this] { MoveDownClick(); };
+    // The buttons leave the focus where it was; a caption being edited is
+    // finished first, as it was when a click took the focus away from it.
+    const auto afterEdit = [this](void (PresetPanel::*click)()) {
+        return [this, click] {
+            COLList.FinishEdit();
+            (this->*click)();
+        };
+    };
+    New.onClick = afterEdit(&PresetPanel::NewClick);
+    Delt.onClick = afterEdit(&PresetPanel::DeltClick);
+    MoveUp.onClick = afterEdit(&PresetPanel::MoveUpClick);
+    MoveDown.onClick = afterEdit(&PresetPanel::MoveDownClick);
 
     COLList.Setup(texts::kListColumn, 180, kListText, GetSysColor(COLOR_BTNFACE));
     COLList.onChange = [this] { COLListChange(); };

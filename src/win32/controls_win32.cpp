@@ -659,6 +659,10 @@ void ReportList::EditCaption(int item) {
     SendMessageW(hwnd_, LVM_EDITLABELW, static_cast<WPARAM>(item), 0);
 }
 
+void ReportList::FinishEdit() {
+    if (HWND editor = Editor()) SendMessageW(editor, WM_KEYDOWN, VK_RETURN, 0);
+}
+
 HWND ReportList::Editor() const { return reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETEDITCONTROL, 0, 0)); }
 
 bool ReportList::OnNotify(NMHDR& header, LRESULT& result) {

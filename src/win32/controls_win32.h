@@ -275,6 +275,9 @@ public:
     // Opens the caption editor on the item (the list takes the focus).
     void EditCaption(int item);
     HWND Editor() const;
+    // Ends an open caption edit, keeping the text, as when the list loses the
+    // focus to another control.
+    void FinishEdit();
 
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 

@@ -157,6 +157,17 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     EXPECT_EQ(form().table.Preset(1).Name(), "B");
     EXPECT_EQ(form().table.Preset(1).value, 60);
     EXPECT_EQ(form().table.Preset(0).hotkey, 0x6070u);
+
+    // A caption still being edited when a button is clicked (the button takes
+    // no focus from it) is kept, and goes with its preset.
+    HWND editor = OpenEditor(VK_F2);
+    ASSERT_NE(editor, nullptr);
+    SetWindowTextW(editor, L"B2");
+    Click(p.MoveUp.hwnd());
+    test::PumpMessages();
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(p.ItemText(0), L"B2");
+    EXPECT_EQ(form().table.Preset(0).Name(), "B2");
 }
 
 TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRecord) {
