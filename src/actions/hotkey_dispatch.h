@@ -7,7 +7,7 @@
 
 #include "actions/volume_applier.h"
 #include "mixer/mixer.h"
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 namespace quendrel {
 

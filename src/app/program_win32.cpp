@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "app/action_receiver_win32.h"
+#include "cli/action_receiver_win32.h"
 #include "app/app_texts.h"
-#include "app/command_line_win32.h"
+#include "cli/command_line_win32.h"
 #include "mixer/mixer_factory_win32.h"
 #include "win32/paths_win32.h"
 #include "win32/text_win32.h"

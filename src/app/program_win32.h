@@ -9,14 +9,14 @@
 #include <optional>
 #include <string>
 
-#include "about/form2_win32.h"
-#include "app/autostart_win32.h"
-#include "app/command_line.h"
-#include "app/form1_win32.h"
-#include "notify/form3_win32.h"
+#include "about/about_window_win32.h"
+#include "tray/autostart_win32.h"
+#include "cli/command_line.h"
+#include "config_window/config_window_win32.h"
+#include "notify/notification_window_win32.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "notify/notify_profile_win32.h"
-#include "settings/settings_file_win32.h"
+#include "table/settings_file_win32.h"
 #include "win32/com_win32.h"
 #include "win32/handles_win32.h"
 #include "win32/window_win32.h"

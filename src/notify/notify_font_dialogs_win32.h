@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "notify/form3_win32.h"
+#include "notify/notification_window_win32.h"
 #include "notify/notify_profile_win32.h"
 
 namespace quendrel {

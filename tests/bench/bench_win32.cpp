@@ -13,8 +13,8 @@
 #include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "notify/notify_profile_win32.h"
-#include "settings/setting_table.h"
-#include "settings/setting_texts.h"
+#include "table/setting_table.h"
+#include "table/setting_texts.h"
 #include "win32/text_win32.h"
 #include "win_test_support.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "real_input_win32.h"
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 #include "win_test_support.h"
 
 namespace quendrel::e2e {

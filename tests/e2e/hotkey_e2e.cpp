@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "e2e_support.h"
-#include "settings/setting_table.h"
-#include "settings/setting_texts.h"
+#include "table/setting_table.h"
+#include "table/setting_texts.h"
 
 namespace quendrel::e2e {
 namespace {

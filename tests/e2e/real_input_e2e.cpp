@@ -14,8 +14,8 @@
 
 #include "e2e_support.h"
 #include "real_input_win32.h"
-#include "settings/setting_table.h"
-#include "settings/setting_texts.h"
+#include "table/setting_table.h"
+#include "table/setting_texts.h"
 
 namespace quendrel::e2e {
 namespace {

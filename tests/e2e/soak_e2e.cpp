@@ -7,8 +7,8 @@
 #include <cstdio>
 
 #include "e2e_support.h"
-#include "settings/setting_table.h"
-#include "settings/setting_texts.h"
+#include "table/setting_table.h"
+#include "table/setting_texts.h"
 
 namespace quendrel::e2e {
 namespace {

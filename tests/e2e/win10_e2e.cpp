@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
-#include "settings/setting_table.h"
-#include "settings/setting_texts.h"
+#include "table/setting_table.h"
+#include "table/setting_texts.h"
 
 namespace quendrel::e2e {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/command_line.h"
-#include "settings/setting_table.h"
+#include "cli/command_line.h"
+#include "table/setting_table.h"
 
 using namespace quendrel;
 

@@ -16,7 +16,7 @@
 #include "fake_fade.h"
 #include "fake_mixer.h"
 #include "mixer/mixer_scale.h"
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 using namespace quendrel;
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 using namespace quendrel;
 

@@ -1,8 +1,8 @@
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
 #include <gtest/gtest.h>
 
-#include "app/command_line_texts.h"
+#include "cli/command_line_texts.h"
 #include "cp932.h"
 
 namespace quendrel {

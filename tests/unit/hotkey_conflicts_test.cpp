@@ -1,4 +1,4 @@
-#include "app/hotkey_conflicts.h"
+#include "hotkeys/hotkey_conflicts.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 
 #include "fake_fade.h"
 #include "fake_mixer.h"
-#include "settings/setting_texts.h"
+#include "table/setting_texts.h"
 
 namespace quendrel {
 namespace {

@@ -1,11 +1,11 @@
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "cp932.h"
-#include "settings/setting_texts.h"
+#include "table/setting_texts.h"
 
 namespace quendrel {
 namespace {

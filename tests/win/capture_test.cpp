@@ -3,7 +3,7 @@
 
 #include "app/program_win32.h"
 #include "fake_mixer.h"
-#include "settings/setting_texts.h"
+#include "table/setting_texts.h"
 #include "win_test_support.h"
 
 namespace quendrel {

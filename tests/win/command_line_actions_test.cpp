@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 #include "program_fixture.h"
 
 namespace quendrel {

@@ -9,7 +9,7 @@
 #include "mixer/winmm_mixer_win32.h"
 #include "program_fixture.h"
 #include "raw_mixer.h"
-#include "settings/setting_texts.h"
+#include "table/setting_texts.h"
 #include "win_test_support.h"
 
 namespace quendrel {

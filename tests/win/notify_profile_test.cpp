@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program_win32.h"
-#include "app/tray_menu_win32.h"
+#include "tray/tray_menu_win32.h"
 #include "fake_mixer.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "program_fixture.h"

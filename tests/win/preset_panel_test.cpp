@@ -1,7 +1,7 @@
 // The preset list half of the configuration window, driven through its
 // controls as a user would.
 #include "config_window_fixture.h"
-#include "settings/setting_texts.h"
+#include "table/setting_texts.h"
 #include "win32/text_win32.h"
 
 namespace quendrel {

@@ -14,7 +14,7 @@
 #include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "raw_mixer.h"
-#include "settings/setting_texts.h"
+#include "table/setting_texts.h"
 #include "win_test_support.h"
 
 namespace quendrel {

@@ -4,9 +4,9 @@
 
 #include <cwchar>
 
-#include "app/autostart_win32.h"
+#include "tray/autostart_win32.h"
 #include "app/program_win32.h"
-#include "app/tray_menu_win32.h"
+#include "tray/tray_menu_win32.h"
 #include "fake_mixer.h"
 #include "program_fixture.h"
 #include "win_test_support.h"

@@ -1,9 +1,9 @@
-#include "app/hotkey_conflicts.h"
+#include "hotkeys/hotkey_conflicts.h"
 
 #include <algorithm>
 #include <iterator>
 
-#include "app/hotkey_conflict_texts.h"
+#include "hotkeys/hotkey_conflict_texts.h"
 #include "base/hotkey_value.h"
 
 namespace quendrel {

@@ -1,16 +1,16 @@
-#include "app/form1_win32.h"
+#include "config_window/config_window_win32.h"
 
 #include <commctrl.h>
 
-#include "about/form2_win32.h"
-#include "app/action_receiver_win32.h"
+#include "about/about_window_win32.h"
+#include "cli/action_receiver_win32.h"
 #include "app/app_texts.h"
-#include "app/tray_menu_win32.h"
+#include "tray/tray_menu_win32.h"
 #include "mixer/mixer.h"
-#include "notify/form3_win32.h"
+#include "notify/notification_window_win32.h"
 #include "notify/notify_profile_win32.h"
-#include "settings/config_window_texts.h"
-#include "settings/settings_file_win32.h"
+#include "config_window/config_window_texts.h"
+#include "table/settings_file_win32.h"
 #include "win32/controls_win32.h"
 #include "win32/text_win32.h"
 #include "win32/trace_win32.h"

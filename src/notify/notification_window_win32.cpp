@@ -1,4 +1,4 @@
-#include "notify/form3_win32.h"
+#include "notify/notification_window_win32.h"
 
 #include "notify/notify_texts.h"
 #include "win32/text_win32.h"

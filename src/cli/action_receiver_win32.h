@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
 namespace quendrel {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 namespace quendrel {
 

@@ -1,4 +1,4 @@
-#include "about/form2_win32.h"
+#include "about/about_window_win32.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 namespace quendrel {
 

@@ -1,4 +1,4 @@
-#include "app/command_line_win32.h"
+#include "cli/command_line_win32.h"
 
 #include <windows.h>
 

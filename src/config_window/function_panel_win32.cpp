@@ -1,4 +1,4 @@
-#include "settings/function_panel_win32.h"
+#include "config_window/function_panel_win32.h"
 
 #include <commctrl.h>
 
@@ -6,7 +6,7 @@
 
 #include "base/decimal.h"
 #include "notify/notify_font_dialogs_win32.h"
-#include "settings/config_window_texts.h"
+#include "config_window/config_window_texts.h"
 #include "win32/ui_win32.h"
 #include "win32/window_win32.h"
 

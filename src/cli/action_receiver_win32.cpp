@@ -1,9 +1,9 @@
-#include "app/action_receiver_win32.h"
+#include "cli/action_receiver_win32.h"
 
 #include <cstdint>
 #include <string>
 
-#include "app/form1_win32.h"
+#include "config_window/config_window_win32.h"
 
 namespace quendrel {
 namespace {

@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "app/hotkey_conflicts.h"
-#include "app/hotkey_registration_win32.h"
-#include "app/tray_icon_win32.h"
-#include "settings/setting_table.h"
+#include "hotkeys/hotkey_conflicts.h"
+#include "hotkeys/hotkey_registration_win32.h"
+#include "tray/tray_icon_win32.h"
+#include "table/setting_table.h"
 #include "win32/status_bar_win32.h"
 
 namespace quendrel {

@@ -8,7 +8,7 @@
 #include <array>
 #include <vector>
 
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 namespace quendrel {
 

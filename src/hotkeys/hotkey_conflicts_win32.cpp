@@ -1,4 +1,4 @@
-#include "app/hotkey_conflicts_win32.h"
+#include "hotkeys/hotkey_conflicts_win32.h"
 
 #include "app/app_texts.h"
 #include "win32/window_win32.h"

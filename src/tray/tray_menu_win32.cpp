@@ -1,8 +1,8 @@
-#include "app/tray_menu_win32.h"
+#include "tray/tray_menu_win32.h"
 
 #include "app/app_texts.h"
-#include "app/autostart_win32.h"
-#include "app/form1_win32.h"
+#include "tray/autostart_win32.h"
+#include "config_window/config_window_win32.h"
 #include "notify/notify_profile_win32.h"
 #include "win32/text_win32.h"
 #include "win32/ui_texts.h"

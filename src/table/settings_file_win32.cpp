@@ -1,10 +1,10 @@
-#include "settings/settings_file_win32.h"
+#include "table/settings_file_win32.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "settings/settings_store.h"
+#include "table/settings_store.h"
 #include "win32/handles_win32.h"
 
 namespace quendrel {

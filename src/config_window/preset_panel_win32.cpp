@@ -1,4 +1,4 @@
-#include "settings/preset_panel_win32.h"
+#include "config_window/preset_panel_win32.h"
 
 #include <commctrl.h>
 
@@ -7,9 +7,9 @@
 #include "base/hotkey_value.h"
 #include "mixer/mixer.h"
 #include "mixer/mixer_scale.h"
-#include "settings/config_window_texts.h"
-#include "settings/setting_table.h"
-#include "settings/setting_texts.h"
+#include "config_window/config_window_texts.h"
+#include "table/setting_table.h"
+#include "table/setting_texts.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 #include "win32/window_win32.h"

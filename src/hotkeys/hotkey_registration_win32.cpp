@@ -1,4 +1,4 @@
-#include "app/hotkey_registration_win32.h"
+#include "hotkeys/hotkey_registration_win32.h"
 
 #include "base/hotkey_value.h"
 

@@ -1,9 +1,9 @@
-#include "app/command_line.h"
+#include "cli/command_line.h"
 
 #include <limits>
 #include <utility>
 
-#include "app/command_line_texts.h"
+#include "cli/command_line_texts.h"
 #include "base/decimal.h"
 
 namespace quendrel {

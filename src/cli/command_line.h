@@ -35,7 +35,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 namespace quendrel {
 

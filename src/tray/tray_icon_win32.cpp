@@ -1,4 +1,4 @@
-#include "app/tray_icon_win32.h"
+#include "tray/tray_icon_win32.h"
 
 #include "win32/text_win32.h"
 #include "win32/trace_win32.h"

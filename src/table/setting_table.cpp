@@ -1,9 +1,9 @@
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "settings/setting_texts.h"
+#include "table/setting_texts.h"
 
 namespace quendrel {
 

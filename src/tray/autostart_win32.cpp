@@ -1,4 +1,4 @@
-#include "app/autostart_win32.h"
+#include "tray/autostart_win32.h"
 
 #include <windows.h>
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "settings/setting_table.h"
+#include "table/setting_table.h"
 #include "win32/controls_win32.h"
 #include "win32/handles_win32.h"
 
