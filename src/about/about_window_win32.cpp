@@ -5,13 +5,12 @@
 
 #include "about/about_texts.h"
 #include "about/device_line.h"
+#include "controls/buttons_win32.h"
 #include "mixer/mixer.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 
 namespace quendrel {
-
-TForm2* Form2 = nullptr;
 
 namespace {
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -21,7 +20,7 @@ constexpr COLORREF kPurple = RGB(128, 0, 128);
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr COLORREF kLinkHot = RGB(255, 0, 0);
 constexpr int kClientWidth = 362, kClientHeight = 335;
-// GroupBox1's place.
+// deviceGroup's place.
 constexpr int kGroupX = 53, kGroupY = 170;
 
 // A one-line label keeps its designed width, or its text's when a substituted
@@ -35,8 +34,7 @@ void Open(HWND parent, const std::wstring& file) {
 
 }  // namespace
 
-bool TForm2::Create(HWND applicationWindow) {
-    Form2 = this;
+bool AboutWindow::Create(HWND applicationWindow) {
     const std::wstring caption = Widen(texts::kAboutCaption);
     WindowSpec spec;
     spec.className = L"TForm2";
@@ -54,87 +52,93 @@ bool TForm2::Create(HWND applicationWindow) {
     linkFont_ = MakeFont(texts::kAboutFont, 13, FW_NORMAL, false, true);
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     CreateControls();
-    FormCreate();
+    FillDeviceList();
     return true;
 }
 
-void TForm2::CreateControls() {
+void AboutWindow::CreateControls() {
     HFONT title = titleFont_.get(), boldItalic = boldItalicFont_.get(), credit = creditFont_.get(),
           link = linkFont_.get();
-    // In tab order: BitBtn1, then GroupBox1 with ListBox1. Overlapping labels
+    // In tab order: the OK button, then the device group with its list. Overlapping labels
     // paint in creation order: the later one, an address, shows whole.
     quendrel::CreateControls(
         *this, font_.get(), 0,
         {
-            {&BitBtn1, kBitBtn1, L"BUTTON", 29, 288, 116, 33, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
-            {&GroupBox1, kGroupBox1, L"BUTTON", kGroupX, kGroupY, 276, 111, texts::kAboutDevices,
+            {&okButton, kOkButton, L"BUTTON", 29, 288, 116, 33, "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP},
+            {&deviceGroup, kDeviceGroup, L"BUTTON", kGroupX, kGroupY, 276, 111, texts::kAboutDevices,
              BS_GROUPBOX | WS_GROUP | WS_CLIPCHILDREN},
-            {&ListBox1, kListBox1, L"LISTBOX", 24, 18, 223, 43, "",
-             LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_TABSTOP, 0, nullptr, &GroupBox1},
-            {&Label4, kLabel4, L"STATIC", 12, 66, 0, 13, texts::kAboutPreferred1, SS_NOPREFIX, 0, nullptr, &GroupBox1},
-            {&Label8, kLabel8, L"STATIC", 12, 78, 0, 13, texts::kAboutPreferred2, SS_NOPREFIX, 0, nullptr, &GroupBox1},
-            {&Label9, kLabel9, L"STATIC", 12, 90, 0, 13, texts::kAboutPreferred3, SS_NOPREFIX, 0, nullptr, &GroupBox1},
-            {&Label1, kLabel1, L"STATIC", 16, 14, 329, 24, texts::kAboutTitle, kFixedLabel, 0, title},
-            {&Label7, kLabel7, L"STATIC", 164, 50, 189, 13, texts::kAboutUpdated, kFixedLabel, 0, boldItalic},
-            {&Label5, kLabel5, L"STATIC", 123, 70, 262, 13, texts::kAboutCredit, SS_NOPREFIX | SS_LEFT, 0, credit},
-            {&Label2, kLabel2, L"STATIC", 60, 96, 0, 13, texts::kAboutWebLabel, SS_NOPREFIX},
-            {&HP, kHP, L"STATIC", 172, 96, 169, 13, texts::kAboutWebPage, kFixedLabel | SS_NOTIFY, 0, link},
-            {&Label3, kLabel3, L"STATIC", 60, 120, 0, 13, texts::kAboutMailLabel, SS_NOPREFIX},
-            {&Mail, kMail, L"STATIC", 172, 120, 122, 13, texts::kAboutMail, kFixedLabel | SS_NOTIFY, 0, link},
-            {&Label6, kLabel6, L"STATIC", 49, 147, 280, 13, texts::kAboutCopyright, kFixedLabel, 0, boldItalic},
-            {&Image1, kImage1, L"STATIC", 155, 286, 200, 40, "", SS_BITMAP | SS_NOTIFY},
+            {&deviceList, kDeviceList, L"LISTBOX", 24, 18, 223, 43, "",
+             LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_TABSTOP, 0, nullptr, &deviceGroup},
+            {&preferredLine1, kPreferredLine1, L"STATIC", 12, 66, 0, 13, texts::kAboutPreferred1, SS_NOPREFIX, 0,
+             nullptr, &deviceGroup},
+            {&preferredLine2, kPreferredLine2, L"STATIC", 12, 78, 0, 13, texts::kAboutPreferred2, SS_NOPREFIX, 0,
+             nullptr, &deviceGroup},
+            {&preferredLine3, kPreferredLine3, L"STATIC", 12, 90, 0, 13, texts::kAboutPreferred3, SS_NOPREFIX, 0,
+             nullptr, &deviceGroup},
+            {&titleLabel, kTitleLabel, L"STATIC", 16, 14, 329, 24, texts::kAboutTitle, kFixedLabel, 0, title},
+            {&updatedLabel, kUpdatedLabel, L"STATIC", 164, 50, 189, 13, texts::kAboutUpdated, kFixedLabel, 0,
+             boldItalic},
+            {&creditLabel, kCreditLabel, L"STATIC", 123, 70, 262, 13, texts::kAboutCredit, SS_NOPREFIX | SS_LEFT, 0,
+             credit},
+            {&webLabel, kWebLabel, L"STATIC", 60, 96, 0, 13, texts::kAboutWebLabel, SS_NOPREFIX},
+            {&webLink, kWebLink, L"STATIC", 172, 96, 169, 13, texts::kAboutWebPage, kFixedLabel | SS_NOTIFY, 0, link},
+            {&mailLabel, kMailLabel, L"STATIC", 60, 120, 0, 13, texts::kAboutMailLabel, SS_NOPREFIX},
+            {&mailLink, kMailLink, L"STATIC", 172, 120, 122, 13, texts::kAboutMail, kFixedLabel | SS_NOTIFY, 0, link},
+            {&copyrightLabel, kCopyrightLabel, L"STATIC", 49, 147, 280, 13, texts::kAboutCopyright, kFixedLabel, 0,
+             boldItalic},
+            {&banner, kBanner, L"STATIC", 155, 286, 200, 40, "", SS_BITMAP | SS_NOTIFY},
         });
-    SendMessageW(ListBox1.hwnd(), LB_SETITEMHEIGHT, 0, Scale(13));
+    SendMessageW(deviceList.hwnd(), LB_SETITEMHEIGHT, 0, Scale(13));
 
     // Text over the window's background, the group's inside white.
     HBRUSH window = GetSysColorBrush(COLOR_WINDOW);
     HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    GroupBox1.HoldChildren(white);
-    GroupBox1.SetColors(text, white);
-    for (Control* control : {&Label4, &Label8, &Label9}) control->SetColors(text, white);
-    for (Control* control : {&Label2, &Label3, &Label6}) control->SetColors(text, window);
-    BitBtn1.SetColors(text, window);
-    Image1.SetColors(text, window);
-    for (Control* control : {&Label1, &Label5, &Label7}) control->SetColors(kPurple, window);
-    ListBox1.SetColors(text, GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
-    for (Link* address : {&HP, &Mail}) {
+    deviceGroup.HoldChildren(white);
+    deviceGroup.SetColors(text, white);
+    for (Control* control : {&preferredLine1, &preferredLine2, &preferredLine3}) control->SetColors(text, white);
+    for (Control* control : {&webLabel, &mailLabel, &copyrightLabel}) control->SetColors(text, window);
+    okButton.SetColors(text, window);
+    banner.SetColors(text, window);
+    for (Control* control : {&titleLabel, &creditLabel, &updatedLabel}) control->SetColors(kPurple, window);
+    deviceList.SetColors(text, GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
+    for (Link* address : {&webLink, &mailLink}) {
         address->SetColors(kLinkBlue, window);
         address->SetHoverColors(kLinkBlue, kLinkHot);  // HPMouseEnter/Leave, MailMouseEnter/Leave
     }
-    HP.onClick = [this] { HPClick(); };
-    Mail.onClick = [this] { MailClick(); };
-    Image1.onClick = [this] { Image1Click(); };
-    BitBtn1.onClick = [this] { BitBtn1Click(); };
+    webLink.onClick = [this] { OnWebClick(); };
+    mailLink.onClick = [this] { OnMailClick(); };
+    banner.onClick = [this] { OnBannerClick(); };
+    okButton.onClick = [this] { OnOkClick(); };
 
     // Button-face pixels of the glyph take the button's own face colour.
     okGlyph_.reset(static_cast<HBITMAP>(
         LoadImageW(ModuleInstance(), L"GLYPH_OK", IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS | LR_LOADTRANSPARENT)));
-    SendMessageW(BitBtn1.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(okGlyph_.get()));
+    SendMessageW(okButton.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(okGlyph_.get()));
     banner_.reset(static_cast<HBITMAP>(LoadImageW(ModuleInstance(), L"BANNER", IMAGE_BITMAP, 0, 0, 0)));
-    SendMessageW(Image1.hwnd(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_.get()));
+    SendMessageW(banner.hwnd(), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner_.get()));
 }
 
-HWND TForm2::Item(int id) const {
+HWND AboutWindow::Item(int id) const {
     if (HWND control = GetDlgItem(hwnd(), id)) return control;
-    return GetDlgItem(GroupBox1.hwnd(), id);
+    return GetDlgItem(deviceGroup.hwnd(), id);
 }
 
-void TForm2::FormCreate() {
+void AboutWindow::FillDeviceList() {
     for (const DeviceDescription& device : mixer_.DescribeDevices()) {
         const std::wstring line = DeviceLine(device.name, device.driverVersion);
-        SendMessageW(ListBox1.hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+        SendMessageW(deviceList.hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     }
 }
 
-void TForm2::HPClick() { Open(hwnd(), Widen(texts::kAboutWebPage)); }
+void AboutWindow::OnWebClick() { Open(hwnd(), Widen(texts::kAboutWebPage)); }
 
-void TForm2::MailClick() { Open(hwnd(), L"mailto:" + Widen(texts::kAboutMail)); }
+void AboutWindow::OnMailClick() { Open(hwnd(), L"mailto:" + Widen(texts::kAboutMail)); }
 
 // Enter presses it; Escape does not.
-void TForm2::BitBtn1Click() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+void AboutWindow::OnOkClick() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
-void TForm2::ShowModal(HWND configWindow) {
+void AboutWindow::ShowModal(HWND configWindow) {
     // Chosen again from the tray menu while it is open: no second loop.
     if (modal_) {
         SetForegroundWindow(hwnd());
@@ -148,7 +152,7 @@ void TForm2::ShowModal(HWND configWindow) {
     if (config) EnableWindow(config, FALSE);
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
-    SetFocus(BitBtn1.hwnd());
+    SetFocus(okButton.hwnd());
     modal_ = true;
     MSG message;
     while (modal_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
@@ -164,7 +168,7 @@ void TForm2::ShowModal(HWND configWindow) {
     if (config && IsWindowVisible(config)) SetForegroundWindow(config);
 }
 
-LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
         // Closing hides the window and ends the modal show.

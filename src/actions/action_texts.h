@@ -3,7 +3,7 @@
 
 namespace quendrel::texts {
 
-constexpr char kStatusAutoChangingEnabled[] = "Auto Changing Enabled";  // RefreshHalt checked
-constexpr char kStatusAutoChangeDisabled[] = "Auto Change Disabled";    // RefreshHalt unchecked
+constexpr char kStatusAutoChangingEnabled[] = "Auto Changing Enabled";  // "apply at once" ticked
+constexpr char kStatusAutoChangeDisabled[] = "Auto Change Disabled";    // "apply at once" cleared
 
 }  // namespace quendrel::texts

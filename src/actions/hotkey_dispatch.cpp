@@ -5,7 +5,7 @@
 #include "base/decimal.h"
 #include "base/hotkey_value.h"
 #include "mixer/mixer_scale.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 
 namespace quendrel {
 

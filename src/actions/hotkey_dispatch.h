@@ -11,7 +11,7 @@
 
 namespace quendrel {
 
-// The configuration window's side of a dispatch.
+// What a dispatch needs beyond the table, the mixer and the applier.
 class DispatchHost {
 public:
     // The smooth-change switch, read afresh.
@@ -19,10 +19,10 @@ public:
     // The window's AddPreset with caption editing off; at 28 presets it shows
     // its message and adds nothing.
     virtual void AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey) = 0;
-    // The state of NotifyCMD.
+    // Whether the notification is switched on.
     virtual bool NotifyEnabled() = 0;
-    // LoadNotifyFont, SetNotifyText, show topmost without activating,
-    // restart the count with seconds and make sure Timer2 runs.
+    // The notification window shows the text for seconds, in the font and
+    // colour stored now.
     virtual void ShowNotification(const std::string& textCp932, std::int32_t seconds) = 0;
 
 protected:

@@ -17,7 +17,7 @@ void VolumeApplier::ApplyVolume(int volume, bool smooth) {
         if (!timer_.Running()) timer_.Start();
         fadeCurrent_ = static_cast<std::uint16_t>(ReadDevice0());
         fadeTarget_ = static_cast<std::uint16_t>(percent);
-        Timer1Timer();
+        FadeStep();
         return;
     }
     const unsigned count = mixer_.DeviceCount();
@@ -29,7 +29,7 @@ void VolumeApplier::SetMuteOnAllDevices(bool muted) {
     for (unsigned device = 0; device < count; ++device) mixer_.SetMasterMute(device, muted);
 }
 
-void VolumeApplier::Timer1Timer() {
+void VolumeApplier::FadeStep() {
     if (fadeCurrent_ == fadeTarget_) {
         timer_.Stop();
         view_.SetStatus("");
@@ -43,12 +43,12 @@ void VolumeApplier::Timer1Timer() {
     view_.SetGauge(fadeCurrent_);
 }
 
-void VolumeApplier::OnRefreshHaltChecked() {
+void VolumeApplier::OnApplyAtOnceChecked() {
     savedVolume_ = ReadDevice0();
     view_.SetStatus(texts::kStatusAutoChangingEnabled);
 }
 
-void VolumeApplier::OnRefreshHaltUnchecked(bool fade) {
+void VolumeApplier::OnApplyAtOnceCleared(bool fade) {
     ApplyVolume(savedVolume_, fade);
     view_.SetStatus(texts::kStatusAutoChangeDisabled);
 }

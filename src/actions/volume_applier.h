@@ -1,26 +1,16 @@
 // Applies a volume to every mixer device, at once or as the smooth change
-// that walks one per cent per Timer1 tick toward its target.
+// that walks one per cent per tick of its 30 ms timer toward its target.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
+#include "base/timer.h"
 #include "mixer/mixer.h"
 
 namespace quendrel {
 
-// Timer1, the 30 ms window timer of the configuration window.
-class FadeTimer {
-public:
-    virtual void Start() = 0;
-    virtual void Stop() = 0;
-    virtual bool Running() const = 0;
-
-protected:
-    ~FadeTimer() = default;
-};
-
-// The Status label and Gauge1 of the configuration window.
+// The status line and the system volume gauge of the configuration window.
 class FadeView {
 public:
     virtual void SetStatus(std::string_view utf8) = 0;
@@ -32,17 +22,20 @@ protected:
 
 class VolumeApplier {
 public:
-    VolumeApplier(Mixer& mixer, FadeTimer& timer, FadeView& view) : mixer_(mixer), timer_(timer), view_(view) {}
+    VolumeApplier(Mixer& mixer, Timer& fadeTimer, FadeView& view) : mixer_(mixer), timer_(fadeTimer), view_(view) {}
 
     // volume is clamped to 0..100 first. Smooth: (re)targets the fade and runs
-    // one tick at once; direct: writes every device and leaves the fade alone.
+    // one step at once; direct: writes every device and leaves the fade alone.
     void ApplyVolume(int volume, bool smooth);
     void SetMuteOnAllDevices(bool muted);
-    void Timer1Timer();
+    // One tick of the fade timer.
+    void FadeStep();
 
-    // Steps 1 and 2 of RefreshHaltClick; the window then runs COLVolumeChange.
-    void OnRefreshHaltChecked();
-    void OnRefreshHaltUnchecked(bool fade);
+    // The "apply at once" box: ticked, it keeps device 0's volume to come
+    // back to; cleared, it goes back to it. The preset panel then shows the
+    // selected preset's volume again.
+    void OnApplyAtOnceChecked();
+    void OnApplyAtOnceCleared(bool fade);
 
     std::uint16_t FadeCurrent() const { return fadeCurrent_; }
     std::uint16_t FadeTarget() const { return fadeTarget_; }
@@ -52,7 +45,7 @@ private:
     int ReadDevice0();
 
     Mixer& mixer_;
-    FadeTimer& timer_;
+    Timer& timer_;
     FadeView& view_;
     std::uint16_t fadeCurrent_ = 0;
     std::uint16_t fadeTarget_ = 0;

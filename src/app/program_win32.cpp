@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
-#include "cli/action_receiver_win32.h"
 #include "app/app_texts.h"
+#include "cli/action_receiver_win32.h"
 #include "cli/command_line_win32.h"
 #include "mixer/mixer_factory_win32.h"
 #include "win32/paths_win32.h"
 #include "win32/text_win32.h"
-#include "win32/trace_win32.h"
+#include "win32/ui_texts.h"
 #include "win32/ui_win32.h"
 
 namespace quendrel {
@@ -53,22 +53,7 @@ Program::Program(ProgramEnvironment environment)
 Program::~Program() { Shutdown(); }
 
 bool Program::Start() {
-    const std::wstring mutexName = Widen(texts::kMutexName);
-    bool running = false;
-    if (HANDLE existing = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, mutexName.c_str())) {
-        CloseHandle(existing);
-        running = true;
-    } else {
-        if (environment_.afterInstanceLook) environment_.afterInstanceLook();
-        mutex_.reset(CreateMutexW(nullptr, TRUE, mutexName.c_str()));
-        // Another instance made it after the look above (both started at the
-        // same moment), or made it with rights that this one lacks.
-        const DWORD error = GetLastError();
-        running = error == ERROR_ALREADY_EXISTS || (!mutex_ && error == ERROR_ACCESS_DENIED);
-        if (!mutex_ && !running) TraceLastError(L"CreateMutexW");
-    }
-    if (running) {
-        mutex_.reset();
+    if (!instance_.Acquire(environment_.afterInstanceLook)) {
         if (!environment_.action)
             MessageBoxW(nullptr, Widen(texts::kAlreadyRunning).c_str(), DefaultApplicationTitle().c_str(),
                         MB_OK | MB_TOPMOST | MB_SETFOREGROUND);
@@ -84,29 +69,34 @@ bool Program::Start() {
 
     if (!environment_.mixer) environment_.mixer = CreateSystemMixer();
     Mixer& mixer = *environment_.mixer;
-    form3_ = std::make_unique<TForm3>(profile_);
-    fontDialogs_ =
-        std::make_unique<NotifyFontDialogs>(profile_, *form3_, environment_.fontDialog, environment_.colorDialog);
-    form2_ = std::make_unique<TForm2>(mixer);
-    form1_ = std::make_unique<TForm1>(TForm1Parts{mixer, profile_, autoStart_, settingsFile_, *form2_, *form3_,
-                                                  *fontDialogs_, environment_.shellNotify});
-    // In this order; each window's global is set before its creation code runs.
-    form1_->Create(application_.hwnd());
+    notification_ = std::make_unique<NotificationWindow>(profile_);
+    fontDialogs_ = std::make_unique<NotifyFontDialogs>(profile_, *notification_, environment_.fontDialog,
+                                                       environment_.colorDialog);
+    aboutWindow_ = std::make_unique<AboutWindow>(mixer);
+    configWindow_ =
+        std::make_unique<ConfigWindow>(ConfigWindow::Parts{mixer, profile_, autoStart_, settingsFile_, *aboutWindow_,
+                                                           *notification_, *fontDialogs_, environment_.shellNotify});
+    ConfigWindow& config = *configWindow_;
+    config.onCopyData = [&config](const COPYDATASTRUCT& data, LRESULT& result) {
+        return ReceiveAction(config, data, result);
+    };
+    // In this order: the configuration window, the about window, the notification.
+    config.Create(application_.hwnd());
     // While it is open the configuration window owns the messages it causes.
-    SetMessageBoxes(texts::kAppTitle, application_.hwnd(), form1_->hwnd());
-    form2_->Create(application_.hwnd());
-    form3_->Create(application_.hwnd());
-    // After FormCreate, as from a second start; on a first run the window is
+    SetMessageBoxes(texts::kAppTitle, application_.hwnd(), config.hwnd());
+    aboutWindow_->Create(application_.hwnd());
+    notification_->Create(application_.hwnd());
+    // After start-up, as from a second start; on a first run the window is
     // open and refuses it.
-    if (environment_.action) ReportAnswer(PerformAction(*form1_, *environment_.action));
+    if (environment_.action) ReportAnswer(PerformAction(config, *environment_.action));
     return true;
 }
 
 int Program::RunMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (form1_ && form1_->PreviewKey(message)) continue;
-        if (form1_ && form1_->hwnd() && IsDialogMessageW(form1_->hwnd(), &message)) continue;
+        if (configWindow_ && configWindow_->PreviewKey(message)) continue;
+        if (configWindow_ && configWindow_->hwnd() && IsDialogMessageW(configWindow_->hwnd(), &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -114,23 +104,14 @@ int Program::RunMessageLoop() {
 }
 
 void Program::Shutdown() {
-    if (form1_) {
-        form1_->trayIcon().Delete();  // nothing when Close1 already took it away
-        form1_->RemoveHook();
-    }
-    form1_.reset();
-    form2_.reset();
+    if (configWindow_) configWindow_->trayIcon().Delete();  // nothing when quitting already took it away
+    configWindow_.reset();
+    aboutWindow_.reset();
     fontDialogs_.reset();
-    form3_.reset();
-    Form1 = nullptr;
-    Form2 = nullptr;
-    Form3 = nullptr;
+    notification_.reset();
     SetMessageBoxes(texts::kAppTitle, nullptr);
     application_.Destroy();
-    if (mutex_) {
-        ReleaseMutex(mutex_.get());
-        mutex_.reset();
-    }
+    instance_.Release();
 }
 
 int RunQuendrel() {

@@ -10,15 +10,15 @@
 #include <string>
 
 #include "about/about_window_win32.h"
-#include "tray/autostart_win32.h"
+#include "app/instance_lock_win32.h"
 #include "cli/command_line.h"
 #include "config_window/config_window_win32.h"
 #include "notify/notification_window_win32.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "notify/notify_profile_win32.h"
 #include "table/settings_file_win32.h"
+#include "tray/autostart_win32.h"
 #include "win32/com_win32.h"
-#include "win32/handles_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
@@ -43,8 +43,8 @@ struct ProgramEnvironment {
     std::optional<Action> action;
 };
 
-// The toolkit's hidden application window: owner of the three windows, no
-// taskbar button.
+// The toolkit's hidden application window (class "TApplication"): owner of
+// the three windows, no taskbar button.
 class ApplicationWindow : public Window {
 public:
     bool Create();
@@ -59,13 +59,13 @@ public:
     // (after its message, unless there is an action to forward).
     bool Start();
     int RunMessageLoop();
-    // The way out after the loop: the hook comes off, the windows go, the
-    // mutex is released.
+    // The way out after the loop: the windows go, the mutex is released.
     void Shutdown();
 
-    TForm1& form1() { return *form1_; }
-    TForm2& form2() { return *form2_; }
-    TForm3& form3() { return *form3_; }
+    ConfigWindow& configWindow() { return *configWindow_; }
+    AboutWindow& aboutWindow() { return *aboutWindow_; }
+    NotificationWindow& notification() { return *notification_; }
+    NotifyFontDialogs& fontDialogs() { return *fontDialogs_; }
     HWND applicationWindow() const { return application_.hwnd(); }
 
 private:
@@ -74,12 +74,12 @@ private:
     NotifyProfile profile_;
     AutoStart autoStart_;
     SettingsFile settingsFile_;
-    UniqueKernelHandle mutex_;
+    InstanceLock instance_;
     ApplicationWindow application_;
-    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<NotificationWindow> notification_;
     std::unique_ptr<NotifyFontDialogs> fontDialogs_;
-    std::unique_ptr<TForm2> form2_;
-    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<AboutWindow> aboutWindow_;
+    std::unique_ptr<ConfigWindow> configWindow_;
 };
 
 // Whole run, as WinMain does it.

@@ -26,17 +26,15 @@ std::string FormatDecimal(std::int64_t value) { return Format<char>(value); }
 std::wstring FormatDecimalW(std::int64_t value) { return Format<wchar_t>(value); }
 
 bool ParseDecimal(std::wstring_view text, int& value) {
-    std::size_t at = 0;
     bool negative = false;
-    if (at < text.size() && (text[at] == L'+' || text[at] == L'-')) negative = text[at++] == L'-';
-    if (at == text.size()) return false;
-    long long number = 0;
-    for (; at < text.size(); ++at) {
-        if (text[at] < L'0' || text[at] > L'9') return false;
-        number = number * 10 + (text[at] - L'0');
-        if (number > static_cast<long long>(INT_MAX) + 1) return false;
+    if (!text.empty() && (text[0] == L'+' || text[0] == L'-')) {
+        negative = text[0] == L'-';
+        text.remove_prefix(1);
     }
-    if (negative) number = -number;
+    const auto magnitude = ParseDigits(text);
+    if (!magnitude) return false;
+    const std::int64_t number =
+        negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
     if (number > INT_MAX || number < INT_MIN) return false;
     value = static_cast<int>(number);
     return true;

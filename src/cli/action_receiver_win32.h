@@ -8,13 +8,14 @@
 
 namespace quendrel {
 
-class TForm1;
+class ConfigWindow;
 
-// TForm1's WM_COPYDATA: false when the message is not ours (another dwData);
-// otherwise result is the answer to return from the window procedure.
-bool ReceiveAction(TForm1& form, LPARAM copyData, LRESULT& result);
+// The configuration window's WM_COPYDATA: false when the message is not ours
+// (another dwData); otherwise result is the answer to return from the window
+// procedure.
+bool ReceiveAction(ConfigWindow& window, const COPYDATASTRUCT& data, LRESULT& result);
 
 // Acts only through what the hotkeys and the tray use; the answer.
-Answer PerformAction(TForm1& form, const Action& action);
+Answer PerformAction(ConfigWindow& window, const Action& action);
 
 }  // namespace quendrel

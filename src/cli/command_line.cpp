@@ -1,10 +1,11 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
-#include "cli/command_line_texts.h"
 #include "base/decimal.h"
+#include "cli/cli_texts.h"
 
 namespace quendrel {
 
@@ -23,15 +24,10 @@ bool EqualsIgnoringAsciiCase(Utf16View text, std::string_view word) {
 }
 
 // ASCII digits only, saturated at UINT32_MAX; nothing when empty or not digits.
-std::optional<std::uint32_t> ParseDigits(Utf16View text) {
-    if (text.empty()) return std::nullopt;
-    std::uint64_t value = 0;
-    for (Utf16Char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > std::numeric_limits<std::uint32_t>::max()) value = std::numeric_limits<std::uint32_t>::max();
-    }
-    return static_cast<std::uint32_t>(value);
+std::optional<std::uint32_t> ParseNumber(Utf16View text) {
+    const auto value = ParseDigits(text);
+    if (!value) return std::nullopt;
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(*value, std::numeric_limits<std::uint32_t>::max()));
 }
 
 bool IsValidName(Utf16View name) {
@@ -60,7 +56,7 @@ CommandLine ParsePreset(const std::vector<Utf16String>& args) {
     }
     if (joined.empty()) return Error(ParseError::kMissingArgument);
     Action action;
-    if (const auto position = ParseDigits(joined)) {
+    if (const auto position = ParseNumber(joined)) {
         action.kind = ActionKind::kPresetByPosition;
         action.number = *position;
         return Perform(action);
@@ -75,7 +71,7 @@ CommandLine ParsePreset(const std::vector<Utf16String>& args) {
 CommandLine ParseVolume(const std::vector<Utf16String>& args) {
     if (args.size() < 2) return Error(ParseError::kMissingArgument);
     if (args.size() > 2) return Error(ParseError::kExtraArgument);
-    const auto volume = ParseDigits(args[1]);
+    const auto volume = ParseNumber(args[1]);
     if (!volume || *volume > 100) return Error(ParseError::kBadVolume);
     Action action;
     action.kind = ActionKind::kVolume;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/app_texts.h"
+#include "config_window/config_window_texts.h"
 #include "win32/handles_win32.h"
 #include "win32/text_win32.h"
 

@@ -1,53 +1,45 @@
 #include "config_window/config_window_win32.h"
 
-#include <commctrl.h>
-
 #include "about/about_window_win32.h"
-#include "cli/action_receiver_win32.h"
-#include "app/app_texts.h"
-#include "tray/tray_menu_win32.h"
+#include "config_window/config_window_texts.h"
 #include "mixer/mixer.h"
 #include "notify/notification_window_win32.h"
 #include "notify/notify_profile_win32.h"
-#include "config_window/config_window_texts.h"
+#include "presets/preset_texts.h"
 #include "table/settings_file_win32.h"
-#include "win32/controls_win32.h"
+#include "table/table_texts.h"
+#include "tray/tray_texts.h"
 #include "win32/text_win32.h"
-#include "win32/trace_win32.h"
 #include "win32/ui_texts.h"
 #include "win32/ui_win32.h"
 
 namespace quendrel {
-
-TForm1* Form1 = nullptr;
-
 namespace {
 
-WNDPROC PrevWndProc = nullptr;
+constexpr UINT kTrayMessage = WM_USER + 1;  // 1025
+constexpr UINT kTrayIconId = 4;
 
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
 }  // namespace
 
-TForm1::TForm1(const TForm1Parts& parts)
-    : applier(parts.mixer, *this, *this),
-      dispatcher(table, parts.mixer, applier, *this),
-      presets(table, applier, parts.mixer, [this] { return ReadFadeSetting(); }),
-      functions(table, parts.fontDialogs),
-      parts_(parts),
+ConfigWindow::ConfigWindow(const Parts& parts)
+    : parts_(parts),
+      presetPanel_(table_, applier_, parts.mixer, [this] { return ReadFadeSetting(); }),
+      functionPanel_(table_, parts.fontDialogs),
+      applier_(parts.mixer, fadeTimer_, presetPanel_),
+      dispatcher_(table_, parts.mixer, applier_, *this),
       trayIcon_(parts.shellNotify),
-      conflicts_(table, hotkeys_, trayIcon_,
-                 [this](std::size_t index) { return presets.ItemText(static_cast<int>(index - kFirstPreset)); }) {}
+      conflicts_(table_, hotkeys_, trayIcon_,
+                 [this](std::size_t index) { return presetPanel_.ItemText(static_cast<int>(index - kFirstPreset)); }) {}
 
-TForm1::~TForm1() {
-    RemoveHook();
+ConfigWindow::~ConfigWindow() {
     // The controls go with the panels; the native window must go first.
     Destroy();
 }
 
-bool TForm1::Create(HWND applicationWindow) {
-    Form1 = this;
+bool ConfigWindow::Create(HWND applicationWindow) {
     const std::wstring caption = Widen(texts::kConfigCaption);
     WindowSpec spec;
     spec.className = L"TForm1";
@@ -60,119 +52,98 @@ bool TForm1::Create(HWND applicationWindow) {
     if (!CreateNative(spec)) return false;
     font_ = MakeFont(texts::kConfigFont, 12);
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    presets.Create(*this, font_.get());
-    functions.Create(*this, font_.get());
+    presetPanel_.Create(*this, font_.get());
+    functionPanel_.Create(*this, font_.get());
+    fadeTimer_.Attach(*this);
+    fadeTimer_.onTick = [this] { applier_.FadeStep(); };
     hotkeys_.SetWindow(hwnd());
     conflicts_.Create(*this, font_.get());
-    presets.onHotkeysChanged = functions.onHotkeysChanged = [this] { conflicts_.Edited(); };
-
-    // The hook sits on top of the window's own procedure from now on.
-    PrevWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd(), GWLP_WNDPROC));
-    if (!SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm1::MainWindowHook)))
-        TraceLastError(L"SetWindowLongPtrW(GWLP_WNDPROC)");
-
-    FormCreate();
+    presetPanel_.onHotkeysChanged = functionPanel_.onHotkeysChanged = [this] { conflicts_.Edited(); };
+    StartUp();
     return true;
 }
 
-void TForm1::RemoveHook() {
-    if (hwnd() && PrevWndProc &&
-        GetWindowLongPtrW(hwnd(), GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TForm1::MainWindowHook))
-        SetWindowLongPtrW(hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PrevWndProc));
+LRESULT ConfigWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_HOTKEY:
+        OnHotKey(wParam);
+        return 0;
+    case kTrayMessage:
+        OnTrayMessage(lParam);
+        return 0;
+    case WM_CLOSE:
+        // Closing only hides: the program ends from the tray menu.
+        Close();
+        return 0;
+    case WM_COPYDATA: {
+        LRESULT answer = 0;
+        const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        if (data && onCopyData && onCopyData(*data, answer)) return answer;
+        break;
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDCANCEL) {
+            OnKeyDown(VK_ESCAPE);
+            return 0;
+        }
+        break;
+    default:
+        // The shell restarted: the icon goes back.
+        if (trayIcon_.OnShellMessage(message)) return 0;
+        break;
+    }
+    return Window::HandleMessage(message, wParam, lParam);
 }
 
-LRESULT CALLBACK TForm1::MainWindowHook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The window's own handling comes first, for every message.
-    const LRESULT result = CallWindowProcW(PrevWndProc, hwnd, message, wParam, lParam);
-    if (!Form1 || Form1->hwnd() != hwnd) return result;
-    if (message == WM_HOTKEY)
-        Form1->OnHotKey(wParam);
-    else if (message == kTrayMessage)
-        Form1->OnTrayMessage(lParam);
-    else
-        Form1->trayIcon_.OnShellMessage(message);  // the shell restarted: the icon goes back
-    return result;
-}
-
-void TForm1::OnTrayMessage(LPARAM mouseMessage) {
+void ConfigWindow::OnTrayMessage(LPARAM mouseMessage) {
     // A press while start-up still waits (on its message) would open the
     // window before the table is there, and the hotkeys would follow it.
     if (!started_) return;
     switch (mouseMessage) {
     case WM_LBUTTONDOWN:
-        ShowConfigWindow();
+        Open();
         break;
-    case WM_RBUTTONDOWN:
-        PopupTrayMenu(*this);
+    case WM_RBUTTONDOWN: {
+        POINT at{};
+        GetCursorPos(&at);
+        TrayMenu menu(hwnd(), parts_.autoStart, parts_.profile, MenuActions());
+        menu.PopupAt(at);
         break;
+    }
     default:
         break;
     }
 }
 
-void TForm1::OnHotKey(WPARAM id) {
+void ConfigWindow::OnHotKey(WPARAM id) {
     // Until the table is loaded there is nothing to act on; a hotkey sent
     // while start-up waits on the system would meet a half-read table.
     if (!started_) return;
-    dispatcher.DispatchHotKey(static_cast<unsigned>(id));
+    dispatcher_.DispatchHotKey(static_cast<unsigned>(id));
 }
 
-void TForm1::Start() {
-    SetTimer(hwnd(), kTimer1, 30, nullptr);
-    timer1Running_ = true;
+bool ConfigWindow::ReadFadeSetting() { return parts_.profile.ReadFadeSetting(); }
+
+void ConfigWindow::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey) {
+    presetPanel_.AddPreset(nameCp932, volume, hotkey, false);
 }
 
-void TForm1::Stop() {
-    KillTimer(hwnd(), kTimer1);
-    timer1Running_ = false;
+bool ConfigWindow::NotifyEnabled() { return table_[kNotifySlot].IsEnabled(); }
+
+void ConfigWindow::ShowNotification(const std::string& textCp932, std::int32_t seconds) {
+    parts_.notification.Show(textCp932, seconds);
 }
 
-void TForm1::SetStatus(std::string_view utf8) {
-    if (presets.Status.hwnd()) SetText(presets.Status.hwnd(), utf8);
-}
-
-void TForm1::SetGauge(int percent) {
-    if (presets.Gauge1.hwnd()) presets.Gauge1.SetValue(percent);
-}
-
-bool TForm1::ReadFadeSetting() { return parts_.profile.ReadFadeSetting(); }
-
-void TForm1::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey) {
-    presets.AddPreset(nameCp932, volume, hotkey, false);
-}
-
-bool TForm1::NotifyEnabled() { return table[kNotifySlot].IsEnabled(); }
-
-void TForm1::ShowNotification(const std::string& textCp932, std::int32_t seconds) {
-    TForm3& notification = parts_.notification;
-    if (!notification.hwnd()) return;
-    notification.LoadNotifyFont();
-    notification.SetNotifyText(textCp932);
-    notification.ShowOnTop();
-    notifyCounter.Start(seconds);
-    // A running Timer2 keeps its rhythm.
-    if (!timer2Running_) {
-        SetTimer(hwnd(), kTimer2, 1000, nullptr);
-        timer2Running_ = true;
-    }
-}
-
-void TForm1::Timer1Timer() { applier.Timer1Timer(); }
-
-void TForm1::Timer2Timer() {
-    if (notifyCounter.Tick() && parts_.notification.hwnd()) ShowWindow(parts_.notification.hwnd(), SW_HIDE);
-}
-
-void TForm1::FormCreate() {
+void ConfigWindow::StartUp() {
     trayIcon_.Add(hwnd(), kTrayIconId, kTrayMessage, L"MAINICON", texts::kTrayTip);
     // Without a sound device the program still runs: volume operations then
     // act on no device, and a device that appears later is used.
     if (parts_.mixer.DeviceCount() == 0) ShowMessage(texts::kNoSoundDevice);
 
-    table = SettingTable{};
+    table_ = SettingTable{};
     const LoadResult loaded = parts_.settingsFile.LoadSettingTable(
-        table, [this](const std::string& name, std::int32_t volume, std::uint32_t hotkey) {
-            presets.AddPreset(name, volume, hotkey, false);
+        table_, [this](const std::string& name, std::int32_t volume, std::uint32_t hotkey) {
+            presetPanel_.AddPreset(name, volume, hotkey, false);
         });
     if (loaded == LoadResult::Loaded) {
         RegisterHotKeys();
@@ -182,38 +153,38 @@ void TForm1::FormCreate() {
             settingsUnreadable_ = true;
             ShowError(FormatText(texts::kCannotRead, parts_.settingsFile.Path()));
         }
-        table.SetDefaults();
-        ShowConfigWindow();
+        table_.SetDefaults();
+        Open();
     }
-    functions.ShowFunctionSettings();
+    functionPanel_.ShowFunctionSettings();
     started_ = true;
 }
 
-void TForm1::ShowConfigWindow() {
+void ConfigWindow::Open() {
     UnregisterHotKeys();
     conflicts_.Opened();
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
-    presets.ShowSelectedPreset();
+    presetPanel_.ShowSelectedPreset();
 }
 
-void TForm1::FormClose() {
-    if (parts_.settingsFile.SaveSettingTable(table, settingsUnreadable_))
+void ConfigWindow::Close() {
+    if (parts_.settingsFile.SaveSettingTable(table_, settingsUnreadable_))
         settingsUnreadable_ = false;
     else
         ShowError(FormatText(texts::kCannotWrite, parts_.settingsFile.Path()));
     RegisterHotKeys();
     // Puts back the volume saved when it was ticked; nothing if it was not.
-    presets.RefreshHalt.SetChecked(false);
+    presetPanel_.applyAtOnce.SetChecked(false);
     ShowWindow(hwnd(), SW_HIDE);
     conflicts_.Closed();
 }
 
-void TForm1::FormKeyDown(WPARAM key) {
+void ConfigWindow::OnKeyDown(WPARAM key) {
     if (key == VK_ESCAPE) PostMessageW(hwnd(), WM_CLOSE, 0, 0);
 }
 
-bool TForm1::PreviewKey(const MSG& message) {
+bool ConfigWindow::PreviewKey(const MSG& message) {
     // With no control focused the keys come to the active window as system
     // keys; Escape without Alt is still Escape.
     constexpr LPARAM kAltDown = 1 << 29;
@@ -225,58 +196,31 @@ bool TForm1::PreviewKey(const MSG& message) {
     // edit there instead of closing the window.
     if (IsListCaptionEditor(message.hwnd)) return false;
     if (message.wParam == VK_ESCAPE) {
-        FormKeyDown(message.wParam);
+        OnKeyDown(message.wParam);
         return true;
     }
     return false;
 }
 
-void TForm1::OpenClick() { ShowConfigWindow(); }
+void ConfigWindow::ShowAbout() { parts_.about.ShowModal(hwnd()); }
 
-void TForm1::About1Click() { parts_.about.ShowModal(hwnd()); }
-
-void TForm1::Close1Click() {
+void ConfigWindow::Quit() {
     trayIcon_.Delete();
     PostQuitMessage(0);
 }
 
-void TForm1::RegisterHotKeys() {
-    hotkeys_.RegisterHotKeys(table);
+TrayMenuActions ConfigWindow::MenuActions() {
+    return {[this] { Open(); }, [this] { ShowAbout(); }, [this] { Quit(); }};
+}
+
+void ConfigWindow::RegisterHotKeys() {
+    hotkeys_.RegisterHotKeys(table_);
     conflicts_.AfterRegistration();
 }
 
-void TForm1::UnregisterHotKeys() {
+void ConfigWindow::UnregisterHotKeys() {
     conflicts_.BeforeWithdrawal();
-    hotkeys_.UnregisterHotKeys(table.UsedRecords());
-}
-
-LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_TIMER:
-        if (wParam == kTimer1) Timer1Timer();
-        if (wParam == kTimer2) Timer2Timer();
-        conflicts_.OnTimer(wParam);
-        return 0;
-    case WM_CLOSE:
-        // Closing only hides: the program ends from the tray menu.
-        FormClose();
-        return 0;
-    case WM_COPYDATA: {
-        // A command-line action from a second start.
-        LRESULT answer = 0;
-        if (ReceiveAction(*this, lParam, answer)) return answer;
-        break;
-    }
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) {
-            FormKeyDown(VK_ESCAPE);
-            return 0;
-        }
-        break;
-    default:
-        break;
-    }
-    return Window::HandleMessage(message, wParam, lParam);
+    hotkeys_.UnregisterHotKeys(table_.UsedRecords());
 }
 
 }  // namespace quendrel

@@ -1,14 +1,22 @@
 // The right half of the configuration window: the four function hotkeys with
-// their steps, and the notification switch, seconds, font and colour. Each
-// control writes its slot field of the setting table at once.
+// their switches and steps, and the notification switch, seconds, font and
+// colour, all inside one group box. Each control writes its slot field of the
+// setting table at once.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 
+#include "controls/buttons_win32.h"
+#include "controls/group_box_win32.h"
+#include "controls/hotkey_control_win32.h"
+#include "controls/spin_edit_win32.h"
+#include "controls/tooltips_win32.h"
+#include "controls/track_bar_win32.h"
+#include "painted/flat_button_win32.h"
 #include "table/setting_table.h"
-#include "win32/controls_win32.h"
 #include "win32/handles_win32.h"
 
 namespace quendrel {
@@ -24,42 +32,31 @@ public:
 
     void Create(Window& window, HFONT windowFont);
 
-    void UpClick();
-    void UpSliderChange();
-    void UpKeyChange();
-    void DownClick();
-    void DownSliderChange();
-    void DownKeyChange();
-    void MuteClick();
-    void MuteKeyChange();
-    void CaptureClick();
-    void CaptureKeyChange();
-    void NotifyCMDClick();
-    void NotifyTickChange();
-
-    // Copies the five function slots into the controls; once, at creation.
+    // Copies the five function slots into the controls; once, at start-up.
     void ShowFunctionSettings();
-    void ShowFunctionSlot(CheckBox& box, TrackBar* slider, HotkeyControl& key, const SettingRecord& record);
 
     // Runs after a function key or a switch changed.
     std::function<void()> onHotkeysChanged;
 
-    Control GroupBox2;
-    CheckBox Up, Down, Mute, Capture, NotifyCMD;
-    TrackBar UpSlider, DownSlider;
-    Control UpLBL, DownLBL, NotifyLBL;
-    HotkeyControl UpKey, DownKey, MuteKey, CaptureKey;
-    SpinEdit NotifyTick;
-    FlatButton NotifyFont, NotifyColor;
+    GroupBox group;
+    CheckBox upBox, downBox, muteBox, captureBox, notifyBox;
+    TrackBar upStep, downStep;
+    Control upStepLabel, downStepLabel, notifySecondsLabel;
+    HotkeyControl upKey, downKey, muteKey, captureKey;
+    SpinEdit notifySeconds;
+    FlatButton fontButton, colorButton;
 
 private:
-    void SetEnabled(std::size_t slot, bool on);
-    void SetHotkey(std::size_t slot, const HotkeyControl& key);
+    // A switch writes its slot's flag and enables the controls that go with it.
+    void OnSwitched(std::size_t slot, const CheckBox& box, std::initializer_list<const Control*> followers);
+    void OnStepChanged(std::size_t slot, const TrackBar& step, const Control& label, const char* suffix);
+    void OnKeyChanged(std::size_t slot, const HotkeyControl& key);
+    void ShowFunction(CheckBox& box, TrackBar* step, HotkeyControl& key, const SettingRecord& record);
     void HotkeysChanged() const;
 
     SettingTable& table_;
     NotifyFontDialogs& dialogs_;
-    Control notifyTickSpin_;
+    Control notifySecondsSpin_;
     Tooltips tips_;
     UniqueFont checkFont_;
 };

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <iterator>
 
-#include "hotkeys/hotkey_conflict_texts.h"
 #include "base/hotkey_value.h"
+#include "base/utf8.h"
+#include "hotkeys/hotkey_texts.h"
+#include "table/table_texts.h"
 
 namespace quendrel {
 
@@ -24,20 +26,20 @@ bool HasRegisteredKey(const SettingTable& table, std::size_t index) {
 std::wstring EntryName(std::size_t index, const PresetCaptionFunction& caption) {
     switch (index) {
     case kUpSlot:
-        return texts::kUpSlotName;
+        return Utf8ToWide(texts::kUpFunction);
     case kDownSlot:
-        return texts::kDownSlotName;
+        return Utf8ToWide(texts::kDownFunction);
     case kMuteSlot:
-        return texts::kMuteSlotName;
+        return Utf8ToWide(texts::kMuteFunction);
     case kCaptureSlot:
-        return texts::kCaptureSlotName;
+        return Utf8ToWide(texts::kCaptureFunction);
     default:
         return caption(index);
     }
 }
 
-std::wstring Prefixed(const wchar_t* prefix, const std::wstring& entries) {
-    return entries.empty() ? std::wstring() : prefix + entries;
+std::wstring Prefixed(const char* prefix, const std::wstring& entries) {
+    return entries.empty() ? std::wstring() : Utf8ToWide(prefix) + entries;
 }
 
 }  // namespace
@@ -77,10 +79,11 @@ HotkeyConflicts FindHotkeyConflicts(const SettingTable& table, const std::vector
 }
 
 std::wstring HotkeyText(std::uint16_t value, const KeyNameFunction& keyName) {
+    const std::wstring join = Utf8ToWide(texts::kKeyJoin);
     std::wstring text;
-    if (value & kHotkeyCtrl) text += keyName(kVkControl) + texts::kKeyJoin;
-    if (value & kHotkeyShift) text += keyName(kVkShift) + texts::kKeyJoin;
-    if (value & kHotkeyAlt) text += keyName(kVkMenu) + texts::kKeyJoin;
+    if (value & kHotkeyCtrl) text += keyName(kVkControl) + join;
+    if (value & kHotkeyShift) text += keyName(kVkShift) + join;
+    if (value & kHotkeyAlt) text += keyName(kVkMenu) + join;
     if (const std::uint8_t key = HotkeyVirtualKey(value)) text += keyName(key);
     return text;
 }
@@ -90,9 +93,9 @@ std::wstring ConflictEntries(const std::vector<std::size_t>& indices, const Sett
     std::wstring entries;
     for (std::size_t index : indices) {
         if (index == kNotifySlot || index >= table.UsedRecords()) continue;
-        if (!entries.empty()) entries += texts::kConflictSeparator;
-        entries += EntryName(index, caption) + texts::kConflictKeyOpen +
-                   HotkeyText(table[index].HotkeyValue(), keyName) + texts::kConflictKeyClose;
+        if (!entries.empty()) entries += Utf8ToWide(texts::kConflictSeparator);
+        entries += EntryName(index, caption) + Utf8ToWide(texts::kConflictKeyOpen) +
+                   HotkeyText(table[index].HotkeyValue(), keyName) + Utf8ToWide(texts::kConflictKeyClose);
     }
     return entries;
 }

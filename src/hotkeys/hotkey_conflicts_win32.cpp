@@ -1,6 +1,6 @@
 #include "hotkeys/hotkey_conflicts_win32.h"
 
-#include "app/app_texts.h"
+#include "win32/ui_texts.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
@@ -13,8 +13,9 @@ std::wstring SystemKeyName(std::uint8_t virtualKey) {
 }
 
 void HotkeyConflictWatch::Create(Window& window, HFONT font) {
-    window_ = window.hwnd();
     statusBar_.Create(window, font);
+    retryTimer_.Attach(window);
+    retryTimer_.onTick = [this] { OnRetryTick(); };
 }
 
 std::wstring HotkeyConflictWatch::Entries(const std::vector<std::size_t>& indices) const {
@@ -24,12 +25,11 @@ std::wstring HotkeyConflictWatch::Entries(const std::vector<std::size_t>& indice
 }
 
 void HotkeyConflictWatch::SetRetrying(bool on) {
-    if (on == retrying_) return;
+    if (on == retryTimer_.Running()) return;
     if (on)
-        SetTimer(window_, kRetryTimer, kRetryMilliseconds, nullptr);
+        retryTimer_.Start();
     else
-        KillTimer(window_, kRetryTimer);
-    retrying_ = on;
+        retryTimer_.Stop();
 }
 
 void HotkeyConflictWatch::AfterRegistration() {
@@ -44,14 +44,13 @@ void HotkeyConflictWatch::BeforeWithdrawal() {
     heldElsewhere_.clear();
 }
 
-bool HotkeyConflictWatch::OnTimer(UINT_PTR id) {
-    if (id != kRetryTimer) return false;
-    if (!retrying_) return true;
+void HotkeyConflictWatch::OnRetryTick() {
+    // A tick already queued when the timer stopped is no retry.
+    if (!retryTimer_.Running()) return;
     // Only the refused ones: the others hold their registration.
     hotkeys_.Retry(table_, heldElsewhere_);
     heldElsewhere_ = FindHotkeyConflicts(table_, hotkeys_.Refused()).heldElsewhere;
     SetRetrying(!heldElsewhere_.empty());
-    return true;
 }
 
 void HotkeyConflictWatch::ShowStatus() {

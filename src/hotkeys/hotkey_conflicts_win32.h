@@ -10,20 +10,16 @@
 #include <string>
 #include <vector>
 
+#include "controls/status_bar_win32.h"
 #include "hotkeys/hotkey_conflicts.h"
 #include "hotkeys/hotkey_registration_win32.h"
-#include "tray/tray_icon_win32.h"
 #include "table/setting_table.h"
-#include "win32/status_bar_win32.h"
+#include "tray/tray_icon_win32.h"
+#include "win32/window_timer_win32.h"
 
 namespace quendrel {
 
 class Window;
-
-// A timer of the configuration window, beside Timer1 and Timer2; it runs
-// only while a hotkey is held elsewhere.
-constexpr UINT_PTR kRetryTimer = 3;
-constexpr UINT kRetryMilliseconds = 5000;
 
 // The system's name of a virtual key, as the hotkey control writes it.
 std::wstring SystemKeyName(std::uint8_t virtualKey);
@@ -36,7 +32,7 @@ public:
     HotkeyConflictWatch(const HotkeyConflictWatch&) = delete;
     HotkeyConflictWatch& operator=(const HotkeyConflictWatch&) = delete;
 
-    // The status bar, hidden; the window's timer.
+    // The status bar, hidden; the retry timer on the window.
     void Create(Window& window, HFONT font);
 
     // After RegisterHotKeys: the balloon when due; retries while needed.
@@ -48,16 +44,16 @@ public:
     void Closed();
     // A key, a switch or the preset list changed; only the open window tells.
     void Edited();
-    // True for the retry timer.
-    bool OnTimer(UINT_PTR id);
 
-    bool Retrying() const { return retrying_; }
+    // It runs only while a hotkey is held elsewhere.
+    const WindowTimer& retryTimer() const { return retryTimer_; }
     const StatusBar& statusBar() const { return statusBar_; }
 
 private:
     std::wstring Entries(const std::vector<std::size_t>& indices) const;
     void ShowStatus();
     void SetRetrying(bool on);
+    void OnRetryTick();
 
     const SettingTable& table_;
     HotkeyRegistration& hotkeys_;
@@ -65,9 +61,8 @@ private:
     PresetCaptionFunction caption_;
     ConflictReport report_;
     StatusBar statusBar_;
-    HWND window_ = nullptr;
+    WindowTimer retryTimer_{3, 5000};
     std::vector<std::size_t> heldElsewhere_;  // of the last pass or retry
-    bool retrying_ = false;
     bool open_ = false;
 };
 

@@ -6,13 +6,10 @@
 
 namespace quendrel {
 
-TForm3* Form3 = nullptr;
-
-bool TForm3::Create(HWND applicationWindow) {
-    Form3 = this;
+bool NotificationWindow::Create(HWND applicationWindow) {
     constexpr DWORD style = WS_POPUP;
     constexpr DWORD exStyle = WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-    const std::wstring caption = Widen(texts::kNotifyCaption);
+    const std::wstring caption = Widen(texts::kNotificationCaption);
     WindowSpec spec;
     spec.className = L"TForm3";
     spec.caption = caption.c_str();
@@ -26,10 +23,25 @@ bool TForm3::Create(HWND applicationWindow) {
     SetFont(NotifyFontSpec{});
     backgroundColor_ = GetSysColor(COLOR_BTNFACE);
     background_.reset(CreateSolidBrush(backgroundColor_));
+    hideTimer_.Attach(*this);
+    hideTimer_.onTick = [this] { OnHideTick(); };
     return true;
 }
 
-void TForm3::SetFont(const NotifyFontSpec& spec) {
+void NotificationWindow::Show(const std::string& textCp932, std::int32_t seconds) {
+    if (!hwnd()) return;
+    LoadFont();
+    ShapeTo(textCp932);
+    ShowOnTop();
+    counter_.Start(seconds);
+    if (!hideTimer_.Running()) hideTimer_.Start();
+}
+
+void NotificationWindow::OnHideTick() {
+    if (counter_.Tick()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+void NotificationWindow::SetFont(const NotifyFontSpec& spec) {
     const bool sameFace = font_ && spec_.SameFace(spec);
     spec_ = spec;
     if (sameFace) return;
@@ -37,9 +49,9 @@ void TForm3::SetFont(const NotifyFontSpec& spec) {
     font_.reset(CreateFontIndirectW(&lf));
 }
 
-void TForm3::LoadNotifyFont() { SetFont(profile_.ReadFont(spec_)); }
+void NotificationWindow::LoadFont() { SetFont(profile_.ReadFont(spec_)); }
 
-void TForm3::SetNotifyText(const std::string& textCp932) {
+void NotificationWindow::ShapeTo(const std::string& textCp932) {
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     if (!background_ || backgroundColor_ != spec_.color) {
@@ -72,11 +84,11 @@ void TForm3::SetNotifyText(const std::string& textCp932) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void TForm3::ShowOnTop() {
+void NotificationWindow::ShowOnTop() {
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
-LRESULT TForm3::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT NotificationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;

@@ -7,7 +7,7 @@ namespace quendrel {
 
 void NotifyFontDialogs::ReportRefusedWrite() const { ShowError(FormatText(texts::kCannotWrite, profile_.Path())); }
 
-void NotifyFontDialogs::NotifyFontClick(HWND owner) {
+void NotifyFontDialogs::OnFontClick(HWND owner) {
     const NotifyFontSpec current = notification_.font();
     LOGFONTW font = NotifyLogFont(current);
     CHOOSEFONTW dialog{};
@@ -22,10 +22,10 @@ void NotifyFontDialogs::NotifyFontClick(HWND owner) {
     // The pixel height back to whole points at the screen's DPI.
     const int points = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, ScreenDpi());
     if (!profile_.WriteFont(points, font.lfCharSet, font.lfFaceName)) return ReportRefusedWrite();
-    notification_.LoadNotifyFont();
+    notification_.LoadFont();
 }
 
-void NotifyFontDialogs::NotifyColorClick(HWND owner) {
+void NotifyFontDialogs::OnColorClick(HWND owner) {
     CHOOSECOLORW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -35,7 +35,7 @@ void NotifyFontDialogs::NotifyColorClick(HWND owner) {
     if (!(colorDialog_ ? colorDialog_(dialog) : ChooseColorW(&dialog))) return;
 
     if (!profile_.WriteColor(dialog.rgbResult)) return ReportRefusedWrite();
-    notification_.LoadNotifyFont();
+    notification_.LoadFont();
 }
 
 }  // namespace quendrel

@@ -19,22 +19,22 @@ using ColorDialog = std::function<BOOL(CHOOSECOLORW&)>;
 
 class NotifyFontDialogs {
 public:
-    NotifyFontDialogs(const NotifyProfile& profile, TForm3& notification, FontDialog fontDialog = {},
+    NotifyFontDialogs(const NotifyProfile& profile, NotificationWindow& notification, FontDialog fontDialog = {},
                       ColorDialog colorDialog = {})
         : profile_(profile),
           notification_(notification),
           fontDialog_(std::move(fontDialog)),
           colorDialog_(std::move(colorDialog)) {}
 
-    void NotifyFontClick(HWND owner);
-    void NotifyColorClick(HWND owner);
+    void OnFontClick(HWND owner);
+    void OnColorClick(HWND owner);
 
 private:
     // The file refused a key: the user is told and nothing is loaded.
     void ReportRefusedWrite() const;
 
     const NotifyProfile& profile_;
-    TForm3& notification_;
+    NotificationWindow& notification_;
     FontDialog fontDialog_;
     ColorDialog colorDialog_;
     COLORREF customColors_[16] = {};

@@ -3,6 +3,6 @@
 
 namespace quendrel::texts {
 
-inline constexpr char kNotifyCaption[] = "通知フォーム";
+inline constexpr char kNotificationCaption[] = "通知フォーム";
 
 }  // namespace quendrel::texts

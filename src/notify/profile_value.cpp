@@ -1,5 +1,7 @@
 #include "notify/profile_value.h"
 
+#include "base/decimal.h"
+
 namespace quendrel {
 namespace {
 
@@ -43,16 +45,10 @@ std::optional<std::int32_t> ParseProfileInteger(std::string_view text) {
     // The sign belongs to the decimal form only: "-$10" is refused.
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    if (i == text.size()) return std::nullopt;
-    std::uint64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c < '0' || c > '9') return std::nullopt;
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(c - '0');
-        if (magnitude > kDecimalMax) return std::nullopt;
-    }
-    if (!negative && magnitude == kDecimalMax) return std::nullopt;
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
+    const auto magnitude = ParseDigits(text.substr(i));
+    if (!magnitude || *magnitude > kDecimalMax || (!negative && *magnitude == kDecimalMax)) return std::nullopt;
+    const std::int64_t value =
+        negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
     return static_cast<std::int32_t>(value);
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 
 namespace quendrel {
 

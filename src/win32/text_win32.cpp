@@ -15,12 +15,14 @@ std::wstring ToWide(UINT codePage, std::string_view text) {
     return wide;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view text) {
+// substituted, when given, tells whether a character had no exact form.
+std::string FromWide(UINT codePage, DWORD flags, std::wstring_view text, BOOL* substituted = nullptr) {
     if (text.empty()) return {};
-    const int length =
-        WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                           nullptr, substituted);
+    if (length <= 0) return {};
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
+    WideCharToMultiByte(codePage, flags, text.data(), static_cast<int>(text.size()), bytes.data(), length, nullptr,
                         nullptr);
     return bytes;
 }
@@ -28,8 +30,15 @@ std::string FromWide(UINT codePage, std::wstring_view text) {
 }  // namespace
 
 std::wstring Widen(std::string_view utf8) { return ToWide(CP_UTF8, utf8); }
-std::string Narrow(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
+std::string Narrow(std::wstring_view wide) { return FromWide(CP_UTF8, 0, wide); }
 std::wstring FromCp932(std::string_view bytes) { return ToWide(kShiftJis, bytes); }
-std::string ToCp932(std::wstring_view wide) { return FromWide(kShiftJis, wide); }
+std::string ToCp932(std::wstring_view wide) { return FromWide(kShiftJis, 0, wide); }
+
+std::optional<std::string> ToCp932Exactly(std::wstring_view wide) {
+    BOOL substituted = FALSE;
+    std::string bytes = FromWide(kShiftJis, WC_NO_BEST_FIT_CHARS, wide, &substituted);
+    if (substituted || (bytes.empty() && !wide.empty())) return std::nullopt;
+    return bytes;
+}
 
 }  // namespace quendrel

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "win32/controls_win32.h"
 #include "win32/trace_win32.h"
+#include "win32/window_timer_win32.h"
 
 namespace quendrel {
 
@@ -16,18 +16,29 @@ void Window::Destroy() {
     hwnd_ = nullptr;
 }
 
-void Window::Register(Control& control) {
-    if (std::find(controls_.begin(), controls_.end(), &control) == controls_.end()) controls_.push_back(&control);
+void Window::Register(HWND child, Reflected& control) {
+    Unregister(control);
+    controls_.push_back({child, &control});
 }
 
-void Window::Unregister(const Control& control) {
-    controls_.erase(std::remove(controls_.begin(), controls_.end(), &control), controls_.end());
+void Window::Unregister(const Reflected& control) {
+    controls_.erase(std::remove_if(controls_.begin(), controls_.end(),
+                                   [&](const Child& child) { return child.control == &control; }),
+                    controls_.end());
 }
 
-Control* Window::Find(HWND control) const {
-    if (!control) return nullptr;
-    for (Control* candidate : controls_)
-        if (candidate->hwnd() == control) return candidate;
+void Window::Register(WindowTimer& timer) {
+    if (std::find(timers_.begin(), timers_.end(), &timer) == timers_.end()) timers_.push_back(&timer);
+}
+
+void Window::Unregister(const WindowTimer& timer) {
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), &timer), timers_.end());
+}
+
+Reflected* Window::Find(HWND child) const {
+    if (!child) return nullptr;
+    for (const Child& candidate : controls_)
+        if (candidate.hwnd == child) return candidate.control;
     return nullptr;
 }
 
@@ -61,28 +72,36 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
     case WM_COMMAND:
-        if (Control* control = Find(reinterpret_cast<HWND>(lParam))) {
+        if (Reflected* control = Find(reinterpret_cast<HWND>(lParam))) {
             result = 0;
             return control->OnCommand(HIWORD(wParam));
         }
         return false;
     case WM_NOTIFY: {
         auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (Control* control = Find(header ? header->hwndFrom : nullptr)) return control->OnNotify(*header, result);
+        if (Reflected* control = Find(header ? header->hwndFrom : nullptr)) return control->OnNotify(*header, result);
         return false;
     }
     case WM_HSCROLL:
-        if (Control* control = Find(reinterpret_cast<HWND>(lParam))) {
+        if (Reflected* control = Find(reinterpret_cast<HWND>(lParam))) {
             result = 0;
             return control->OnScroll();
         }
+        return false;
+    case WM_TIMER:
+        for (WindowTimer* timer : timers_)
+            if (timer->id() == wParam) {
+                timer->Tick();
+                result = 0;
+                return true;
+            }
         return false;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
-        if (Control* control = Find(reinterpret_cast<HWND>(lParam))) {
+        if (Reflected* control = Find(reinterpret_cast<HWND>(lParam))) {
             HBRUSH brush = control->OnColor(reinterpret_cast<HDC>(wParam));
             result = reinterpret_cast<LRESULT>(brush);
             return brush != nullptr;

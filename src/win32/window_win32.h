@@ -1,8 +1,8 @@
 // Base of the program's windows: one window-procedure thunk binds the C++
 // object at WM_NCCREATE and sends every message to HandleMessage. Controls
-// register with their window when they are attached, and the window reflects
-// their notifications (WM_COMMAND, WM_NOTIFY, WM_HSCROLL, WM_CTLCOLOR*) to
-// the control's own object before HandleMessage sees them.
+// and timers register with their window when they are attached, and the
+// window reflects their notifications (WM_COMMAND, WM_NOTIFY, WM_HSCROLL,
+// WM_CTLCOLOR*, WM_TIMER) to their own objects before HandleMessage sees them.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,22 @@
 
 namespace quendrel {
 
-class Control;
+class WindowTimer;
+
+// What a window hands its child controls' notifications back to (the
+// controls' own objects).
+class Reflected {
+public:
+    // True when handled.
+    virtual bool OnCommand(WORD /*code*/) { return false; }
+    virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    virtual bool OnScroll() { return false; }
+    // The brush for WM_CTLCOLOR*, or null for the system's default.
+    virtual HBRUSH OnColor(HDC /*dc*/) { return nullptr; }
+
+protected:
+    ~Reflected() = default;
+};
 
 // What a top-level window is made of; the rectangle is in screen pixels.
 struct WindowSpec {
@@ -35,9 +50,11 @@ public:
     HWND hwnd() const { return hwnd_; }
     void Destroy();
 
-    // Controls call these from Attach and from their destructor.
-    void Register(Control& control);
-    void Unregister(const Control& control);
+    // Controls and timers call these from Attach and from their destructor.
+    void Register(HWND child, Reflected& control);
+    void Unregister(const Reflected& control);
+    void Register(WindowTimer& timer);
+    void Unregister(const WindowTimer& timer);
 
 protected:
     // Registers the class on first use and creates the window.
@@ -48,10 +65,15 @@ private:
     static LRESULT CALLBACK Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // True when a registered control took the message.
     bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    Control* Find(HWND control) const;
+    Reflected* Find(HWND child) const;
 
     HWND hwnd_ = nullptr;
-    std::vector<Control*> controls_;
+    struct Child {
+        HWND hwnd;
+        Reflected* control;
+    };
+    std::vector<Child> controls_;
+    std::vector<WindowTimer*> timers_;
 };
 
 HINSTANCE ModuleInstance();

@@ -14,7 +14,7 @@
 #include "mixer/winmm_mixer_win32.h"
 #include "notify/notify_profile_win32.h"
 #include "table/setting_table.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 #include "win32/text_win32.h"
 #include "win_test_support.h"
 
@@ -207,12 +207,12 @@ struct InProcess {
 int Fade() {
     InProcess p(false, true);
     if (!p.started) return 1;
-    TForm1& form = p.program->form1();
-    form.applier.ApplyVolume(0, false);
+    ConfigWindow& form = p.program->configWindow();
+    form.applier().ApplyVolume(0, false);
     const LARGE_INTEGER begin = Now();
-    form.applier.ApplyVolume(100, true);
+    form.applier().ApplyVolume(100, true);
     MSG message;
-    while (form.applier.FadeCurrent() != 100 && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (form.applier().FadeCurrent() != 100 && GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -225,12 +225,12 @@ int Fade() {
 int Hotkey() {
     InProcess p(false, false);
     if (!p.started) return 1;
-    TForm1& form = p.program->form1();
+    ConfigWindow& form = p.program->configWindow();
     const unsigned devices = p.mixer->DeviceCount();
     std::vector<double> dispatch, bare;
     for (int i = 0; i < 220; ++i) {
         Pump();
-        const double d = Time([&] { form.dispatcher.DispatchHotKey(kFirstPreset); });
+        const double d = Time([&] { form.dispatcher().DispatchHotKey(kFirstPreset); });
         Pump();
         const double b = Time([&] {
             for (unsigned device = 0; device < devices; ++device) p.mixer->SetMasterVolume(device, 40);
@@ -300,7 +300,7 @@ private:
 int Notification() {
     InProcess p(true, false);
     if (!p.started) return 1;
-    TForm3& form3 = p.program->form3();
+    NotificationWindow& form3 = p.program->notification();
     PlainPopup popup;
     const std::string name = "Bench ";
     for (bool changing : {false, true}) {
@@ -310,8 +310,8 @@ int Notification() {
             const std::wstring wide = FromCp932(text);
             Pump();
             const double q = Time([&] {
-                form3.LoadNotifyFont();
-                form3.SetNotifyText(text);
+                form3.LoadFont();
+                form3.ShapeTo(text);
                 form3.ShowOnTop();
                 UpdateWindow(form3.hwnd());
             });
@@ -336,7 +336,7 @@ int About() {
         starts.push_back(Time([&] { p = std::make_unique<InProcess>(false, false); }));
         if (!p->started) return 1;
         abouts.push_back(Time([&] {
-            TForm2 about(*p->mixer);
+            AboutWindow about(*p->mixer);
             about.Create(p->program->applicationWindow());
         }));
     }

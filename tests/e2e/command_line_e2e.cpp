@@ -3,8 +3,8 @@
 // first start performs its own once started.
 #include <gtest/gtest.h>
 
+#include "cli/cli_texts.h"
 #include "cli/command_line.h"
-#include "cli/command_line_texts.h"
 #include "e2e_support.h"
 
 namespace quendrel::e2e {

@@ -15,7 +15,7 @@
 #include "e2e_support.h"
 #include "real_input_win32.h"
 #include "table/setting_table.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 
 namespace quendrel::e2e {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "e2e_support.h"
 #include "table/setting_table.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 
 namespace quendrel::e2e {
 namespace {

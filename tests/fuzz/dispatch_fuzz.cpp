@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     SettingTable table;
     CheckingMixer mixer(devices);
-    FakeFadeTimer timer;
+    FakeTimer timer;
     FakeFadeView view;
     VolumeApplier applier(mixer, timer, view);
     Host host(table);
@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (used && id == kDownSlot) CheckLevels(mixer, ClampPercent(std::int64_t{current} - stored));
         if (used && id >= kFirstPreset && !host.fade) CheckLevels(mixer, ClampPercent(stored));
 
-        for (unsigned t = 0; t < ticks && timer.Running(); ++t) applier.Timer1Timer();
+        for (unsigned t = 0; t < ticks && timer.Running(); ++t) applier.FadeStep();
         Check(applier.FadeCurrent() <= 100 && applier.FadeTarget() <= 100);
         CheckMixer(mixer);
         mixer.log.clear();

@@ -1,4 +1,4 @@
-// Timer1, Status and Gauge1 as plain state.
+// The fade timer, the status line and the gauge as plain state.
 #pragma once
 
 #include <string>
@@ -9,7 +9,7 @@
 
 namespace quendrel {
 
-struct FakeFadeTimer : FadeTimer {
+struct FakeTimer : Timer {
     bool running = false;
     int starts = 0;  // a restart would reset the window timer's period
     void Start() override {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/command_line_texts.h"
+#include "cli/cli_texts.h"
 #include "cp932.h"
 
 namespace quendrel {

@@ -4,7 +4,7 @@
 
 #include "fake_fade.h"
 #include "fake_mixer.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 
 namespace quendrel {
 namespace {
@@ -45,7 +45,7 @@ struct FakeHost : DispatchHost {
 struct Dispatch {
     SettingTable table;
     FakeMixer mixer;
-    FakeFadeTimer timer;
+    FakeTimer timer;
     FakeFadeView view;
     VolumeApplier applier{mixer, timer, view};
     FakeHost host{table};
@@ -146,7 +146,7 @@ TEST(HotkeyDispatch, UpDuringAFadeIsPulledBackOntoItsPath) {
     d.dispatcher.DispatchHotKey(kFirstPreset);  // 21
     d.dispatcher.DispatchHotKey(kUpSlot);       // 23 at once
     EXPECT_EQ(d.Levels(), (std::vector<unsigned>{23, 23}));
-    d.applier.Timer1Timer();
+    d.applier.FadeStep();
     EXPECT_EQ(d.Levels(), (std::vector<unsigned>{22, 22}));
 }
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "cp932.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 
 namespace quendrel {
 namespace {

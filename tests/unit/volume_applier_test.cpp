@@ -11,13 +11,13 @@ namespace {
 
 struct VolumeApplierTest : ::testing::Test {
     FakeMixer mixer{3};
-    FakeFadeTimer timer;
+    FakeTimer timer;
     FakeFadeView view;
     VolumeApplier applier{mixer, timer, view};
 
     // Ticks until the fade stops; the per cent written to device 0, in order.
     std::vector<unsigned> RunFade() {
-        for (int guard = 0; timer.running && guard < 200; ++guard) applier.Timer1Timer();
+        for (int guard = 0; timer.running && guard < 200; ++guard) applier.FadeStep();
         std::vector<unsigned> path;
         for (const auto& w : mixer.log)
             if (w.device == 0) path.push_back(UnitsToPercent(w.value));
@@ -100,7 +100,7 @@ TEST_F(VolumeApplierTest, DirectChangeDuringAFadeIsOverriddenByTheNextTick) {
     applier.ApplyVolume(60, false);
     EXPECT_EQ(mixer.Percent(0), 60u);
     EXPECT_TRUE(timer.running);
-    applier.Timer1Timer();
+    applier.FadeStep();
     EXPECT_EQ(mixer.Percent(0), 22u);
     EXPECT_EQ(applier.FadeTarget(), 30);
 }
@@ -108,7 +108,7 @@ TEST_F(VolumeApplierTest, DirectChangeDuringAFadeIsOverriddenByTheNextTick) {
 TEST_F(VolumeApplierTest, NewTargetDuringAFadeContinuesWithoutRestartingTheTimer) {
     mixer.SetPercent(0, 20);
     applier.ApplyVolume(30, true);  // 21
-    applier.Timer1Timer();          // 22
+    applier.FadeStep();             // 22
     applier.ApplyVolume(10, true);  // re-read 22, step to 21
     EXPECT_EQ(timer.starts, 1);
     EXPECT_EQ(mixer.Percent(0), 21u);
@@ -136,13 +136,13 @@ TEST_F(VolumeApplierTest, FadeStartsFromZeroWhenDeviceZeroCannotBeReadAndClampsI
 
 TEST_F(VolumeApplierTest, RefreshHaltSavesAndRestoresDeviceZerosVolume) {
     mixer.SetPercent(0, 33);
-    applier.OnRefreshHaltChecked();
+    applier.OnApplyAtOnceChecked();
     EXPECT_EQ(applier.SavedVolume(), 33);
     EXPECT_EQ(view.status, texts::kStatusAutoChangingEnabled);
     EXPECT_TRUE(mixer.log.empty());
 
     applier.ApplyVolume(70, false);
-    applier.OnRefreshHaltUnchecked(false);
+    applier.OnApplyAtOnceCleared(false);
     const std::uint32_t was = 33 * 655, set = 70 * 655;
     EXPECT_EQ(mixer.VolumeWrites(), (std::vector<std::uint32_t>{set, set, set, was, was, was}));
     EXPECT_EQ(view.status, texts::kStatusAutoChangeDisabled);
@@ -150,19 +150,19 @@ TEST_F(VolumeApplierTest, RefreshHaltSavesAndRestoresDeviceZerosVolume) {
 
 TEST_F(VolumeApplierTest, RefreshHaltUncheckedSmoothlyKeepsItsTextUntilTheLastTick) {
     mixer.SetPercent(0, 30);
-    applier.OnRefreshHaltChecked();
+    applier.OnApplyAtOnceChecked();
     mixer.SetPercent(0, 27);
-    applier.OnRefreshHaltUnchecked(true);
+    applier.OnApplyAtOnceCleared(true);
     EXPECT_EQ(mixer.Percent(0), 28u);
     EXPECT_EQ(view.status, texts::kStatusAutoChangeDisabled);
-    applier.Timer1Timer();
-    applier.Timer1Timer();
+    applier.FadeStep();
+    applier.FadeStep();
     EXPECT_EQ(view.status, texts::kStatusAutoChangeDisabled);
-    applier.Timer1Timer();
+    applier.FadeStep();
     EXPECT_EQ(view.status, "");
 
     // Already at the saved volume: the fade ends at once, before the text is set.
-    applier.OnRefreshHaltUnchecked(true);
+    applier.OnApplyAtOnceCleared(true);
     EXPECT_FALSE(timer.running);
     EXPECT_EQ(view.status, texts::kStatusAutoChangeDisabled);
 }

@@ -20,9 +20,9 @@ class AboutTest : public test::ProgramTest {
 protected:
     void SetUp() override {
         StartProgram(nullptr, 4);
-        form2 = program->form2().hwnd();
+        form2 = program->aboutWindow().hwnd();
     }
-    HWND Item(int id) const { return program->form2().Item(id); }
+    HWND Item(int id) const { return program->aboutWindow().Item(id); }
     std::wstring Text(int id) const { return GetText(Item(id)); }
     RECT Place(int id) const {
         RECT rect;
@@ -44,7 +44,7 @@ protected:
 
 TEST_F(AboutTest, ListsEveryDeviceInOrderAsNameVerMajorMinor) {
     // Four devices: the list scrolls past its three lines, device 0 on top.
-    HWND list = Item(TForm2::kListBox1);
+    HWND list = Item(AboutWindow::kDeviceList);
     const auto devices = mixer->DescribeDevices();
     ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
     for (int id = 0; id < 4; ++id) {
@@ -62,40 +62,40 @@ TEST_F(AboutTest, ControlsCarryTheirTextsPlacesAndLooks) {
     EXPECT_EQ(client.right, Scale(362));
     EXPECT_EQ(client.bottom, Scale(335));
 
-    EXPECT_EQ(Text(TForm2::kLabel1), L"Quendrel Ver 2.30");
-    EXPECT_EQ(Text(TForm2::kLabel7), L"LastUpdated on 2003/09/08");
-    EXPECT_EQ(Text(TForm2::kLabel2), L"WebPage アドレス");
-    EXPECT_EQ(Text(TForm2::kLabel3), L"メールアドレス");
-    EXPECT_EQ(Text(TForm2::kHP), L"https://quendrel.example.org/");
-    EXPECT_EQ(Text(TForm2::kMail), L"quendrel@example.org");
-    EXPECT_EQ(Text(TForm2::kGroupBox1), L"システムにインストールされているサウンドカード");
-    EXPECT_EQ(Text(TForm2::kLabel4), L"一番上のカードは優先デバイスとなります");
-    EXPECT_EQ(Text(TForm2::kLabel8), L"システム音量、音量を上げる、下げるなどは");
-    EXPECT_EQ(Text(TForm2::kLabel9), L"優先デバイスが基準となります");
-    EXPECT_EQ(Text(TForm2::kBitBtn1), L"OK");
+    EXPECT_EQ(Text(AboutWindow::kTitleLabel), L"Quendrel Ver 2.30");
+    EXPECT_EQ(Text(AboutWindow::kUpdatedLabel), L"LastUpdated on 2003/09/08");
+    EXPECT_EQ(Text(AboutWindow::kWebLabel), L"WebPage アドレス");
+    EXPECT_EQ(Text(AboutWindow::kMailLabel), L"メールアドレス");
+    EXPECT_EQ(Text(AboutWindow::kWebLink), L"https://quendrel.example.org/");
+    EXPECT_EQ(Text(AboutWindow::kMailLink), L"quendrel@example.org");
+    EXPECT_EQ(Text(AboutWindow::kDeviceGroup), L"システムにインストールされているサウンドカード");
+    EXPECT_EQ(Text(AboutWindow::kPreferredLine1), L"一番上のカードは優先デバイスとなります");
+    EXPECT_EQ(Text(AboutWindow::kPreferredLine2), L"システム音量、音量を上げる、下げるなどは");
+    EXPECT_EQ(Text(AboutWindow::kPreferredLine3), L"優先デバイスが基準となります");
+    EXPECT_EQ(Text(AboutWindow::kOkButton), L"OK");
 
-    const RECT ok = Place(TForm2::kBitBtn1);
+    const RECT ok = Place(AboutWindow::kOkButton);
     EXPECT_EQ(ok.left, Scale(29));
     EXPECT_EQ(ok.top, Scale(288));
-    const RECT list = Place(TForm2::kListBox1);
+    const RECT list = Place(AboutWindow::kDeviceList);
     EXPECT_EQ(list.left, Scale(53 + 24));
     EXPECT_EQ(list.top, Scale(170 + 18));
-    const RECT banner = Place(TForm2::kImage1);
+    const RECT banner = Place(AboutWindow::kBanner);
     EXPECT_EQ(banner.right - banner.left, 200);
     EXPECT_EQ(banner.bottom - banner.top, 40);
 
-    EXPECT_EQ(TextColor(TForm2::kLabel1), RGB(128, 0, 128));
-    EXPECT_EQ(TextColor(TForm2::kHP), RGB(0, 0, 255));
-    EXPECT_EQ(GetWindowLongPtrW(Item(TForm2::kBitBtn1), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-    EXPECT_NE(SendMessageW(Item(TForm2::kBitBtn1), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-    // BitBtn1 comes first in the tab order, then the list in the group.
-    EXPECT_EQ(GetNextDlgTabItem(form2, nullptr, FALSE), Item(TForm2::kBitBtn1));
-    EXPECT_EQ(GetNextDlgTabItem(form2, Item(TForm2::kBitBtn1), FALSE), Item(TForm2::kListBox1));
-    EXPECT_EQ(GetParent(Item(TForm2::kListBox1)), Item(TForm2::kGroupBox1));
+    EXPECT_EQ(TextColor(AboutWindow::kTitleLabel), RGB(128, 0, 128));
+    EXPECT_EQ(TextColor(AboutWindow::kWebLink), RGB(0, 0, 255));
+    EXPECT_EQ(GetWindowLongPtrW(Item(AboutWindow::kOkButton), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+    EXPECT_NE(SendMessageW(Item(AboutWindow::kOkButton), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
+    // okButton comes first in the tab order, then the list in the group.
+    EXPECT_EQ(GetNextDlgTabItem(form2, nullptr, FALSE), Item(AboutWindow::kOkButton));
+    EXPECT_EQ(GetNextDlgTabItem(form2, Item(AboutWindow::kOkButton), FALSE), Item(AboutWindow::kDeviceList));
+    EXPECT_EQ(GetParent(Item(AboutWindow::kDeviceList)), Item(AboutWindow::kDeviceGroup));
 }
 
 TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
-    for (int id : {TForm2::kHP, TForm2::kMail}) {
+    for (int id : {AboutWindow::kWebLink, AboutWindow::kMailLink}) {
         SCOPED_TRACE(id);
         SendMessageW(Item(id), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
         EXPECT_EQ(TextColor(id), RGB(255, 0, 0));
@@ -103,37 +103,40 @@ TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
         EXPECT_EQ(TextColor(id), RGB(0, 0, 255));
     }
     // A pointer over the links and the banner is the hand.
-    SendMessageW(Item(TForm2::kImage1), WM_SETCURSOR, reinterpret_cast<WPARAM>(Item(TForm2::kImage1)),
+    SendMessageW(Item(AboutWindow::kBanner), WM_SETCURSOR, reinterpret_cast<WPARAM>(Item(AboutWindow::kBanner)),
                  MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 }
 
 // Set by a timer inside the modal loop: whether the window was still up when
-// a second About1Click returned.
+// a second ShowAbout returned.
 bool g_stillShownAfterSecondClick = false;
 bool g_overTheConfigWindow = false;
+Program* g_program = nullptr;
 void CALLBACK ChooseAboutAgain(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     // Modal over the topmost configuration window, which waits meanwhile.
-    g_overTheConfigWindow =
-        !IsWindowEnabled(Form1->hwnd()) && (GetWindowLongPtrW(Form2->hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    Form1->About1Click();
-    g_stillShownAfterSecondClick = IsWindowVisible(Form2->hwnd()) != FALSE;
+    HWND about = g_program->aboutWindow().hwnd();
+    g_overTheConfigWindow = !IsWindowEnabled(g_program->configWindow().hwnd()) &&
+                            (GetWindowLongPtrW(about, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    g_program->configWindow().ShowAbout();
+    g_stillShownAfterSecondClick = IsWindowVisible(about) != FALSE;
 }
 
 TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
     std::thread closer([&] {
         for (int i = 0; i < 500 && !IsWindowVisible(form2); ++i) Sleep(10);
         Sleep(400);
-        PostMessageW(Item(TForm2::kBitBtn1), WM_KEYDOWN, VK_RETURN, 0);
+        PostMessageW(Item(AboutWindow::kOkButton), WM_KEYDOWN, VK_RETURN, 0);
     });
     // Chosen again from the tray menu while it is open.
+    g_program = program.get();
     SetTimer(nullptr, 0, 100, &ChooseAboutAgain);
-    program->form1().About1Click();
+    program->configWindow().ShowAbout();
     closer.join();
     EXPECT_TRUE(g_stillShownAfterSecondClick);
     EXPECT_TRUE(g_overTheConfigWindow);
-    EXPECT_TRUE(IsWindowEnabled(program->form1().hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(program->configWindow().hwnd()));
     EXPECT_FALSE(IsWindowVisible(form2));
     EXPECT_TRUE(IsWindowEnabled(program->applicationWindow()));
     EXPECT_TRUE(IsWindow(form2));  // hidden, not destroyed

@@ -3,7 +3,7 @@
 
 #include "app/program_win32.h"
 #include "fake_mixer.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 #include "win_test_support.h"
 
 namespace quendrel {
@@ -25,23 +25,23 @@ TEST(CaptureTest, CapturesFollowTwentyLoadedPresets) {
         environment.dataFolder = folder.path();
         Program program(std::move(environment));
         ASSERT_TRUE(program.Start());
-        SettingTable& live = program.form1().table;
+        SettingTable& live = program.configWindow().table();
         EXPECT_EQ(live.Image(), image);
         mixer.SetPercent(0, 33);
-        SendMessageW(program.form1().hwnd(), WM_HOTKEY, kCaptureSlot, 0);
+        SendMessageW(program.configWindow().hwnd(), WM_HOTKEY, kCaptureSlot, 0);
         ASSERT_EQ(live.count, 21);
         EXPECT_EQ(live.Preset(19).Name(), "Preset19");
         EXPECT_EQ(live.Preset(20).Name(), texts::kCapturedPresetName);
         EXPECT_EQ(live.Preset(20).value, 33);
         EXPECT_EQ(live.Preset(20).hotkey, 0x6070u + 20);
         mixer.SetPercent(0, 44);
-        SendMessageW(program.form1().hwnd(), WM_HOTKEY, kCaptureSlot, 0);
+        SendMessageW(program.configWindow().hwnd(), WM_HOTKEY, kCaptureSlot, 0);
         EXPECT_EQ(live.Preset(21).value, 44);
         EXPECT_EQ(live.Preset(20).value, 33);
-        program.form1().ShowConfigWindow();
+        program.configWindow().Open();
         test::PumpMessages(200);
         EXPECT_EQ(live.Preset(20).Name(), texts::kCapturedPresetName);
-        SendMessageW(program.form1().hwnd(), WM_CLOSE, 0, 0);
+        SendMessageW(program.configWindow().hwnd(), WM_CLOSE, 0, 0);
         test::PumpMessages(200);
         EXPECT_EQ(live.Preset(20).Name(), texts::kCapturedPresetName);
         EXPECT_EQ(live.Preset(20).value, 33);

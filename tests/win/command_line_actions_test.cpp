@@ -53,7 +53,8 @@ protected:
 
     Answer SendBytes(const void* bytes, DWORD size, ULONG_PTR id = kCopyDataId) {
         COPYDATASTRUCT data{id, size, const_cast<void*>(bytes)};
-        return AnswerFromResult(SendMessageW(program->form1().hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
+        return AnswerFromResult(
+            SendMessageW(program->configWindow().hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
     }
     Answer Send(const Action& action) {
         const auto bytes = EncodeAction(action);
@@ -64,10 +65,10 @@ protected:
 
     // The same text in the same font cuts the same outline.
     bool NotificationShows(const std::string& textCp932) {
-        TForm3& form3 = program->form3();
+        NotificationWindow& form3 = program->notification();
         if (!IsWindowVisible(form3.hwnd())) return false;
         const auto shown = Outline(form3.hwnd());
-        form3.SetNotifyText(textCp932);
+        form3.ShapeTo(textCp932);
         return form3.HasOutline() && Outline(form3.hwnd()) == shown;
     }
 };
@@ -91,39 +92,39 @@ TEST_F(CommandLineActionTest, VolumeSetsEveryDeviceWithItsOwnNotificationAndFoll
     EXPECT_TRUE(EveryDeviceAt(42));
     EXPECT_TRUE(NotificationShows(VolumeNotificationText(42)));
 
-    program->form1().table[kNotifySlot].enabled = 0;
-    ShowWindow(program->form3().hwnd(), SW_HIDE);
+    program->configWindow().table()[kNotifySlot].enabled = 0;
+    ShowWindow(program->notification().hwnd(), SW_HIDE);
     EXPECT_EQ(Send(Make(ActionKind::kVolume, 7)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(7));
-    EXPECT_FALSE(IsWindowVisible(program->form3().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(program->notification().hwnd()));
 
     // With the smooth change on, one step now and the rest on Timer1.
     SetFade(true);
     EXPECT_EQ(Send(Make(ActionKind::kVolume, 70)), Answer::kDone);
-    EXPECT_EQ(program->form1().applier.FadeTarget(), 70);
+    EXPECT_EQ(program->configWindow().applier().FadeTarget(), 70);
     EXPECT_EQ(mixer->Percent(0), 8u);
 }
 
 TEST_F(CommandLineActionTest, UpActsWithItsBoxUnticked) {
-    ASSERT_FALSE(program->form1().table[kUpSlot].IsEnabled());
+    ASSERT_FALSE(program->configWindow().table()[kUpSlot].IsEnabled());
     EXPECT_EQ(Send(Make(ActionKind::kUp)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(45));
 }
 
 TEST_F(CommandLineActionTest, OnlyOpenActsWhileTheWindowIsOpen) {
-    program->form1().ShowConfigWindow();
+    program->configWindow().Open();
     EXPECT_EQ(Send(Make(ActionKind::kPresetByPosition, 1)), Answer::kRefused);
     EXPECT_EQ(Send(Make(ActionKind::kVolume, 10)), Answer::kRefused);
     EXPECT_EQ(Send(Make(ActionKind::kUp)), Answer::kRefused);
     EXPECT_TRUE(EveryDeviceAt(40));
     EXPECT_EQ(Send(Make(ActionKind::kOpen)), Answer::kDone);
-    EXPECT_TRUE(IsWindowVisible(program->form1().hwnd()));
+    EXPECT_TRUE(IsWindowVisible(program->configWindow().hwnd()));
 
-    SendMessageW(program->form1().hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(program->configWindow().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(Send(Make(ActionKind::kPresetByPosition, 1)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(20));
     EXPECT_EQ(Send(Make(ActionKind::kOpen)), Answer::kDone);
-    EXPECT_TRUE(IsWindowVisible(program->form1().hwnd()));
+    EXPECT_TRUE(IsWindowVisible(program->configWindow().hwnd()));
 }
 
 TEST_F(CommandLineActionTest, DamagedPayloadsAreBadUsageAndOtherCopiesAreNotOurs) {

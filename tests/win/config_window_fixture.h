@@ -36,12 +36,12 @@ protected:
         environment.dataFolder = folder.path();
         program = std::make_unique<Program>(std::move(environment));
         ASSERT_TRUE(program->Start());
-        form().ShowConfigWindow();
+        form().Open();
     }
 
-    TForm1& form() { return program->form1(); }
-    PresetPanel& presets() { return form().presets; }
-    FunctionPanel& functions() { return form().functions; }
+    ConfigWindow& form() { return program->configWindow(); }
+    PresetPanel& presetPanel() { return form().presetPanel(); }
+    FunctionPanel& functionPanel() { return form().functionPanel(); }
 
     static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
@@ -65,11 +65,11 @@ protected:
 
     // Opens the caption editor as F2 does; null when it did not open.
     HWND OpenEditor(WPARAM key = VK_F2) {
-        SetFocus(presets().COLList.hwnd());
-        Press(presets().COLList.hwnd(), key);
+        SetFocus(presetPanel().presetList.hwnd());
+        Press(presetPanel().presetList.hwnd(), key);
         return Editor();
     }
-    HWND Editor() { return presets().COLList.Editor(); }
+    HWND Editor() { return presetPanel().presetList.Editor(); }
 
     std::wstring Text(HWND window) { return GetText(window); }
 

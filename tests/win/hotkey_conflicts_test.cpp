@@ -27,7 +27,7 @@ protected:
     }
     // A key typed into the preset's hotkey control, without modifiers.
     void TypeKey(WPARAM key) {
-        HWND control = presets().COLHotkey.hwnd();
+        HWND control = presetPanel().presetHotkey.hwnd();
         SetFocus(control);
         SendMessageW(control, WM_KEYDOWN, key, 0);
         SendMessageW(control, WM_KEYUP, key, 0);
@@ -53,7 +53,7 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
     EXPECT_EQ(Client(form1).bottom, Scale(285) + (bar.bottom - bar.top));
 
     // A rename shows at once.
-    presets().Select(2);
+    presetPanel().Select(2);
     HWND editor = OpenEditor();
     ASSERT_NE(editor, nullptr);
     SetWindowTextW(editor, L"D");
@@ -71,7 +71,7 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
     // is as it was designed, where it was.
     f1.Release();
     q.Release();
-    Click(functions().Up.hwnd());
+    Click(functionPanel().upBox.hwnd());
     EXPECT_EQ(BarText(), L"(hidden)");
     EXPECT_EQ(Client(form1).right, Scale(630));
     EXPECT_EQ(Client(form1).bottom, Scale(285));
@@ -82,8 +82,8 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
 
     // Every key registers at the close: nothing to retry, no timer runs.
     SendMessageW(form1, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(form().conflicts().Retrying());
-    EXPECT_FALSE(KillTimer(form1, kRetryTimer));
+    EXPECT_FALSE(form().conflicts().retryTimer().Running());
+    EXPECT_FALSE(KillTimer(form1, form().conflicts().retryTimer().id()));
 }
 
 class ConflictReportTest : public test::ProgramTest {
@@ -109,7 +109,7 @@ TEST_F(ConflictReportTest, AHeldKeyIsToldOnceAndRetriedUntilItRegisters) {
     ASSERT_TRUE(f1.held());
     const SettingTable table = ThreePresets();
     StartProgram(&table);
-    TForm1& form = program->form1();
+    ConfigWindow& form = program->configWindow();
 
     // The duplicate C is no other program's doing: only A is told.
     ASSERT_EQ(Balloons().size(), 1u);
@@ -120,15 +120,15 @@ TEST_F(ConflictReportTest, AHeldKeyIsToldOnceAndRetriedUntilItRegisters) {
     EXPECT_STREQ(balloon.szInfo, L"他のプログラムが使用中のホットキーがあります: A (Control + Shift + F1)");
     ASSERT_EQ(calls[0].first, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(calls[0].second.cbSize, NOTIFYICONDATAW_V1_SIZE);
-    EXPECT_TRUE(form.conflicts().Retrying());
+    EXPECT_TRUE(form.conflicts().retryTimer().Running());
 
     // The window stops the retries; closing it with the same key still held
     // retries again, without a second balloon.
-    form.ShowConfigWindow();
-    EXPECT_FALSE(form.conflicts().Retrying());
+    form.Open();
+    EXPECT_FALSE(form.conflicts().retryTimer().Running());
     SendMessageW(form.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(Balloons().size(), 1u);
-    EXPECT_TRUE(form.conflicts().Retrying());
+    EXPECT_TRUE(form.conflicts().retryTimer().Running());
 
     // Let go, the next retry takes the key and the timer ends; the duplicate
     // stays refused.
@@ -136,8 +136,8 @@ TEST_F(ConflictReportTest, AHeldKeyIsToldOnceAndRetriedUntilItRegisters) {
     bool taken = false;
     for (int i = 0; i < 120 && !(taken = test::IsHotkeyTaken(kCtrlShift, VK_F1)); ++i) test::PumpMessages(100);
     EXPECT_TRUE(taken);
-    EXPECT_FALSE(form.conflicts().Retrying());
-    EXPECT_FALSE(KillTimer(form.hwnd(), kRetryTimer));
+    EXPECT_FALSE(form.conflicts().retryTimer().Running());
+    EXPECT_FALSE(KillTimer(form.hwnd(), form.conflicts().retryTimer().id()));
     EXPECT_EQ(form.hotkeys().results()[7], Registration::Refused);
     EXPECT_EQ(Balloons().size(), 1u);
 }

@@ -9,7 +9,7 @@
 #include "mixer/winmm_mixer_win32.h"
 #include "program_fixture.h"
 #include "raw_mixer.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 #include "win_test_support.h"
 
 namespace quendrel {
@@ -65,9 +65,9 @@ protected:
 };
 
 TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
-    TForm3& form3 = program->form3();
-    form3.LoadNotifyFont();
-    form3.SetNotifyText(texts::kUpName + std::string(" 52%"));
+    NotificationWindow& form3 = program->notification();
+    form3.LoadFont();
+    form3.ShapeTo(texts::kUpName + std::string(" 52%"));
     EXPECT_TRUE(form3.HasOutline());
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -90,8 +90,8 @@ TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
 }
 
 TEST_F(NotificationTest, AnEmptyTextShowsNothingRatherThanARectangle) {
-    TForm3& form3 = program->form3();
-    form3.SetNotifyText("");
+    NotificationWindow& form3 = program->notification();
+    form3.ShapeTo("");
     EXPECT_FALSE(form3.HasOutline());
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     const int kind = GetWindowRgn(form3.hwnd(), region);
@@ -102,18 +102,18 @@ TEST_F(NotificationTest, AnEmptyTextShowsNothingRatherThanARectangle) {
 
 TEST_F(NotificationTest, AHotkeyShowsTheNotificationAndTimer2HidesItOnTheThirdTick) {
     mixer->units[0] = 50 * 655;
-    PostMessageW(program->form1().hwnd(), WM_HOTKEY, kUpSlot, 0);
+    PostMessageW(program->configWindow().hwnd(), WM_HOTKEY, kUpSlot, 0);
     test::PumpMessages(100);
     EXPECT_EQ(mixer->units[0], 52u * 655);
     EXPECT_EQ(mixer->units[2], 52u * 655);
-    HWND notification = program->form3().hwnd();
+    HWND notification = program->notification().hwnd();
     EXPECT_TRUE(IsWindowVisible(notification));
     EXPECT_NE(GetForegroundWindow(), notification);
     // Seconds 2: hidden on the (2 + 1)-th tick.
-    program->form1().Timer2Timer();
-    program->form1().Timer2Timer();
+    program->notification().hideTimer().Tick();
+    program->notification().hideTimer().Tick();
     EXPECT_TRUE(IsWindowVisible(notification));
-    program->form1().Timer2Timer();
+    program->notification().hideTimer().Tick();
     EXPECT_FALSE(IsWindowVisible(notification));
 }
 

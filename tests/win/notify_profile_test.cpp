@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "app/program_win32.h"
-#include "tray/tray_menu_win32.h"
 #include "fake_mixer.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "program_fixture.h"
+#include "tray/tray_menu_win32.h"
 #include "win32/ui_win32.h"
 #include "win_test_support.h"
 
@@ -28,9 +28,9 @@ protected:
         environment.colorDialog = [this](CHOOSECOLORW& dialog) { return colorDialog(dialog); };
         StartProgram();
     }
-    NotifyFontDialogs& Dialogs() { return program->form1().parts().fontDialogs; }
-    void FontClick() { Dialogs().NotifyFontClick(program->form1().hwnd()); }
-    void ColorClick() { Dialogs().NotifyColorClick(program->form1().hwnd()); }
+    NotifyFontDialogs& Dialogs() { return program->configWindow().parts().fontDialogs; }
+    void FontClick() { Dialogs().OnFontClick(program->configWindow().hwnd()); }
+    void ColorClick() { Dialogs().OnColorClick(program->configWindow().hwnd()); }
 
     // The font dialog confirms a face at a size in points, in bold italic.
     void ChooseFont(const wchar_t* face, int points, BYTE charset) {
@@ -52,10 +52,10 @@ protected:
         ColorClick();
     }
     void ClickFade() {
-        TForm1& form = program->form1();
-        TrayMenu menu(form, form.parts().autoStart, form.parts().profile);
-        ASSERT_TRUE(menu.SHLMenuPopup());
-        menu.FADEChangeClick();
+        ConfigWindow& form = program->configWindow();
+        TrayMenu menu(form.hwnd(), form.parts().autoStart, form.parts().profile, form.MenuActions());
+        ASSERT_TRUE(menu.UpdateMarks());
+        menu.OnFadeClick();
     }
     std::wstring Profile() const { return folder.File(L"NotifyFont.ini"); }
 
@@ -79,7 +79,7 @@ TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndTheExampleSequence
     EXPECT_FALSE(test::FileExists(Profile()));  // a cancel writes nothing
 
     ChooseFont(L"MS UI Gothic", 20, SHIFTJIS_CHARSET);
-    EXPECT_EQ(program->form3().font().size, 20);  // loaded at once
+    EXPECT_EQ(program->notification().font().size, 20);  // loaded at once
 
     CHOOSECOLORW seenColor{};
     colorDialog = [&](CHOOSECOLORW& dialog) {
@@ -90,7 +90,7 @@ TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndTheExampleSequence
     ColorClick();
     EXPECT_EQ(seenColor.Flags, static_cast<DWORD>(CC_RGBINIT | CC_PREVENTFULLOPEN));
     EXPECT_EQ(seenColor.rgbResult, RGB(0, 255, 0));
-    EXPECT_EQ(program->form3().font().color, RGB(255, 0, 0));
+    EXPECT_EQ(program->notification().font().color, RGB(255, 0, 0));
     ClickFade();
 
     const auto bytes = ReadBytes(Profile());
@@ -121,18 +121,18 @@ TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         test::WriteBytes(Profile(), Bytes(c.file));
-        program->form3().LoadNotifyFont();
-        EXPECT_EQ(program->form3().font().size, c.size);
-        EXPECT_EQ(program->form3().font().charset, c.charset);
-        EXPECT_EQ(program->form3().font().color, c.color);
+        program->notification().LoadFont();
+        EXPECT_EQ(program->notification().font().size, c.size);
+        EXPECT_EQ(program->notification().font().charset, c.charset);
+        EXPECT_EQ(program->notification().font().color, c.color);
     }
     // A colour confirmed unchanged is written as it is read: -1 stays -1.
     test::WriteBytes(Profile(), Bytes("[Font]\r\ncolor=-1\r\n"));
-    program->form3().LoadNotifyFont();
+    program->notification().LoadFont();
     colorDialog = [](CHOOSECOLORW&) { return TRUE; };
     ColorClick();
     EXPECT_EQ(Bytes("[Font]\r\ncolor=-1\r\n"), ReadBytes(Profile()));
-    EXPECT_EQ(program->form3().font().color, 0xFFFFFFFFu);
+    EXPECT_EQ(program->notification().font().color, 0xFFFFFFFFu);
 
     struct Fade {
         const char* file;
@@ -143,7 +143,7 @@ TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise)
     for (const Fade& f : fades) {
         SCOPED_TRACE(f.file);
         test::WriteBytes(Profile(), Bytes(f.file));
-        EXPECT_EQ(program->form1().parts().profile.ReadFadeSetting(), f.on);
+        EXPECT_EQ(program->configWindow().parts().profile.ReadFadeSetting(), f.on);
     }
 }
 
@@ -153,7 +153,7 @@ TEST_F(NotifyProfileTest, AJapaneseFaceIsStoredInShiftJisAndReadBack) {
     const auto bytes = ReadBytes(Profile());
     const std::string sjis = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";
     EXPECT_NE(std::string(bytes.begin(), bytes.end()).find("Name=" + sjis + "\r\n"), std::string::npos);
-    EXPECT_EQ(program->form3().font().name, L"ＭＳ ゴシック");
+    EXPECT_EQ(program->notification().font().name, L"ＭＳ ゴシック");
 }
 
 TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoaded) {
@@ -168,7 +168,7 @@ TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoa
     NotifyFontSpec shown;
     shown.size = 40;
     shown.color = RGB(0, 0, 255);
-    program->form3().SetFont(shown);
+    program->notification().SetFont(shown);
     {
         test::MessageBoxAnswerer answerer;
         ChooseFont(L"MS UI Gothic", 20, SHIFTJIS_CHARSET);
@@ -181,9 +181,9 @@ TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoa
         EXPECT_EQ(answerer.captions(), std::vector<std::wstring>(3, L"Quendrel"));
     }
     EXPECT_FALSE(test::FileExists(gone));
-    // LoadNotifyFont did not run: the window keeps the font it had.
-    EXPECT_EQ(program->form3().font().size, 40);
-    EXPECT_EQ(program->form3().font().color, RGB(0, 0, 255));
+    // LoadFont did not run: the window keeps the font it had.
+    EXPECT_EQ(program->notification().font().size, 40);
+    EXPECT_EQ(program->notification().font().color, RGB(0, 0, 255));
 }
 
 }  // namespace

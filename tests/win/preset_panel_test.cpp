@@ -1,7 +1,7 @@
 // The preset list half of the configuration window, driven through its
 // controls as a user would.
 #include "config_window_fixture.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 #include "win32/text_win32.h"
 
 namespace quendrel {
@@ -12,31 +12,31 @@ using test::TableWith;
 class PresetPanelTest : public test::ConfigWindowTest {
 protected:
     bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
-    void SelectItem(int item) { presets().Select(item); }
+    void SelectItem(int item) { presetPanel().Select(item); }
 };
 
 TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
     Start();
-    auto& p = presets();
-    EXPECT_TRUE(p.New.Enabled());
-    EXPECT_FALSE(p.Delt.Enabled());
-    EXPECT_FALSE(p.COLHotkey.Enabled());
-    EXPECT_FALSE(p.COLVolume.Enabled());
-    EXPECT_EQ(Text(p.Label3.hwnd()), L"音量");
+    auto& p = presetPanel();
+    EXPECT_TRUE(p.createButton.Enabled());
+    EXPECT_FALSE(p.deleteButton.Enabled());
+    EXPECT_FALSE(p.presetHotkey.Enabled());
+    EXPECT_FALSE(p.presetVolume.Enabled());
+    EXPECT_EQ(Text(p.volumeLabel.hwnd()), L"音量");
 
-    Click(p.New.hwnd());
+    Click(p.createButton.hwnd());
     ASSERT_EQ(p.ItemCount(), 1);
     EXPECT_EQ(p.ItemText(0), L"(新規作成された設定)");
     EXPECT_EQ(p.Selected(), 0);
     EXPECT_NE(Editor(), nullptr);
-    EXPECT_EQ(p.COLVolume.Position(), 20);
-    EXPECT_EQ(p.COLHotkey.Value(), 0x6070);  // Shift+Ctrl+F1
-    EXPECT_TRUE(p.Delt.Enabled());
-    EXPECT_TRUE(p.COLHotkey.Enabled());
-    EXPECT_TRUE(p.COLVolume.Enabled());
-    EXPECT_FALSE(p.MoveUp.Enabled());
-    EXPECT_FALSE(p.MoveDown.Enabled());
-    const SettingRecord& record = form().table.Preset(0);
+    EXPECT_EQ(p.presetVolume.Position(), 20);
+    EXPECT_EQ(p.presetHotkey.Value(), 0x6070);  // Shift+Ctrl+F1
+    EXPECT_TRUE(p.deleteButton.Enabled());
+    EXPECT_TRUE(p.presetHotkey.Enabled());
+    EXPECT_TRUE(p.presetVolume.Enabled());
+    EXPECT_FALSE(p.moveUpButton.Enabled());
+    EXPECT_FALSE(p.moveDownButton.Enabled());
+    const SettingRecord& record = form().table().Preset(0);
     EXPECT_EQ(record.Name(), texts::kNewPresetName);
     EXPECT_EQ(record.hotkey, 0x6070u);
     EXPECT_EQ(record.value, 20);
@@ -45,28 +45,28 @@ TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
 
 TEST_F(PresetPanelTest, KeysInTheCaptionEditorStayWithTheEditor) {
     Start();
-    Click(presets().New.hwnd());
+    Click(presetPanel().createButton.hwnd());
     HWND editor = Editor();
     ASSERT_NE(editor, nullptr);
     SetWindowTextW(editor, L"abc");
     SendMessageW(editor, EM_SETSEL, 0, 0);
     Press(editor, VK_DELETE);
     EXPECT_EQ(Text(editor), L"bc");
-    EXPECT_EQ(form().table.count, 1);
-    EXPECT_EQ(presets().ItemCount(), 1);
+    EXPECT_EQ(form().table().count, 1);
+    EXPECT_EQ(presetPanel().ItemCount(), 1);
 
     Press(editor, VK_ESCAPE);
     test::PumpMessages();
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_TRUE(IsWindowVisible(form().hwnd()));
-    EXPECT_EQ(presets().ItemText(0), L"(新規作成された設定)");
-    EXPECT_EQ(form().table.Preset(0).Name(), texts::kNewPresetName);
+    EXPECT_EQ(presetPanel().ItemText(0), L"(新規作成された設定)");
+    EXPECT_EQ(form().table().Preset(0).Name(), texts::kNewPresetName);
 
     // Outside the editor the keys act again: Delete deletes, Escape closes.
-    SetFocus(presets().COLList.hwnd());
-    Press(presets().COLList.hwnd(), VK_DELETE);
-    EXPECT_EQ(form().table.count, 0);
-    Press(presets().COLList.hwnd(), VK_ESCAPE);
+    SetFocus(presetPanel().presetList.hwnd());
+    Press(presetPanel().presetList.hwnd(), VK_DELETE);
+    EXPECT_EQ(form().table().count, 0);
+    Press(presetPanel().presetList.hwnd(), VK_ESCAPE);
     test::PumpMessages();
     EXPECT_FALSE(IsWindowVisible(form().hwnd()));
 }
@@ -76,16 +76,16 @@ TEST_F(PresetPanelTest, NewWith28PresetsOnlyShowsTheMessage) {
     table.SetDefaults();
     for (int i = 0; i < 28; ++i) table.AppendPresetRecord("p" + std::to_string(i), i, 0x6070u + i);
     Start(&table);
-    auto& p = presets();
+    auto& p = presetPanel();
     ASSERT_EQ(p.ItemCount(), 28);
     EXPECT_EQ(p.Selected(), 27);  // loading leaves the last one selected
     EXPECT_EQ(p.ItemText(27), L"p27");
-    EXPECT_EQ(p.COLVolume.Position(), 27);
+    EXPECT_EQ(p.presetVolume.Position(), 27);
 
     test::MessageBoxAnswerer answerer;
-    Click(p.New.hwnd());
+    Click(p.createButton.hwnd());
     EXPECT_EQ(p.ItemCount(), 28);
-    EXPECT_EQ(form().table.count, 28);
+    EXPECT_EQ(form().table().count, 28);
     EXPECT_EQ(Editor(), nullptr);
     Sleep(200);
     ASSERT_EQ(answerer.texts().size(), 1u);
@@ -95,79 +95,79 @@ TEST_F(PresetPanelTest, NewWith28PresetsOnlyShowsTheMessage) {
 TEST_F(PresetPanelTest, DeletingTheLastSelectsTheNewLastAndTheOnlyEmptiesTheList) {
     const SettingTable table = TableWith({{"A", 10, 0x6070}, {"B", 20, 0x6071}, {"C", 30, 0x6072}});
     Start(&table);
-    auto& p = presets();
+    auto& p = presetPanel();
     ASSERT_EQ(p.Selected(), 2);
     // The buttons never take the focus: Delete and F2 keep reaching the list.
-    SetFocus(p.COLList.hwnd());
-    Click(p.Delt.hwnd());
-    EXPECT_EQ(GetFocus(), p.COLList.hwnd());
+    SetFocus(p.presetList.hwnd());
+    Click(p.deleteButton.hwnd());
+    EXPECT_EQ(GetFocus(), p.presetList.hwnd());
     EXPECT_EQ(p.ItemCount(), 2);
     EXPECT_EQ(p.Selected(), 1);
-    EXPECT_EQ(form().table.count, 2);
-    EXPECT_EQ(form().table.Preset(2).Name(), "");  // the freed record is cleared
+    EXPECT_EQ(form().table().count, 2);
+    EXPECT_EQ(form().table().Preset(2).Name(), "");  // the freed record is cleared
 
     SelectItem(0);
-    Click(p.Delt.hwnd());
+    Click(p.deleteButton.hwnd());
     EXPECT_EQ(p.Selected(), 0);
     EXPECT_EQ(p.ItemText(0), L"B");
-    EXPECT_EQ(form().table.Preset(0).Name(), "B");
-    EXPECT_EQ(p.COLVolume.Position(), 20);
+    EXPECT_EQ(form().table().Preset(0).Name(), "B");
+    EXPECT_EQ(p.presetVolume.Position(), 20);
 
-    Click(p.Delt.hwnd());
+    Click(p.deleteButton.hwnd());
     EXPECT_EQ(p.ItemCount(), 0);
     EXPECT_EQ(p.Selected(), -1);
-    EXPECT_EQ(form().table.count, 0);
-    EXPECT_TRUE(p.New.Enabled());
-    EXPECT_FALSE(p.Delt.Enabled());
-    EXPECT_FALSE(p.MoveUp.Enabled());
-    EXPECT_FALSE(p.MoveDown.Enabled());
-    EXPECT_FALSE(p.COLHotkey.Enabled());
-    EXPECT_FALSE(p.COLVolume.Enabled());
+    EXPECT_EQ(form().table().count, 0);
+    EXPECT_TRUE(p.createButton.Enabled());
+    EXPECT_FALSE(p.deleteButton.Enabled());
+    EXPECT_FALSE(p.moveUpButton.Enabled());
+    EXPECT_FALSE(p.moveDownButton.Enabled());
+    EXPECT_FALSE(p.presetHotkey.Enabled());
+    EXPECT_FALSE(p.presetVolume.Enabled());
 
     // Nothing selected: the keys leave the table alone.
-    SetFocus(p.COLList.hwnd());
-    Press(p.COLList.hwnd(), VK_DELETE);
+    SetFocus(p.presetList.hwnd());
+    Press(p.presetList.hwnd(), VK_DELETE);
     EXPECT_EQ(OpenEditor(), nullptr);
 }
 
 TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     const SettingTable table = TableWith({{"A", 30, 0x6070}, {"B", 60, 0x6071}});
     Start(&table);
-    auto& p = presets();
+    auto& p = presetPanel();
     ASSERT_EQ(p.Selected(), 1);
-    EXPECT_TRUE(p.MoveUp.Enabled());
-    EXPECT_FALSE(p.MoveDown.Enabled());
+    EXPECT_TRUE(p.moveUpButton.Enabled());
+    EXPECT_FALSE(p.moveDownButton.Enabled());
 
-    Click(p.MoveUp.hwnd());
+    Click(p.moveUpButton.hwnd());
     EXPECT_EQ(p.ItemText(0), L"B");
     EXPECT_EQ(p.ItemText(1), L"A");
     EXPECT_EQ(p.Selected(), 0);
-    const SettingRecord& first = form().table.Preset(0);
+    const SettingRecord& first = form().table().Preset(0);
     EXPECT_EQ(first.Name(), "B");
     EXPECT_EQ(first.hotkey, 0x6071u);
     EXPECT_EQ(first.value, 60);
-    EXPECT_EQ(p.COLHotkey.Value(), 0x6071);
-    EXPECT_EQ(p.COLVolume.Position(), 60);
-    EXPECT_FALSE(p.MoveUp.Enabled());
-    EXPECT_TRUE(p.MoveDown.Enabled());
+    EXPECT_EQ(p.presetHotkey.Value(), 0x6071);
+    EXPECT_EQ(p.presetVolume.Position(), 60);
+    EXPECT_FALSE(p.moveUpButton.Enabled());
+    EXPECT_TRUE(p.moveDownButton.Enabled());
 
-    Click(p.MoveDown.hwnd());
+    Click(p.moveDownButton.hwnd());
     EXPECT_EQ(p.ItemText(0), L"A");
     EXPECT_EQ(p.Selected(), 1);
-    EXPECT_EQ(form().table.Preset(1).Name(), "B");
-    EXPECT_EQ(form().table.Preset(1).value, 60);
-    EXPECT_EQ(form().table.Preset(0).hotkey, 0x6070u);
+    EXPECT_EQ(form().table().Preset(1).Name(), "B");
+    EXPECT_EQ(form().table().Preset(1).value, 60);
+    EXPECT_EQ(form().table().Preset(0).hotkey, 0x6070u);
 
     // A caption still being edited when a button is clicked (the button takes
     // no focus from it) is kept, and goes with its preset.
     HWND editor = OpenEditor(VK_F2);
     ASSERT_NE(editor, nullptr);
     SetWindowTextW(editor, L"B2");
-    Click(p.MoveUp.hwnd());
+    Click(p.moveUpButton.hwnd());
     test::PumpMessages();
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(p.ItemText(0), L"B2");
-    EXPECT_EQ(form().table.Preset(0).Name(), "B2");
+    EXPECT_EQ(form().table().Preset(0).Name(), "B2");
 }
 
 TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRecord) {
@@ -180,8 +180,8 @@ TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRec
     Press(editor, VK_RETURN);
     test::PumpMessages();
     EXPECT_EQ(Editor(), nullptr);
-    EXPECT_EQ(presets().ItemText(0), typed);
-    const std::string name = form().table.Preset(0).Name();
+    EXPECT_EQ(presetPanel().ItemText(0), typed);
+    const std::string name = form().table().Preset(0).Name();
     ASSERT_EQ(name.size(), 100u);
     EXPECT_EQ(name, ToCp932(std::wstring(50, L'あ')));
 
@@ -189,7 +189,7 @@ TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRec
     SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
     program.reset();
     Start();
-    EXPECT_EQ(presets().ItemText(0), std::wstring(50, L'あ'));
+    EXPECT_EQ(presetPanel().ItemText(0), std::wstring(50, L'あ'));
 }
 
 TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
@@ -197,46 +197,46 @@ TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
                                                       'D', 'E', '=', '0', '\r', '\n'});
     const SettingTable table = TableWith({{"A", 30, 0x6070}, {"B", 60, 0x6071}});
     Start(&table);
-    auto& p = presets();
+    auto& p = presetPanel();
 
     // Unticked, the slider only edits the preset.
-    Slide(p.COLVolume, 0);
-    EXPECT_EQ(form().table.Preset(1).value, 0);
-    EXPECT_EQ(Text(p.Label3.hwnd()), L"音量出力 0%");
+    Slide(p.presetVolume, 0);
+    EXPECT_EQ(form().table().Preset(1).value, 0);
+    EXPECT_EQ(Text(p.volumeLabel.hwnd()), L"音量出力 0%");
     EXPECT_EQ(mixer->Percent(0), 40u);
-    EXPECT_EQ(p.Gauge1.Value(), 40);
-    Slide(p.COLVolume, 60);
+    EXPECT_EQ(p.systemVolume.Value(), 40);
+    Slide(p.presetVolume, 60);
 
-    Click(p.RefreshHalt.hwnd());
-    EXPECT_TRUE(p.RefreshHalt.Checked());
-    EXPECT_EQ(Text(p.Status.hwnd()), L"Auto Changing Enabled");
+    Click(p.applyAtOnce.hwnd());
+    EXPECT_TRUE(p.applyAtOnce.Checked());
+    EXPECT_EQ(Text(p.statusLabel.hwnd()), L"Auto Changing Enabled");
     EXPECT_EQ(mixer->Percent(0), 60u);
     EXPECT_EQ(mixer->Percent(1), 60u);
-    EXPECT_EQ(p.Gauge1.Value(), 60);
+    EXPECT_EQ(p.systemVolume.Value(), 60);
 
-    Slide(p.COLVolume, 75);
+    Slide(p.presetVolume, 75);
     EXPECT_EQ(mixer->Percent(0), 75u);
-    EXPECT_EQ(Text(p.Status.hwnd()), L"Auto Changing");
-    EXPECT_EQ(Text(p.Label3.hwnd()), L"音量出力 75%");
-    EXPECT_EQ(form().table.Preset(1).value, 75);
+    EXPECT_EQ(Text(p.statusLabel.hwnd()), L"Auto Changing");
+    EXPECT_EQ(Text(p.volumeLabel.hwnd()), L"音量出力 75%");
+    EXPECT_EQ(form().table().Preset(1).value, 75);
 
     SelectItem(0);  // another preset is heard at once
     EXPECT_EQ(mixer->Percent(0), 30u);
-    EXPECT_EQ(p.COLVolume.Position(), 30);
+    EXPECT_EQ(p.presetVolume.Position(), 30);
 
     // Closing the window unticks the box and puts the first volume back.
     SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(p.RefreshHalt.Checked());
+    EXPECT_FALSE(p.applyAtOnce.Checked());
     EXPECT_EQ(mixer->Percent(0), 40u);
     EXPECT_EQ(mixer->Percent(1), 40u);
-    EXPECT_EQ(Text(p.Status.hwnd()), L"Auto Change Disabled");
+    EXPECT_EQ(Text(p.statusLabel.hwnd()), L"Auto Change Disabled");
     const auto bytes = test::ReadBytes(folder.File(L"SndCols.ini"));
     ASSERT_EQ(bytes.size(), 7u * 120u);
     EXPECT_EQ(bytes[6 * 120 + 108], 75);
 
     // Closing again with the box unticked leaves the volume alone.
     mixer->SetPercent(0, 55);
-    form().ShowConfigWindow();
+    form().Open();
     SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(mixer->Percent(0), 55u);
 }
@@ -244,11 +244,11 @@ TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
 TEST_F(PresetPanelTest, TheUsersHotkeyGoesIntoTheSelectedPreset) {
     const SettingTable table = TableWith({{"A", 30, 0x6070}});
     Start(&table);
-    HWND key = presets().COLHotkey.hwnd();
+    HWND key = presetPanel().presetHotkey.hwnd();
     SetFocus(key);
     SendMessageW(key, WM_KEYDOWN, 'Q', 0);
     SendMessageW(key, WM_KEYUP, 'Q', 0);
-    EXPECT_EQ(form().table.Preset(0).hotkey, 0x6000u | 'Q');
+    EXPECT_EQ(form().table().Preset(0).hotkey, 0x6000u | 'Q');
 
     // Shift alone or Ctrl alone stays as typed: only a key alone gets Shift+Ctrl.
     for (const auto& [modifier, expected] :
@@ -263,7 +263,7 @@ TEST_F(PresetPanelTest, TheUsersHotkeyGoesIntoTheSelectedPreset) {
         keys[modifier] = 0;
         SetKeyboardState(keys);
         SendMessageW(key, WM_KEYUP, modifier, 0);
-        EXPECT_EQ(form().table.Preset(0).hotkey, expected);
+        EXPECT_EQ(form().table().Preset(0).hotkey, expected);
     }
 }
 

@@ -14,7 +14,7 @@
 #include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "raw_mixer.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 #include "win_test_support.h"
 
 namespace quendrel {
@@ -38,7 +38,7 @@ TEST(SoakTest, EveryDeviceHoldsWhatTheLastHotkeySetAtEveryCheckpoint) {
     environment.dataFolder = folder.path();
     Program program(std::move(environment));
     ASSERT_TRUE(program.Start());
-    TForm1& form = program.form1();
+    ConfigWindow& form = program.configWindow();
     const unsigned devices = WinmmMixer().DeviceCount();
     std::vector<bool> speakers;
     for (unsigned device = 0; device < devices; ++device) speakers.push_back(test::HasVolume(device));
@@ -60,13 +60,14 @@ TEST(SoakTest, EveryDeviceHoldsWhatTheLastHotkeySetAtEveryCheckpoint) {
         WritePrivateProfileStringW(L"Changes", L"FADE", L"0", folder.File(L"NotifyFont.ini").c_str());
         const unsigned preset = kFirstPreset + checkpoint % 10;
         test::PumpMessages(200);
-        for (int i = 0; i < 200 && form.applier.FadeCurrent() != form.applier.FadeTarget(); ++i) test::PumpMessages(30);
+        for (int i = 0; i < 200 && form.applier().FadeCurrent() != form.applier().FadeTarget(); ++i)
+            test::PumpMessages(30);
         press(preset);
         press(kMuteSlot);
         WritePrivateProfileStringW(L"Changes", L"FADE", L"1", folder.File(L"NotifyFont.ini").c_str());
 
         const unsigned volume = static_cast<unsigned>(table.Preset(preset - kFirstPreset).value);
-        const bool muted = form.table[kMuteSlot].Name() == std::string(texts::kMuteStatePrefix) + texts::kMuteTrue;
+        const bool muted = form.table()[kMuteSlot].Name() == std::string(texts::kMuteStatePrefix) + texts::kMuteTrue;
         WinmmMixer reader;
         for (unsigned device = 0; device < devices; ++device) {
             SCOPED_TRACE(testing::Message() << "checkpoint " << checkpoint << ", device " << device);

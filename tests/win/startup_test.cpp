@@ -5,7 +5,7 @@
 
 #include "app/program_win32.h"
 #include "fake_mixer.h"
-#include "table/setting_texts.h"
+#include "table/table_texts.h"
 #include "win_test_support.h"
 
 namespace quendrel {
@@ -30,10 +30,10 @@ protected:
 
 TEST_F(StartupTest, FirstRunShowsTheWindowAndClosingWritesTheDefaults) {
     auto program = Start();
-    HWND form1 = program->form1().hwnd();
+    HWND form1 = program->configWindow().hwnd();
     EXPECT_TRUE(IsWindowVisible(form1));
-    EXPECT_FALSE(IsWindowVisible(program->form2().hwnd()));
-    EXPECT_FALSE(IsWindowVisible(program->form3().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(program->aboutWindow().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(program->notification().hwnd()));
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
     // The application window carries the tool-window style alone.
     EXPECT_EQ(GetWindowLongPtrW(program->applicationWindow(), GWL_EXSTYLE), WS_EX_TOOLWINDOW);
@@ -53,13 +53,13 @@ TEST_F(StartupTest, FirstRunShowsTheWindowAndClosingWritesTheDefaults) {
 
 TEST_F(StartupTest, EscapeClosesLikeTheCloseBox) {
     auto program = Start();
-    HWND form1 = program->form1().hwnd();
+    HWND form1 = program->configWindow().hwnd();
     // With no control focused Escape comes as a system key, and still closes;
     // Alt+Escape is not Escape.
     MSG altEscape{form1, WM_SYSKEYDOWN, VK_ESCAPE, 1 << 29, 0, {}};
-    EXPECT_FALSE(program->form1().PreviewKey(altEscape));
+    EXPECT_FALSE(program->configWindow().PreviewKey(altEscape));
     MSG key{form1, WM_SYSKEYDOWN, VK_ESCAPE, 0, 0, {}};
-    EXPECT_TRUE(program->form1().PreviewKey(key));
+    EXPECT_TRUE(program->configWindow().PreviewKey(key));
     test::PumpMessages();
     EXPECT_FALSE(IsWindowVisible(form1));
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")).size(), 600u);
@@ -75,15 +75,15 @@ TEST_F(StartupTest, AValidFileShowsNoWindowAndRegistersEnabledHotkeys) {
     test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
 
     auto program = Start();
-    EXPECT_FALSE(IsWindowVisible(program->form1().hwnd()));
-    EXPECT_EQ(program->form1().table.count, 1);
+    EXPECT_FALSE(IsWindowVisible(program->configWindow().hwnd()));
+    EXPECT_EQ(program->configWindow().table().count, 1);
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F2));
 
     // Opening the window withdraws every hotkey; closing brings them back.
-    program->form1().ShowConfigWindow();
+    program->configWindow().Open();
     EXPECT_FALSE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
-    SendMessageW(program->form1().hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(program->configWindow().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), std::vector<unsigned char>(image.begin(), image.end()));
 }
@@ -95,7 +95,7 @@ TEST_F(StartupTest, NoSoundDeviceIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(answerer.texts()[0], L"サウンドデバイスが見つかりません ");
     EXPECT_EQ(answerer.captions()[0], L"Quendrel");
     // The same window still takes the hook's messages.
-    PostMessageW(program->form1().hwnd(), WM_CLOSE, 0, 0);
+    PostMessageW(program->configWindow().hwnd(), WM_CLOSE, 0, 0);
     test::PumpMessages();
     EXPECT_TRUE(FileExists(folder.File(L"SndCols.ini")));
 }
@@ -123,7 +123,7 @@ TEST_F(StartupTest, ATrayPressWhileStartUpWaitsOnItsMessageOpensNothing) {
     pressing.join();
     test::PumpMessages();
     // Loaded, resident, hotkeys on: the press did not open the window early.
-    EXPECT_FALSE(IsWindowVisible(program->form1().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(program->configWindow().hwnd()));
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
 }
 
@@ -132,18 +132,18 @@ TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
     test::WriteBytes(folder.File(L"SndCols.ini"), old);
     SetFileAttributesW(folder.File(L"SndCols.ini").c_str(), FILE_ATTRIBUTE_READONLY);
     auto program = Start();
-    EXPECT_EQ(program->form1().table.count, 1);  // read-only still loads
+    EXPECT_EQ(program->configWindow().table().count, 1);  // read-only still loads
     test::MessageBoxAnswerer answerer;
-    program->form1().ShowConfigWindow();
-    program->form1().table.AppendPresetRecord("new", 1, 0);
-    SendMessageW(program->form1().hwnd(), WM_CLOSE, 0, 0);
+    program->configWindow().Open();
+    program->configWindow().table().AppendPresetRecord("new", 1, 0);
+    SendMessageW(program->configWindow().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), old);
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini.tmp")));
     Sleep(300);
     ASSERT_EQ(answerer.texts().size(), 1u);
     EXPECT_NE(answerer.texts()[0].find(L"SndCols.ini に書き込めません."), std::wstring::npos);
     // Modal to the open window: it cannot be closed again behind the message.
-    EXPECT_EQ(answerer.owners()[0], program->form1().hwnd());
+    EXPECT_EQ(answerer.owners()[0], program->configWindow().hwnd());
 }
 
 // Two starts at the same moment: the other one makes the mutex just after
@@ -167,7 +167,7 @@ TEST_F(StartupTest, AnInstanceStartedAtTheSameMomentIsFoundByCreatingTheMutex) {
 
 TEST_F(StartupTest, QuittingRemovesTheLoopAndReleasesTheMutex) {
     auto program = Start();
-    program->form1().Close1Click();
+    program->configWindow().Quit();
     EXPECT_EQ(program->RunMessageLoop(), 0);  // ends at once on WM_QUIT
     program->Shutdown();
     HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"Quendrel");

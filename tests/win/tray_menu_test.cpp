@@ -4,11 +4,11 @@
 
 #include <cwchar>
 
-#include "tray/autostart_win32.h"
 #include "app/program_win32.h"
-#include "tray/tray_menu_win32.h"
 #include "fake_mixer.h"
 #include "program_fixture.h"
+#include "tray/autostart_win32.h"
+#include "tray/tray_menu_win32.h"
 #include "win_test_support.h"
 
 namespace quendrel {
@@ -26,8 +26,9 @@ protected:
         environment.runKey = runKey;
         environment.executablePath = kExe;
         StartProgram();
-        TForm1& form = program->form1();
-        menu = std::make_unique<TrayMenu>(form, form.parts().autoStart, form.parts().profile);
+        ConfigWindow& form = program->configWindow();
+        menu =
+            std::make_unique<TrayMenu>(form.hwnd(), form.parts().autoStart, form.parts().profile, form.MenuActions());
     }
     void TearDown() override {
         menu.reset();
@@ -53,8 +54,8 @@ protected:
         return {type, data};
     }
     bool AutoStartMark() {
-        EXPECT_TRUE(menu->SHLMenuPopup());
-        return menu->Checked(kAutoStart1Item);
+        EXPECT_TRUE(menu->UpdateMarks());
+        return menu->Checked(kAutoStartItem);
     }
 
     std::wstring runKey;
@@ -62,9 +63,9 @@ protected:
 };
 
 TEST_F(TrayMenuTest, ItemsAndSeparatorsInOrder) {
-    HMENU shl = menu->SHLMenu();
+    HMENU shl = menu->menu();
     ASSERT_EQ(GetMenuItemCount(shl), 7);
-    const UINT ids[] = {kOpenItem, 0, kAutoStart1Item, kFADEChangeItem, 0, kAbout1Item, kClose1Item};
+    const UINT ids[] = {kOpenItem, 0, kAutoStartItem, kFadeItem, 0, kAboutItem, kQuitItem};
     const wchar_t* captions[] = {
         L"設定ウインドウを開く", L"", L"AutoStart", L"音量のなめらか変更", L"", L"バージョン情報", L"Quendrelの終了"};
     for (int i = 0; i < 7; ++i) {
@@ -106,7 +107,7 @@ TEST_F(TrayMenuTest, AConfirmedClickWritesOrDeletesTheValueAndNoChangesNothing) 
     {
         test::MessageBoxAnswerer no(IDNO);
         EXPECT_FALSE(AutoStartMark());
-        menu->AutoStart1Click();
+        menu->OnAutoStartClick();
         EXPECT_EQ(no.texts(), std::vector<std::wstring>{L"自動起動設定を変更しますか？"});
         EXPECT_EQ(no.captions(), std::vector<std::wstring>{L"Notify"});
     }
@@ -117,8 +118,8 @@ TEST_F(TrayMenuTest, AConfirmedClickWritesOrDeletesTheValueAndNoChangesNothing) 
     {
         test::MessageBoxAnswerer yes(IDYES);
         EXPECT_FALSE(AutoStartMark());
-        menu->AutoStart1Click();
-        EXPECT_FALSE(menu->Checked(kAutoStart1Item));  // the mark waits for the next opening
+        menu->OnAutoStartClick();
+        EXPECT_FALSE(menu->Checked(kAutoStartItem));  // the mark waits for the next opening
     }
     const auto [type, data] = Stored();
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
@@ -128,7 +129,7 @@ TEST_F(TrayMenuTest, AConfirmedClickWritesOrDeletesTheValueAndNoChangesNothing) 
     {
         test::MessageBoxAnswerer yes(IDYES);
         EXPECT_TRUE(AutoStartMark());
-        menu->AutoStart1Click();
+        menu->OnAutoStartClick();
     }
     EXPECT_EQ(Stored().first, 0u);
     EXPECT_FALSE(AutoStartMark());
@@ -138,7 +139,7 @@ TEST_F(TrayMenuTest, AValueOfAnotherTypeKeepsTheMenuAwayAndIsReported) {
     const DWORD number = 1;
     Store(REG_DWORD, &number, sizeof number);
     test::MessageBoxAnswerer answerer;
-    EXPECT_FALSE(menu->SHLMenuPopup());
+    EXPECT_FALSE(menu->UpdateMarks());
     Sleep(300);
     EXPECT_EQ(answerer.texts(), std::vector<std::wstring>{L"'Quendrel' のデータ型が不正です."});
     EXPECT_EQ(answerer.captions(), std::vector<std::wstring>{L"Quendrel"});
@@ -154,7 +155,7 @@ TEST_F(TrayMenuTest, AValueThatCannotBeWrittenIsReported) {
     RegCloseKey(parent);
     test::MessageBoxAnswerer yes(IDYES);
     EXPECT_FALSE(AutoStartMark());  // the key cannot be opened: reads as empty
-    menu->AutoStart1Click();
+    menu->OnAutoStartClick();
     Sleep(300);
     ASSERT_EQ(yes.texts().size(), 2u);
     EXPECT_EQ(yes.texts()[1], L"'Quendrel' の設定に失敗しました.");
@@ -162,25 +163,25 @@ TEST_F(TrayMenuTest, AValueThatCannotBeWrittenIsReported) {
 
 TEST_F(TrayMenuTest, TheSmoothChangeMarkFollowsTheFileAndEachClickTogglesIt) {
     auto fadeMark = [&] {
-        EXPECT_TRUE(menu->SHLMenuPopup());
-        return menu->Checked(kFADEChangeItem);
+        EXPECT_TRUE(menu->UpdateMarks());
+        return menu->Checked(kFadeItem);
     };
     EXPECT_TRUE(fadeMark());  // no file: on
-    menu->FADEChangeClick();
-    EXPECT_TRUE(menu->Checked(kFADEChangeItem));  // the mark waits for the next opening
+    menu->OnFadeClick();
+    EXPECT_TRUE(menu->Checked(kFadeItem));  // the mark waits for the next opening
     EXPECT_FALSE(fadeMark());
     const auto off = test::ReadBytes(folder.File(L"NotifyFont.ini"));
     EXPECT_EQ(std::string(off.begin(), off.end()), "[Changes]\r\nFADE=0\r\n");
-    menu->FADEChangeClick();
+    menu->OnFadeClick();
     EXPECT_TRUE(fadeMark());
     const auto on = test::ReadBytes(folder.File(L"NotifyFont.ini"));
     EXPECT_EQ(std::string(on.begin(), on.end()), "[Changes]\r\nFADE=1\r\n");
 }
 
 TEST_F(TrayMenuTest, OpenRunsOpenClick) {
-    EXPECT_FALSE(IsWindowVisible(program->form1().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(program->configWindow().hwnd()));
     menu->Run(kOpenItem);
-    EXPECT_TRUE(IsWindowVisible(program->form1().hwnd()));
+    EXPECT_TRUE(IsWindowVisible(program->configWindow().hwnd()));
 }
 
 }  // namespace

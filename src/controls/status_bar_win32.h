@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "win32/controls_win32.h"
+#include "controls/control_win32.h"
 
 namespace quendrel {
 

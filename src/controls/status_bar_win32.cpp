@@ -1,4 +1,4 @@
-#include "win32/status_bar_win32.h"
+#include "controls/status_bar_win32.h"
 
 #include <commctrl.h>
 

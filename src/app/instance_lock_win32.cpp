@@ -1,0 +1,34 @@
+#include "app/instance_lock_win32.h"
+
+#include <string>
+
+#include "app/app_texts.h"
+#include "win32/text_win32.h"
+#include "win32/trace_win32.h"
+
+namespace quendrel {
+
+bool InstanceLock::Acquire(const std::function<void()>& afterLook) {
+    const std::wstring name = Widen(texts::kMutexName);
+    if (HANDLE existing = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, name.c_str())) {
+        CloseHandle(existing);
+        return false;
+    }
+    if (afterLook) afterLook();
+    mutex_.reset(CreateMutexW(nullptr, TRUE, name.c_str()));
+    // Another instance made it after the look above (both started at the
+    // same moment), or made it with rights that this one lacks.
+    const DWORD error = GetLastError();
+    const bool running = error == ERROR_ALREADY_EXISTS || (!mutex_ && error == ERROR_ACCESS_DENIED);
+    if (!mutex_ && !running) TraceLastError(L"CreateMutexW");
+    if (running) mutex_.reset();
+    return !running;
+}
+
+void InstanceLock::Release() {
+    if (!mutex_) return;
+    ReleaseMutex(mutex_.get());
+    mutex_.reset();
+}
+
+}  // namespace quendrel

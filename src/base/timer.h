@@ -1,0 +1,18 @@
+// A repeating timer as the portable core sees it; the program's are window
+// timers (WindowTimer), the tests' plain flags.
+#pragma once
+
+namespace quendrel {
+
+class Timer {
+public:
+    // Starting a running timer would restart its period: callers ask first.
+    virtual void Start() = 0;
+    virtual void Stop() = 0;
+    virtual bool Running() const = 0;
+
+protected:
+    ~Timer() = default;
+};
+
+}  // namespace quendrel

@@ -1,0 +1,15 @@
+// UTF-8 to UTF-16 for the portable core, which builds window texts from the
+// program's UTF-8 texts without the system's conversions.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quendrel {
+
+// Well-formed UTF-8 only (the program's own texts); a malformed byte becomes
+// U+FFFD. Characters beyond U+FFFF become surrogate pairs where wchar_t has
+// 16 bits.
+std::wstring Utf8ToWide(std::string_view utf8);
+
+}  // namespace quendrel

@@ -1,0 +1,26 @@
+#include "controls/hotkey_control_win32.h"
+
+#include "base/hotkey_value.h"
+
+namespace quendrel {
+
+void HotkeyControl::Setup(WPARAM invalidCombinations) {
+    SendMessageW(hwnd_, HKM_SETRULES, invalidCombinations, MAKELPARAM(HOTKEYF_SHIFT | HOTKEYF_CONTROL, 0));
+}
+
+std::uint16_t HotkeyControl::Value() const {
+    return HotkeyFromControl(static_cast<std::uint16_t>(SendMessageW(hwnd_, HKM_GETHOTKEY, 0, 0) & 0xFFFF));
+}
+
+void HotkeyControl::Set(std::uint16_t value) {
+    setting_ = true;
+    SendMessageW(hwnd_, HKM_SETHOTKEY, HotkeyToControl(value), 0);
+    setting_ = false;
+}
+
+bool HotkeyControl::OnCommand(WORD code) {
+    if (code == EN_CHANGE && !setting_ && onChange) onChange();
+    return true;
+}
+
+}  // namespace quendrel

@@ -1,0 +1,29 @@
+// A label or picture (SS_NOTIFY) that acts when clicked.
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "controls/control_win32.h"
+
+namespace quendrel {
+
+// With the hand pointer; with hover colours, its text turns hot while the
+// mouse is over it.
+class Link : public Control {
+public:
+    std::function<void()> onClick;
+    void SetHoverColors(COLORREF normal, COLORREF hot);
+    bool OnCommand(WORD code) override;
+
+protected:
+    void OnAttached() override;
+
+private:
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void ShowHot(bool hot);
+    std::optional<COLORREF> normal_, hot_;
+    bool isHot_ = false;
+};
+
+}  // namespace quendrel

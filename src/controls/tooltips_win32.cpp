@@ -1,0 +1,37 @@
+#include "controls/tooltips_win32.h"
+
+#include <string>
+
+#include "win32/text_win32.h"
+#include "win32/ui_win32.h"
+#include "win32/window_win32.h"
+
+namespace quendrel {
+
+Tooltips::~Tooltips() {
+    if (tips_ && IsWindow(tips_)) DestroyWindow(tips_);
+}
+
+void Tooltips::Create(HWND owner) {
+    owner_ = owner;
+    tips_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, ModuleInstance(), nullptr);
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Scale(480));
+}
+
+void Tooltips::Add(std::initializer_list<const Control*> controls, std::string_view hintUtf8) {
+    std::wstring text = Widen(hintUtf8);
+    for (const Control* control : controls) {
+        if (!tips_ || !control->hwnd()) continue;
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every comctl32
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = owner_;
+        tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd());
+        tool.lpszText = text.data();
+        SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+}  // namespace quendrel

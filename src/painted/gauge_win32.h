@@ -1,0 +1,25 @@
+// A progress bar painted as a percentage gauge.
+#pragma once
+
+#include <string>
+
+#include "painted/painted_control_win32.h"
+
+namespace quendrel {
+
+// The bar in its colour and the value followed by "%" centred over it.
+class Gauge : public PaintedControl {
+public:
+    void Setup(COLORREF bar);
+    int Value() const;
+    void SetValue(int value) const;
+    // "42%".
+    static std::wstring Caption(int value);
+
+private:
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void Paint(HDC dc, const RECT& client) override;
+    COLORREF bar_ = RGB(0, 0, 255);
+};
+
+}  // namespace quendrel

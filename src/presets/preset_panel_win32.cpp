@@ -1,0 +1,252 @@
+#include "presets/preset_panel_win32.h"
+
+#include <commctrl.h>
+
+#include "base/decimal.h"
+#include "base/hotkey_value.h"
+#include "mixer/mixer.h"
+#include "mixer/mixer_scale.h"
+#include "presets/preset_texts.h"
+#include "table/setting_table.h"
+#include "table/table_texts.h"
+#include "win32/text_win32.h"
+#include "win32/ui_win32.h"
+#include "win32/window_win32.h"
+
+namespace quendrel {
+namespace {
+
+enum : int {
+    kIdCreate = 1001,
+    kIdDelete,
+    kIdMoveUp,
+    kIdMoveDown,
+    kIdList,
+    kIdHotkeyLabel,
+    kIdHotkey,
+    kIdVolumeLabel,
+    kIdVolume,
+    kIdSystemVolumeLabel,
+    kIdSystemVolume,
+    kIdStatus,
+    kIdApplyAtOnce,
+    kIdBevel,
+};
+
+constexpr COLORREF kLabelColour = RGB(40, 40, 120);
+constexpr COLORREF kListText = RGB(0, 0, 255);
+constexpr COLORREF kGaugeBar = RGB(0, 0, 255);
+
+constexpr DWORD kFlat = BS_OWNERDRAW;
+constexpr DWORD kTrack = TBS_HORZ | TBS_AUTOTICKS | TBS_BOTH | WS_TABSTOP;
+constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+
+}  // namespace
+
+void PresetPanel::Create(Window& window, HFONT windowFont) {
+    labelFont_ = MakeFont(texts::kConfigFont, 16, FW_BOLD);
+    HFONT label = labelFont_.get();
+    // The left half as designed (client pixels at 96 DPI). Earlier rows lie
+    // above later ones, so the bevel goes last.
+    CreateControls(
+        window, windowFont, WS_CLIPSIBLINGS,
+        {
+            {&createButton, kIdCreate, L"Button", 8, 8, 65, 25, texts::kCreateCaption, kFlat},
+            {&deleteButton, kIdDelete, L"Button", 72, 8, 65, 25, texts::kDeleteCaption, kFlat | WS_DISABLED},
+            {&moveUpButton, kIdMoveUp, L"Button", 136, 8, 65, 25, texts::kMoveUpCaption, kFlat | WS_DISABLED},
+            {&moveDownButton, kIdMoveDown, L"Button", 200, 8, 65, 25, texts::kMoveDownCaption, kFlat | WS_DISABLED},
+            {&presetList, kIdList, WC_LISTVIEWW, 8, 40, 189, 233, nullptr,
+             LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_NOSORTHEADER | WS_TABSTOP,
+             WS_EX_CLIENTEDGE},
+            {&hotkeyLabel, kIdHotkeyLabel, L"Static", 208, 48, 158, 17, texts::kHotkeyLabel, kLabel, 0, label},
+            {&presetHotkey, kIdHotkey, HOTKEY_CLASSW, 216, 72, 137, 19, nullptr, WS_TABSTOP | WS_DISABLED,
+             WS_EX_CLIENTEDGE},
+            {&volumeLabel, kIdVolumeLabel, L"Static", 208, 120, 158, 17, texts::kVolumeLabel, kLabel, 0, label},
+            {&presetVolume, kIdVolume, TRACKBAR_CLASSW, 216, 136, 137, 23, nullptr, kTrack | WS_DISABLED},
+            {&systemVolumeLabel, kIdSystemVolumeLabel, L"Static", 208, 180, 153, 17, texts::kSystemVolumeLabel,
+             SS_RIGHT | SS_NOPREFIX, 0, label},
+            {&systemVolume, kIdSystemVolume, PROGRESS_CLASSW, 223, 204, 129, 17, nullptr, 0},
+            {&statusLabel, kIdStatus, L"Static", 208, 225, 156, 14, nullptr, SS_RIGHT | SS_NOPREFIX},
+            {&applyAtOnce, kIdApplyAtOnce, L"Button", 213, 254, 141, 21, texts::kApplyAtOnceCaption,
+             BS_AUTOCHECKBOX | WS_TABSTOP},
+            // Transparent: the window paints what lies inside the frame.
+            {&bevel, kIdBevel, L"Static", 9, 9, 360, 270, nullptr, SS_ETCHEDFRAME, WS_EX_TRANSPARENT},
+        });
+
+    createButton.Setup(L"GLYPH_NEW");
+    deleteButton.Setup(L"GLYPH_DELETE");
+    moveUpButton.Setup(L"GLYPH_UP");
+    moveDownButton.Setup(L"GLYPH_DOWN");
+    // The buttons leave the focus where it was; a caption being edited is
+    // finished first, as it was when a click took the focus away from it.
+    const auto afterEdit = [this](void (PresetPanel::*click)()) {
+        return [this, click] {
+            presetList.FinishEdit();
+            (this->*click)();
+        };
+    };
+    createButton.onClick = afterEdit(&PresetPanel::OnCreateClick);
+    deleteButton.onClick = afterEdit(&PresetPanel::OnDeleteClick);
+    moveUpButton.onClick = afterEdit(&PresetPanel::OnMoveUpClick);
+    moveDownButton.onClick = afterEdit(&PresetPanel::OnMoveDownClick);
+
+    presetList.Setup(texts::kListColumn, 180, kListText, GetSysColor(COLOR_BTNFACE));
+    presetList.onChange = [this] { OnPresetSelected(); };
+    presetList.onKeyDown = [this](WORD key) { OnListKeyDown(key); };
+    presetList.onEdited = [this](int item, const std::wstring& text) { OnPresetRenamed(item, text); };
+
+    for (Control* text : {&hotkeyLabel, &volumeLabel, &systemVolumeLabel})
+        text->SetColors(kLabelColour, GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
+
+    presetHotkey.Setup(HotkeyControl::kPresetKeyRules);
+    presetHotkey.onChange = [this] { OnHotkeyChanged(); };
+    presetVolume.Setup(0, 100, 5, 20);
+    presetVolume.onChange = [this] { OnVolumeChanged(true); };
+    systemVolume.Setup(kGaugeBar);
+    applyAtOnce.onClick = [this] { OnApplyAtOnceClick(); };
+
+    for (FlatButton* button : {&createButton, &deleteButton, &moveUpButton, &moveDownButton})
+        button->SetPointer(IDC_HAND);
+    presetList.SetPointer(IDC_HAND);
+    presetVolume.SetPointer(IDC_HAND);
+    applyAtOnce.SetPointer(IDC_HAND);
+    presetHotkey.SetPointer(IDC_IBEAM);
+
+    tips_.Create(window.hwnd());
+    tips_.Add({&createButton}, texts::kCreateHint);
+    tips_.Add({&deleteButton}, texts::kDeleteHint);
+    tips_.Add({&moveUpButton}, texts::kMoveUpHint);
+    tips_.Add({&moveDownButton}, texts::kMoveDownHint);
+    tips_.Add({&presetHotkey}, texts::kHotkeyHint);
+    tips_.Add({&presetVolume}, texts::kVolumeHint);
+    tips_.Add({&applyAtOnce}, texts::kApplyAtOnceHint);
+}
+
+void PresetPanel::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey, bool edit) {
+    const auto index = table_.AppendPresetRecord(nameCp932, volume, hotkey);
+    if (!index) {
+        ShowMessage(texts::kTooManyPresets);
+        return;
+    }
+    // The caption is the stored name, so cut like it.
+    const int added = presetList.Append(FromCp932(table_[*index].Name()));
+    // Selected before the editor opens: selecting afterwards could end the edit.
+    presetList.Select(added);
+    if (edit) presetList.EditCaption(added);
+    HotkeysChanged();
+}
+
+void PresetPanel::OnCreateClick() { AddPreset(texts::kNewPresetName, 20, NextPresetHotkey(table_.count), true); }
+
+void PresetPanel::OnDeleteClick() {
+    const int p = Selected();
+    if (p < 0) return;
+    presetList.Delete(p);
+    table_.RemovePresetRecord(static_cast<std::size_t>(p));
+    const int count = ItemCount();
+    if (count > 0) Select(p < count ? p : p - 1);
+    ShowSelectedPreset();
+    HotkeysChanged();
+}
+
+void PresetPanel::OnMoveUpClick() {
+    const int p = Selected();
+    if (p < 1) return;
+    table_.SwapPresetRecords(static_cast<std::size_t>(p - 1));
+    const std::wstring upper = ItemText(p - 1), lower = ItemText(p);
+    presetList.SetItemText(p - 1, lower);
+    presetList.SetItemText(p, upper);
+    Select(p - 1);
+    ShowSelectedPreset();
+    HotkeysChanged();
+}
+
+void PresetPanel::OnMoveDownClick() {
+    const int p = Selected();
+    if (p < 0 || p + 1 >= ItemCount()) return;
+    table_.SwapPresetRecords(static_cast<std::size_t>(p));
+    const std::wstring upper = ItemText(p), lower = ItemText(p + 1);
+    presetList.SetItemText(p, lower);
+    presetList.SetItemText(p + 1, upper);
+    Select(p + 1);
+    ShowSelectedPreset();
+    HotkeysChanged();
+}
+
+void PresetPanel::OnListKeyDown(WORD key) {
+    if (key == VK_F2) {
+        const int p = Selected();
+        if (p >= 0) presetList.EditCaption(p);
+    } else if (key == VK_DELETE) {
+        OnDeleteClick();
+    }
+}
+
+void PresetPanel::OnPresetRenamed(int item, const std::wstring& text) {
+    if (item < 0 || item >= table_.count) return;
+    table_.Preset(static_cast<std::size_t>(item)).SetName(ToCp932(text));
+    // The list takes the text only after this returns; whoever is told
+    // reads the new caption.
+    presetList.SetItemText(item, text);
+    HotkeysChanged();
+}
+
+void PresetPanel::OnPresetSelected() { ShowSelectedPreset(); }
+
+void PresetPanel::OnHotkeyChanged() {
+    const int p = Selected();
+    if (p < 0) return;
+    table_.Preset(static_cast<std::size_t>(p)).hotkey = presetHotkey.Value();
+    HotkeysChanged();
+}
+
+void PresetPanel::OnVolumeChanged(bool fromTrackBar) {
+    const int p = Selected();
+    const int position = presetVolume.Position();
+    if (p >= 0) table_.Preset(static_cast<std::size_t>(p)).value = position;
+    if (p >= 0 && applyAtOnce.Checked()) {
+        applier_.ApplyVolume(position, readFadeSetting_());
+        if (fromTrackBar) SetText(statusLabel.hwnd(), texts::kStatusAutoChanging);
+    }
+    SetText(volumeLabel.hwnd(), texts::kVolumeOutput + FormatDecimal(position) + "%");
+    systemVolume.SetValue(ClampPercent(mixer_.GetMasterVolume(0)));
+}
+
+void PresetPanel::OnApplyAtOnceClick() {
+    if (applyAtOnce.Checked())
+        applier_.OnApplyAtOnceChecked();
+    else
+        applier_.OnApplyAtOnceCleared(readFadeSetting_());
+    OnVolumeChanged(false);
+}
+
+void PresetPanel::ShowSelectedPreset() {
+    const int p = Selected();
+    if (p >= 0) {
+        const SettingRecord& record = table_.Preset(static_cast<std::size_t>(p));
+        presetHotkey.Set(record.HotkeyValue());
+        presetVolume.SetPosition(record.value);
+    }
+    UpdatePresetButtons();
+}
+
+void PresetPanel::UpdatePresetButtons() {
+    const int p = Selected();
+    const int count = ItemCount();
+    const bool selected = count > 0 && p >= 0;
+    deleteButton.Enable(selected);
+    presetHotkey.Enable(selected);
+    presetVolume.Enable(selected);
+    moveUpButton.Enable(p >= 1);
+    moveDownButton.Enable(p >= 0 && p < count - 1);
+}
+
+void PresetPanel::SetStatus(std::string_view utf8) {
+    if (statusLabel.hwnd()) SetText(statusLabel.hwnd(), utf8);
+}
+
+void PresetPanel::SetGauge(int percent) {
+    if (systemVolume.hwnd()) systemVolume.SetValue(percent);
+}
+
+}  // namespace quendrel

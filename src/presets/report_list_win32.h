@@ -1,0 +1,51 @@
+// A list view in report style with one fixed column and captions edited in
+// place: the preset list.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "controls/control_win32.h"
+
+namespace quendrel {
+
+// The selection stays visible without the focus; keys typed in the caption
+// editor are the editor's.
+class ReportList : public Control {
+public:
+    std::function<void()> onChange;                                    // any change of an item
+    std::function<void(WORD key)> onKeyDown;                           // a key while the list has the focus
+    std::function<void(int item, const std::wstring& text)> onEdited;  // an accepted caption edit
+
+    void Setup(std::string_view headingUtf8, int columnWidth, COLORREF text, COLORREF background);
+    // The selected index, or -1.
+    int Selected() const;
+    int ItemCount() const;
+    std::wstring ItemText(int item) const;
+    void SetItemText(int item, const std::wstring& text);
+    // The new item's index.
+    int Append(const std::wstring& text);
+    void Delete(int item);
+    void Select(int item);
+    // Opens the caption editor on the item (the list takes the focus).
+    void EditCaption(int item);
+    HWND Editor() const;
+    // Ends an open caption edit, keeping the text, as when the list loses the
+    // focus to another control.
+    void FinishEdit();
+
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+
+protected:
+    void OnAttached() override;
+
+private:
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};
+
+// True when the window is a list view's in-place caption editor: its keys
+// belong to the editor.
+bool IsListCaptionEditor(HWND window);
+
+}  // namespace quendrel

@@ -1,0 +1,43 @@
+// A window timer owned by an object: its window hands it its WM_TIMER, and it
+// knows whether it runs, since SetTimer on a running timer restarts its period.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "base/timer.h"
+
+namespace quendrel {
+
+class Window;
+
+class WindowTimer : public Timer {
+public:
+    WindowTimer(UINT_PTR id, UINT milliseconds) : id_(id), milliseconds_(milliseconds) {}
+    WindowTimer(const WindowTimer&) = delete;
+    WindowTimer& operator=(const WindowTimer&) = delete;
+    ~WindowTimer();
+
+    // The window whose WM_TIMER with this id runs onTick.
+    void Attach(Window& window);
+
+    void Start() override;
+    void Stop() override;
+    bool Running() const override { return running_; }
+
+    UINT_PTR id() const { return id_; }
+    // One tick, as WM_TIMER brings it.
+    void Tick() const {
+        if (onTick) onTick();
+    }
+    std::function<void()> onTick;
+
+private:
+    Window* window_ = nullptr;
+    UINT_PTR id_;
+    UINT milliseconds_;
+    bool running_ = false;
+};
+
+}  // namespace quendrel
