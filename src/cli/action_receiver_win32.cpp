@@ -14,6 +14,13 @@ namespace {
 // Nothing when the action is not a message from another thread.
 void AnswerNow(Answer answer) { ReplyMessage(AnswerResult(answer)); }
 
+// A stored name is code page 932; a character without an exact form there
+// cannot be in one, so the name matches nothing.
+std::string NameCp932(const Action& action) {
+    if (action.kind != ActionKind::kPresetByName) return {};
+    return ToCp932Exactly(action.name).value_or(std::string());
+}
+
 }  // namespace
 
 bool ReceiveAction(ConfigWindow& window, const COPYDATASTRUCT& data, LRESULT& result) {
@@ -30,27 +37,28 @@ Answer PerformAction(ConfigWindow& window, const Action& action) {
     if (!window.started()) return Answer::kRefused;
     if (action.kind == ActionKind::kOpen) {
         AnswerNow(Answer::kDone);
-        window.Open();
+        window.Perform([&window] { window.Open(); });
         return Answer::kDone;
     }
     if (IsWindowVisible(window.hwnd())) return Answer::kRefused;
+    if (action.kind != ActionKind::kVolume && !ActionRecord(action, window.table(), NameCp932(action)))
+        return Answer::kBadUsage;
 
-    DispatchHost& host = window.dispatchHost();
-    if (action.kind == ActionKind::kVolume) {
-        AnswerNow(Answer::kDone);
-        window.applier().ApplyVolume(static_cast<int>(action.number), host.ReadFadeSetting());
-        if (host.NotifyEnabled())
-            host.ShowNotification(VolumeNotificationText(action.number), window.table()[kNotifySlot].value);
-        return Answer::kDone;
-    }
-    // A stored name is code page 932; a character without an exact form there
-    // cannot be in one, so the name matches nothing.
-    const std::string name =
-        action.kind == ActionKind::kPresetByName ? ToCp932Exactly(action.name).value_or(std::string()) : std::string();
-    const auto record = ActionRecord(action, window.table(), name);
-    if (!record) return Answer::kBadUsage;
+    // Accepted: the caller goes on at once, and the action follows those
+    // before it.
     AnswerNow(Answer::kDone);
-    window.dispatcher().DispatchHotKey(static_cast<unsigned>(*record));
+    window.Perform([&window, action] {
+        DispatchHost& host = window.dispatchHost();
+        if (action.kind == ActionKind::kVolume) {
+            window.applier().ApplyVolume(static_cast<int>(action.number), host.ReadFadeSetting());
+            if (host.NotifyEnabled())
+                host.ShowNotification(VolumeNotificationText(action.number), window.table()[kNotifySlot].value);
+            return;
+        }
+        // Looked up again: an action before it may have moved the presets.
+        if (const auto record = ActionRecord(action, window.table(), NameCp932(action)))
+            window.dispatcher().DispatchHotKey(static_cast<unsigned>(*record));
+    });
     return Answer::kDone;
 }
 

@@ -75,6 +75,11 @@ LRESULT ConfigWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         // Closing only hides: the program ends from the tray menu.
         Close();
         return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE;
+    case WM_ENDSESSION:
+        if (wParam) OnEndSession();
+        return 0;
     case WM_COPYDATA: {
         LRESULT answer = 0;
         const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
@@ -119,7 +124,7 @@ void ConfigWindow::OnHotKey(WPARAM id) {
     // Until the table is loaded there is nothing to act on; a hotkey sent
     // while start-up waits on the system would meet a half-read table.
     if (!started_) return;
-    dispatcher_.DispatchHotKey(static_cast<unsigned>(id));
+    Perform([this, id] { dispatcher_.DispatchHotKey(static_cast<unsigned>(id)); });
 }
 
 bool ConfigWindow::ReadFadeSetting() { return parts_.profile.ReadFadeSetting(); }
@@ -168,16 +173,26 @@ void ConfigWindow::Open() {
     presetPanel_.ShowSelectedPreset();
 }
 
+bool ConfigWindow::Save() {
+    if (!parts_.settingsFile.SaveSettingTable(table_, settingsUnreadable_)) return false;
+    settingsUnreadable_ = false;
+    return true;
+}
+
 void ConfigWindow::Close() {
-    if (parts_.settingsFile.SaveSettingTable(table_, settingsUnreadable_))
-        settingsUnreadable_ = false;
-    else
-        ShowError(FormatText(texts::kCannotWrite, parts_.settingsFile.Path()));
+    if (!Save()) ShowError(FormatText(texts::kCannotWrite, parts_.settingsFile.Path()));
     RegisterHotKeys();
     // Puts back the volume saved when it was ticked; nothing if it was not.
     presetPanel_.applyAtOnce.SetChecked(false);
     ShowWindow(hwnd(), SW_HIDE);
     conflicts_.Closed();
+}
+
+void ConfigWindow::OnEndSession() {
+    // The session ends with the window open: its edits are saved as closing
+    // would save them. Quitting never saves, so a closed window has nothing
+    // to add; and no message box, since nobody is left to read it.
+    if (IsWindowVisible(hwnd())) Save();
 }
 
 void ConfigWindow::OnKeyDown(WPARAM key) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "actions/action_queue.h"
 #include "actions/hotkey_dispatch.h"
 #include "actions/volume_applier.h"
 #include "config_window/function_panel_win32.h"
@@ -58,6 +59,8 @@ public:
     void Open();
     // Saves the table, registers the hotkeys again and hides the window.
     void Close();
+    // A hotkey's or a command-line action's work: now, or after those before it.
+    void Perform(ActionQueue::Work work) { actions_.Perform(std::move(work)); }
     void ShowAbout();
     // Takes the tray icon away and ends the message loop.
     void Quit();
@@ -93,6 +96,10 @@ protected:
 
 private:
     void StartUp();
+    // The table to SndCols.ini, as closing the window saves it; false when
+    // the file could not be written.
+    bool Save();
+    void OnEndSession();
     void OnKeyDown(WPARAM key);
     void OnTrayMessage(LPARAM mouseMessage);
     void OnHotKey(WPARAM id);
@@ -111,6 +118,7 @@ private:
     FunctionPanel functionPanel_;
     VolumeApplier applier_;
     HotkeyDispatcher dispatcher_;
+    ActionQueue actions_;
     TrayIcon trayIcon_;
     HotkeyRegistration hotkeys_;
     HotkeyConflictWatch conflicts_;

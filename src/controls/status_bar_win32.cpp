@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "win32/handles_win32.h"
+#include "win32/ui_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
@@ -12,6 +14,22 @@ void StatusBar::Create(Window& window, HFONT font) {
                                ModuleInstance(), nullptr);
     Attach(window, bar);
     SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    tips_.Create(window.hwnd());
+    tips_.Add({this}, "");
+}
+
+bool StatusBar::Fits(const std::wstring& text) const {
+    RECT client{};
+    GetClientRect(GetParent(hwnd_), &client);
+    // The part's borders and the room the bar leaves around its text.
+    int borders[3] = {};
+    SendMessageW(hwnd_, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    const int room = client.right - 2 * borders[0] - 2 * borders[2] - Scale(8);
+    WindowDC dc(hwnd_);
+    SelectedObject font(dc.get(), reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx <= room;
 }
 
 void StatusBar::GrowParent(int by) const {
@@ -24,9 +42,11 @@ void StatusBar::GrowParent(int by) const {
     SendMessageW(hwnd_, WM_SIZE, 0, 0);
 }
 
-void StatusBar::SetStatus(const std::wstring& text) {
+void StatusBar::SetStatus(const std::wstring& text, const std::wstring& whole) {
     if (!hwnd_) return;
     SendMessageW(hwnd_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    tip_ = whole == text ? std::wstring() : whole;
+    tips_.SetText(*this, tip_);
     if (text.empty() != shown_) return;
     shown_ = !text.empty();
     if (!shown_) {

@@ -1,6 +1,8 @@
 // A status bar of one part along the bottom of its window, there only while
 // it has something to say: the window grows by the bar's height when it
-// shows and shrinks back when it goes, so nothing above it moves.
+// shows and shrinks back when it goes, so nothing above it moves. A text
+// longer than the bar is shortened by its owner; the whole text is the
+// bar's tooltip.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +10,7 @@
 #include <string>
 
 #include "controls/control_win32.h"
+#include "controls/tooltips_win32.h"
 
 namespace quendrel {
 
@@ -15,11 +18,18 @@ class StatusBar : public Control {
 public:
     // Made hidden, in the window's font.
     void Create(Window& window, HFONT font);
-    // Shows the text; an empty text hides the bar.
-    void SetStatus(const std::wstring& text);
+    // Shows the text; an empty text hides the bar. whole: what the tooltip
+    // shows when the text is a shortened form of it.
+    void SetStatus(const std::wstring& text, const std::wstring& whole = {});
+    // Whether the text shows whole in the bar's width.
+    bool Fits(const std::wstring& text) const;
+    // The tooltip's text; empty when the bar shows it all.
+    const std::wstring& tip() const { return tip_; }
 
 private:
     void GrowParent(int by) const;
+    Tooltips tips_;
+    std::wstring tip_;
     bool shown_ = false;
     int height_ = 0;  // what the window grew by
 };

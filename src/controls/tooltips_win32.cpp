@@ -20,18 +20,34 @@ void Tooltips::Create(HWND owner) {
     SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, Scale(480));
 }
 
+namespace {
+
+TTTOOLINFOW Tool(HWND owner, const Control& control, std::wstring& text) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every comctl32
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = owner;
+    tool.uId = reinterpret_cast<UINT_PTR>(control.hwnd());
+    tool.lpszText = text.data();
+    return tool;
+}
+
+}  // namespace
+
 void Tooltips::Add(std::initializer_list<const Control*> controls, std::string_view hintUtf8) {
     std::wstring text = Widen(hintUtf8);
     for (const Control* control : controls) {
         if (!tips_ || !control->hwnd()) continue;
-        TTTOOLINFOW tool{};
-        tool.cbSize = TTTOOLINFOW_V2_SIZE;  // accepted by every comctl32
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = owner_;
-        tool.uId = reinterpret_cast<UINT_PTR>(control->hwnd());
-        tool.lpszText = text.data();
+        TTTOOLINFOW tool = Tool(owner_, *control, text);
         SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
+}
+
+void Tooltips::SetText(const Control& control, const std::wstring& hint) {
+    if (!tips_ || !control.hwnd()) return;
+    std::wstring text = hint;
+    TTTOOLINFOW tool = Tool(owner_, control, text);
+    SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 }  // namespace quendrel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "controls/control_win32.h"
@@ -16,6 +17,8 @@ public:
     ~Tooltips();
     void Create(HWND owner);
     void Add(std::initializer_list<const Control*> controls, std::string_view hintUtf8);
+    // Changes the hint of a control added before; an empty one shows nothing.
+    void SetText(const Control& control, const std::wstring& hint);
 
 private:
     HWND owner_ = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "base/decimal.h"
 #include "base/hotkey_value.h"
 #include "base/utf8.h"
 #include "hotkeys/hotkey_texts.h"
@@ -36,6 +37,16 @@ std::wstring EntryName(std::size_t index, const PresetCaptionFunction& caption) 
     default:
         return caption(index);
     }
+}
+
+// The first count entries joined by "、".
+std::wstring Joined(const std::vector<std::wstring>& entries, std::size_t count) {
+    std::wstring text;
+    for (std::size_t i = 0; i < count && i < entries.size(); ++i) {
+        if (i > 0) text += Utf8ToWide(texts::kConflictSeparator);
+        text += entries[i];
+    }
+    return text;
 }
 
 std::wstring Prefixed(const char* prefix, const std::wstring& entries) {
@@ -88,21 +99,42 @@ std::wstring HotkeyText(std::uint16_t value, const KeyNameFunction& keyName) {
     return text;
 }
 
-std::wstring ConflictEntries(const std::vector<std::size_t>& indices, const SettingTable& table,
-                             const PresetCaptionFunction& caption, const KeyNameFunction& keyName) {
-    std::wstring entries;
+std::vector<std::wstring> ConflictEntryList(const std::vector<std::size_t>& indices, const SettingTable& table,
+                                            const PresetCaptionFunction& caption, const KeyNameFunction& keyName) {
+    std::vector<std::wstring> entries;
     for (std::size_t index : indices) {
         if (index == kNotifySlot || index >= table.UsedRecords()) continue;
-        if (!entries.empty()) entries += Utf8ToWide(texts::kConflictSeparator);
-        entries += EntryName(index, caption) + Utf8ToWide(texts::kConflictKeyOpen) +
-                   HotkeyText(table[index].HotkeyValue(), keyName) + Utf8ToWide(texts::kConflictKeyClose);
+        entries.push_back(EntryName(index, caption) + Utf8ToWide(texts::kConflictKeyOpen) +
+                          HotkeyText(table[index].HotkeyValue(), keyName) + Utf8ToWide(texts::kConflictKeyClose));
     }
     return entries;
+}
+
+std::wstring ConflictEntries(const std::vector<std::size_t>& indices, const SettingTable& table,
+                             const PresetCaptionFunction& caption, const KeyNameFunction& keyName) {
+    const auto entries = ConflictEntryList(indices, table, caption, keyName);
+    return Joined(entries, entries.size());
 }
 
 std::wstring ConflictBalloonText(const std::wstring& entries) { return Prefixed(texts::kConflictBalloon, entries); }
 
 std::wstring ConflictStatusText(const std::wstring& entries) { return Prefixed(texts::kConflictStatus, entries); }
+
+std::wstring FitConflictText(ConflictPlace place, const std::vector<std::wstring>& entries, const FitsFunction& fits) {
+    if (entries.empty()) return {};
+    const char* prefix = place == ConflictPlace::kBalloon ? texts::kConflictBalloon : texts::kConflictStatus;
+    std::wstring text;
+    for (std::size_t shown = entries.size() + 1; shown-- > 0;) {
+        text = Utf8ToWide(prefix) + Joined(entries, shown);
+        if (shown < entries.size()) {
+            if (shown > 0) text += Utf8ToWide(texts::kConflictSeparator);
+            text += Utf8ToWide(texts::kMoreBefore) + FormatDecimalW(static_cast<std::int64_t>(entries.size() - shown)) +
+                    Utf8ToWide(texts::kMoreAfter);
+        }
+        if (fits(text)) break;
+    }
+    return text;
+}
 
 bool ConflictReport::ShouldReport(const std::vector<std::size_t>& heldElsewhere, const SettingTable& table) {
     std::vector<std::pair<std::size_t, std::uint16_t>> held;

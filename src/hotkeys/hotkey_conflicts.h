@@ -41,8 +41,8 @@ struct HotkeyConflicts {
 HotkeyConflicts FindHotkeyConflicts(const SettingTable& table, const std::vector<std::size_t>& failed);
 
 // The system's name of a virtual key, as the hotkey control gets it:
-// GetKeyNameTextW(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC) << 16), without
-// the extended bit, since the hotkey value does not keep it.
+// GetKeyNameTextW of the key's scan code, with the extended bit for the keys
+// that exist only as extended keys (IsExtendedOnlyKey).
 using KeyNameFunction = std::function<std::wstring(std::uint8_t virtualKey)>;
 // A preset's caption in the list, by record index (5 ..).
 using PresetCaptionFunction = std::function<std::wstring(std::size_t recordIndex)>;
@@ -53,15 +53,25 @@ constexpr std::uint8_t kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12;
 // (in that order, each followed by " + "), then the key's name.
 std::wstring HotkeyText(std::uint16_t value, const KeyNameFunction& keyName);
 
-// "name (key)" for each index, joined by "、"; the slots 0..3 by their fixed
-// names, presets by caption; the notification slot and indices past the last
-// preset get no entry.
+// "name (key)" for each index; the slots 0..3 by their fixed names, presets
+// by caption; the notification slot and indices past the last preset get no
+// entry.
+std::vector<std::wstring> ConflictEntryList(const std::vector<std::size_t>& indices, const SettingTable& table,
+                                            const PresetCaptionFunction& caption, const KeyNameFunction& keyName);
+// The same joined by "、".
 std::wstring ConflictEntries(const std::vector<std::size_t>& indices, const SettingTable& table,
                              const PresetCaptionFunction& caption, const KeyNameFunction& keyName);
 
 // The texts around the entries; empty when there are none.
 std::wstring ConflictBalloonText(const std::wstring& entries);
 std::wstring ConflictStatusText(const std::wstring& entries);
+
+enum class ConflictPlace { kBalloon, kStatusBar };
+using FitsFunction = std::function<bool(const std::wstring& text)>;
+// The place's text with as many whole entries as fit, then "、ほか N 件"
+// for the rest, never cut inside an entry; with none that fits, the count
+// alone. Empty when there are no entries.
+std::wstring FitConflictText(ConflictPlace place, const std::vector<std::wstring>& entries, const FitsFunction& fits);
 
 // Whether the balloon is due: the hotkeys held elsewhere are not none and not
 // those of the last balloon. A hotkey counts with its index and combination,

@@ -50,7 +50,7 @@ public:
     const StatusBar& statusBar() const { return statusBar_; }
 
 private:
-    std::wstring Entries(const std::vector<std::size_t>& indices) const;
+    std::vector<std::wstring> Entries(const std::vector<std::size_t>& indices) const;
     void ShowStatus();
     void SetRetrying(bool on);
     void OnRetryTick();

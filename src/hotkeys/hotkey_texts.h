@@ -9,6 +9,9 @@ inline constexpr char kConflictSeparator[] = "、";
 // An entry is the name, then the key in parentheses.
 inline constexpr char kConflictKeyOpen[] = " (";
 inline constexpr char kConflictKeyClose[] = ")";
+// The entries left out when not all fit: "ほか 24 件", after a separator.
+inline constexpr char kMoreBefore[] = "ほか ";
+inline constexpr char kMoreAfter[] = " 件";
 // What the hotkey control writes after each modifier's name.
 inline constexpr char kKeyJoin[] = " + ";
 

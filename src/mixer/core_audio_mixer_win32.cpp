@@ -44,12 +44,14 @@ std::wstring FriendlyName(IMMDevice* device) {
 
 float PercentToScalar(unsigned percent) { return static_cast<float>(PercentToUnits(percent)) / kFullScale; }
 
-unsigned ScalarToPercent(float scalar) {
+std::uint32_t ScalarToUnits(float scalar) {
     // Endpoints keep 0..1; anything else (or NaN) is not a volume we can use.
     if (!(scalar > 0.0f)) return 0;
     if (scalar > 1.0f) scalar = 1.0f;
-    return UnitsToPercent(static_cast<std::uint32_t>(std::lround(static_cast<double>(scalar) * 65535.0)));
+    return static_cast<std::uint32_t>(std::lround(static_cast<double>(scalar) * 65535.0));
 }
+
+unsigned ScalarToPercent(float scalar) { return UnitsToPercent(ScalarToUnits(scalar)); }
 
 bool UseCoreAudio(DWORD majorVersion, bool enumeratorAvailable) { return majorVersion >= 6 && enumeratorAvailable; }
 
@@ -101,11 +103,13 @@ unsigned CoreAudioMixer::GetMasterVolume(unsigned device) {
     auto volume = EndpointVolume(device);
     float scalar = 0.0f;
     if (!volume || FAILED(volume->GetMasterVolumeLevelScalar(&scalar))) return 0;
-    return ScalarToPercent(scalar);
+    return written_.Percent(device, ScalarToUnits(scalar));
 }
 
 void CoreAudioMixer::SetMasterVolume(unsigned device, unsigned percent) {
-    if (auto volume = EndpointVolume(device)) volume->SetMasterVolumeLevelScalar(PercentToScalar(percent), nullptr);
+    auto volume = EndpointVolume(device);
+    if (volume && SUCCEEDED(volume->SetMasterVolumeLevelScalar(PercentToScalar(percent), nullptr)))
+        written_.Wrote(device, percent);
 }
 
 std::uint32_t CoreAudioMixer::GetMasterMute(unsigned device) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mixer/mixer.h"
+#include "mixer/volume_memory.h"
 #include "win32/com_win32.h"
 
 namespace quendrel {
@@ -19,6 +20,8 @@ namespace quendrel {
 // p is written as p * 655 / 65535, a scalar s reads round(s * 65535) / 655.
 float PercentToScalar(unsigned percent);
 unsigned ScalarToPercent(float scalar);
+// round(s * 65535) for a scalar in 0..1; anything else (or NaN) is 0 or full.
+std::uint32_t ScalarToUnits(float scalar);
 
 // Core Audio needs Vista (6.0) or later as GetVersionExW reports it; XP
 // compatibility mode reports 5.x and keeps the mixer API.
@@ -47,6 +50,7 @@ private:
     ComPtr<IAudioEndpointVolume> EndpointVolume(unsigned device);
 
     ComPtr<IMMDeviceEnumerator> enumerator_;
+    VolumeMemory written_;
 };
 
 }  // namespace quendrel

@@ -88,6 +88,7 @@ void WinmmMixer::Close(Device& device) {
 void WinmmMixer::CloseAll() {
     for (Device& device : devices_) Close(device);
     devices_.clear();
+    written_.Forget();
 }
 
 MMRESULT WinmmMixer::Call(unsigned number, Kind kind, DWORD* value, bool write) {
@@ -112,13 +113,13 @@ unsigned WinmmMixer::DeviceCount() { return api_.getNumDevs(); }
 
 unsigned WinmmMixer::GetMasterVolume(unsigned device) {
     DWORD units = 0;
-    return Call(device, Kind::Volume, &units, false) == MMSYSERR_NOERROR ? UnitsToPercent(units) : 0;
+    return Call(device, Kind::Volume, &units, false) == MMSYSERR_NOERROR ? written_.Percent(device, units) : 0;
 }
 
 // A device without the line or the control is left untouched.
 void WinmmMixer::SetMasterVolume(unsigned device, unsigned percent) {
     DWORD units = PercentToUnits(percent);
-    Call(device, Kind::Volume, &units, true);
+    if (Call(device, Kind::Volume, &units, true) == MMSYSERR_NOERROR) written_.Wrote(device, percent);
 }
 
 std::uint32_t WinmmMixer::GetMasterMute(unsigned device) {

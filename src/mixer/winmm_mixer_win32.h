@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "mixer/mixer.h"
+#include "mixer/volume_memory.h"
 
 namespace quendrel {
 
@@ -68,6 +69,7 @@ private:
     // system's device count changes, since the numbers may then mean other
     // devices.
     std::vector<Device> devices_;
+    VolumeMemory written_;
 };
 
 }  // namespace quendrel

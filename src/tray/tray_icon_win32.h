@@ -20,6 +20,9 @@ using ShellNotify = std::function<BOOL(DWORD message, NOTIFYICONDATAW& data)>;
 
 class TrayIcon {
 public:
+    // A balloon's text field holds this many characters and the end.
+    static constexpr std::size_t kBalloonTextMax = 255;
+
     explicit TrayIcon(ShellNotify shellNotify = {}) : shellNotify_(std::move(shellNotify)) {}
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;

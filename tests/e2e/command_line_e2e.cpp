@@ -3,6 +3,9 @@
 // first start performs its own once started.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "cli/cli_texts.h"
 #include "cli/command_line.h"
 #include "e2e_support.h"
@@ -132,6 +135,33 @@ TEST(CommandLineScenario, AFirstStartPerformsItsActionOnceStarted) {
     const SettingTable saved = SaveThroughTheWindow(program, form1);
     ASSERT_EQ(saved.count, 5);
     EXPECT_EQ(saved.Preset(4).value, 37);
+}
+
+// Callers at the same moment, as scripts and macro pads make them: every one
+// that is told 0 is performed, each from where the one before left the volume.
+TEST(CommandLineScenario, ActionsArrivingTogetherArePerformedOneAfterAnother) {
+    test::TempFolder folder;
+    WriteTable(folder);
+    QuendrelProcess program(folder.path());
+    ASSERT_TRUE(program.Start());
+    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(form1, nullptr);
+    ASSERT_TRUE(WaitForHotkeys(form1));
+    ASSERT_EQ(RunWith(folder, L"/volume 10").exitCode, 0);
+
+    const auto together = [&](const wchar_t* action) {
+        std::vector<std::unique_ptr<QuendrelProcess>> callers;
+        for (int i = 0; i < 30; ++i) {
+            callers.push_back(std::make_unique<QuendrelProcess>(folder.path()));
+            EXPECT_TRUE(callers.back()->Start(action));
+        }
+        for (auto& caller : callers) EXPECT_EQ(caller->WaitForExit(60000), 0) << test::Narrow(action);
+    };
+    together(L"/up");       // 30 steps of 2 from 10
+    together(L"/capture");  // one volume, so one preset
+    const SettingTable saved = SaveThroughTheWindow(program, form1);
+    ASSERT_EQ(saved.count, 5);
+    EXPECT_EQ(saved.Preset(4).value, 70);
 }
 
 }  // namespace
