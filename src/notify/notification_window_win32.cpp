@@ -78,10 +78,16 @@ void NotificationWindow::ShapeTo(const std::string& textCp932) {
     // rectangle over the screen.
     if (!hasOutline_) region.reset(CreateRectRgn(0, 0, 0, 0));
     // The system owns the region once it is the window's.
+    // Wine keeps the old outline of a shown layered window when its region
+    // changes, and the old letters stay on the screen beside the new ones:
+    // there it is hidden while it changes. Windows never needs it.
+    const bool reshow = IsWindowVisible(hwnd()) && RunningUnderWine();
+    if (reshow) ShowWindow(hwnd(), SW_HIDE);
     if (SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();
     SetWindowPos(hwnd(), nullptr, work.right - extent.cx, work.bottom - extent.cy, work.right, work.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd(), nullptr, TRUE);
+    if (reshow) ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 
 void NotificationWindow::ShowOnTop() {

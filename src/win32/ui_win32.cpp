@@ -11,6 +11,11 @@ HWND g_messageDialog = nullptr;
 std::wstring g_messageCaption;
 }  // namespace
 
+bool RunningUnderWine() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 int ScreenDpi() {
     // Read once: the program does not follow a DPI change while it runs.
     static const int dpi = [] {

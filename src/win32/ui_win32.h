@@ -11,6 +11,9 @@
 
 namespace quendrel {
 
+// Wine, which needs a few things of its own (never Windows).
+bool RunningUnderWine();
+
 // Layout is designed at 96 pixels per inch; scale it to the screen's (as it
 // was when first asked).
 int ScreenDpi();
