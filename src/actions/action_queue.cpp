@@ -8,11 +8,12 @@ void ActionQueue::Perform(Work work) {
     waiting_.push_back(std::move(work));
     if (running_) return;
     running_ = true;
-    while (!waiting_.empty()) {
-        const Work next = std::move(waiting_.front());
-        waiting_.pop_front();
-        next();
+    // By index: work may be added while one runs.
+    for (std::size_t next = 0; next < waiting_.size(); ++next) {
+        const Work current = std::move(waiting_[next]);
+        current();
     }
+    waiting_.clear();
     running_ = false;
 }
 

@@ -5,8 +5,8 @@
 // running inside the first, where both would start from the same volume.
 #pragma once
 
-#include <deque>
 #include <functional>
+#include <vector>
 
 namespace quendrel {
 
@@ -19,7 +19,7 @@ public:
     bool Busy() const { return running_; }
 
 private:
-    std::deque<Work> waiting_;
+    std::vector<Work> waiting_;  // in arrival order, until all are done
     bool running_ = false;
 };
 

@@ -69,7 +69,7 @@ bool Program::Start() {
 
     if (!environment_.mixer) environment_.mixer = CreateSystemMixer();
     Mixer& mixer = *environment_.mixer;
-    notification_ = std::make_unique<NotificationWindow>(profile_);
+    notification_ = std::make_unique<NotificationWindow>(profile_, environment_.findMonitor);
     fontDialogs_ = std::make_unique<NotifyFontDialogs>(profile_, *notification_, environment_.fontDialog,
                                                        environment_.colorDialog);
     aboutWindow_ = std::make_unique<AboutWindow>(mixer);

@@ -35,6 +35,7 @@ struct ProgramEnvironment {
     FontDialog fontDialog;         // ChooseFontW
     ColorDialog colorDialog;       // ChooseColorW
     ShellNotify shellNotify;       // Shell_NotifyIconW
+    MonitorFinder findMonitor;     // SystemMonitor
     // Runs between the look for a running instance and the creation of the
     // mutex: the moment at which a second start can slip in.
     std::function<void()> afterInstanceLook;

@@ -168,6 +168,10 @@ void ConfigWindow::StartUp() {
 void ConfigWindow::Open() {
     UnregisterHotKeys();
     conflicts_.Opened();
+    // The gauge shows the system volume while the window does, whoever
+    // changes it; hidden, nothing is watched.
+    presetPanel_.ShowSystemVolume();
+    parts_.mixer.WatchDevice0([this] { presetPanel_.ShowSystemVolume(); });
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     presetPanel_.ShowSelectedPreset();
@@ -184,6 +188,7 @@ void ConfigWindow::Close() {
     RegisterHotKeys();
     // Puts back the volume saved when it was ticked; nothing if it was not.
     presetPanel_.applyAtOnce.SetChecked(false);
+    parts_.mixer.StopWatching();
     ShowWindow(hwnd(), SW_HIDE);
     conflicts_.Closed();
 }

@@ -26,6 +26,38 @@ CoTaskString DeviceId(IMMDevice* device) {
     return CoTaskString(id);
 }
 
+// Called by the endpoint on a thread of the system's: it only posts.
+class PostingCallback : public IAudioEndpointVolumeCallback {
+public:
+    explicit PostingCallback(HWND target) : target_(target) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (!object) return E_POINTER;
+        if (id == __uuidof(IUnknown) || id == __uuidof(IAudioEndpointVolumeCallback)) {
+            *object = static_cast<IAudioEndpointVolumeCallback*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+    HRESULT STDMETHODCALLTYPE OnNotify(PAUDIO_VOLUME_NOTIFICATION_DATA) override {
+        PostMessageW(target_, ChangeNotices::kChanged, 0, 0);
+        return S_OK;
+    }
+
+private:
+    virtual ~PostingCallback() = default;
+    HWND target_;
+    LONG references_ = 1;
+};
+
 bool SameId(const CoTaskString& a, const CoTaskString& b) { return a && b && lstrcmpW(a.get(), b.get()) == 0; }
 
 std::wstring FriendlyName(IMMDevice* device) {
@@ -127,6 +159,24 @@ std::vector<DeviceDescription> CoreAudioMixer::DescribeDevices() {
     std::vector<DeviceDescription> devices;
     for (const auto& device : Devices()) devices.push_back({FriendlyName(device.get()), 0});
     return devices;
+}
+
+void CoreAudioMixer::WatchDevice0(std::function<void()> changed) {
+    StopWatching();
+    notices_.SetWatcher(std::move(changed));
+    auto volume = EndpointVolume(0);
+    if (!volume) return;
+    ComPtr<IAudioEndpointVolumeCallback> callback(new PostingCallback(notices_.Window()));
+    if (FAILED(volume->RegisterControlChangeNotify(callback.get()))) return;
+    watched_ = std::move(volume);
+    callback_ = std::move(callback);
+}
+
+void CoreAudioMixer::StopWatching() {
+    if (watched_ && callback_) watched_->UnregisterControlChangeNotify(callback_.get());
+    watched_.reset();
+    callback_.reset();
+    notices_.SetWatcher({});
 }
 
 }  // namespace quendrel

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "mixer/change_notices_win32.h"
 #include "mixer/mixer.h"
 #include "mixer/volume_memory.h"
 #include "win32/com_win32.h"
@@ -36,6 +37,7 @@ ComPtr<IMMDeviceEnumerator> CreateDeviceEnumerator();
 class CoreAudioMixer : public Mixer {
 public:
     explicit CoreAudioMixer(ComPtr<IMMDeviceEnumerator> enumerator);
+    ~CoreAudioMixer() override { StopWatching(); }
 
     unsigned DeviceCount() override;
     unsigned GetMasterVolume(unsigned device) override;
@@ -44,6 +46,10 @@ public:
     void SetMasterMute(unsigned device, bool muted) override;
     // Friendly names in device order; an endpoint has no driver version (0).
     std::vector<DeviceDescription> DescribeDevices() override;
+    // The endpoint's change callback runs on a thread of the system's; it
+    // posts to the notices' window, which calls changed on this thread.
+    void WatchDevice0(std::function<void()> changed) override;
+    void StopWatching() override;
 
 private:
     std::vector<ComPtr<IMMDevice>> Devices();
@@ -51,6 +57,9 @@ private:
 
     ComPtr<IMMDeviceEnumerator> enumerator_;
     VolumeMemory written_;
+    ChangeNotices notices_;
+    ComPtr<IAudioEndpointVolume> watched_;
+    ComPtr<IAudioEndpointVolumeCallback> callback_;
 };
 
 }  // namespace quendrel

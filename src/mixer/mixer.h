@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,13 @@ public:
     virtual void SetMasterMute(unsigned device, bool muted) = 0;
     // Every device in device order, device 0 first.
     virtual std::vector<DeviceDescription> DescribeDevices() = 0;
+
+    // From now on, changed runs on this thread whenever device 0's volume or
+    // mute may have changed, whoever changed it, until StopWatching; nothing
+    // is registered with the system otherwise. A backend that cannot tell
+    // never calls it.
+    virtual void WatchDevice0(std::function<void()> changed) { (void)changed; }
+    virtual void StopWatching() {}
 };
 
 }  // namespace quendrel

@@ -146,4 +146,19 @@ std::vector<DeviceDescription> WinmmMixer::DescribeDevices() {
     return devices;
 }
 
+void WinmmMixer::WatchDevice0(std::function<void()> changed) {
+    StopWatching();
+    notices_.SetWatcher(std::move(changed));
+    HMIXER handle = nullptr;
+    if (api_.open(&handle, 0, reinterpret_cast<DWORD_PTR>(notices_.Window()), 0,
+                  CALLBACK_WINDOW | MIXER_OBJECTF_MIXER) == MMSYSERR_NOERROR)
+        watch_ = handle;
+}
+
+void WinmmMixer::StopWatching() {
+    if (watch_) api_.close(watch_);
+    watch_ = nullptr;
+    notices_.SetWatcher({});
+}
+
 }  // namespace quendrel

@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "mixer/change_notices_win32.h"
 #include "mixer/mixer.h"
 #include "mixer/volume_memory.h"
 
@@ -38,7 +39,10 @@ public:
     explicit WinmmMixer(const WinmmApi& api = SystemWinmm()) : api_(api) {}
     WinmmMixer(const WinmmMixer&) = delete;
     WinmmMixer& operator=(const WinmmMixer&) = delete;
-    ~WinmmMixer() override { CloseAll(); }
+    ~WinmmMixer() override {
+        StopWatching();
+        CloseAll();
+    }
 
     unsigned DeviceCount() override;
     unsigned GetMasterVolume(unsigned device) override;
@@ -46,6 +50,11 @@ public:
     std::uint32_t GetMasterMute(unsigned device) override;
     void SetMasterMute(unsigned device, bool muted) override;
     std::vector<DeviceDescription> DescribeDevices() override;
+    // A handle of device 0 of its own, opened with CALLBACK_WINDOW: the
+    // system posts each control change to the notices' window.
+    void WatchDevice0(std::function<void()> changed) override;
+    void StopWatching() override;
+    HWND NoticeWindow() { return notices_.Window(); }
 
 private:
     struct Device {
@@ -70,6 +79,8 @@ private:
     // devices.
     std::vector<Device> devices_;
     VolumeMemory written_;
+    ChangeNotices notices_;
+    HMIXER watch_ = nullptr;
 };
 
 }  // namespace quendrel

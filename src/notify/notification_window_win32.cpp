@@ -1,12 +1,42 @@
 #include "notify/notification_window_win32.h"
 
 #include "notify/notify_texts.h"
+#include "win32/dpi_win32.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 
 namespace quendrel {
 
+NotifyMonitor SystemMonitor(MonitorChoice choice) {
+    NotifyMonitor found;
+    if (choice == MonitorChoice::kPrimary) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &found.work, 0);
+        found.dpi = ScreenDpi();
+        return found;
+    }
+    // In the monitor's own pixels where the system has them.
+    PerMonitorDpiScope perMonitor;
+    HMONITOR monitor = nullptr;
+    if (choice == MonitorChoice::kPointer) {
+        POINT at{};
+        GetCursorPos(&at);
+        monitor = MonitorFromPoint(at, MONITOR_DEFAULTTOPRIMARY);
+    } else {
+        monitor = MonitorFromWindow(GetForegroundWindow(), MONITOR_DEFAULTTOPRIMARY);
+    }
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info)) return SystemMonitor(MonitorChoice::kPrimary);
+    found.work = info.rcWork;
+    found.perMonitor = perMonitor.active();
+    found.dpi = found.perMonitor ? MonitorDpi(monitor) : ScreenDpi();
+    return found;
+}
+
 bool NotificationWindow::Create(HWND applicationWindow) {
+    // Per-monitor aware alone of the program's windows, so that it can be
+    // placed and sized in any monitor's own pixels.
+    PerMonitorDpiScope perMonitor;
     constexpr DWORD style = WS_POPUP;
     constexpr DWORD exStyle = WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
     const std::wstring caption = Widen(texts::kNotificationCaption);
@@ -20,6 +50,7 @@ bool NotificationWindow::Create(HWND applicationWindow) {
     if (!CreateNative(spec)) return false;
     // Exactly black is transparent: only the coloured letters show.
     SetLayeredWindowAttributes(hwnd(), RGB(0, 0, 0), 0, LWA_COLORKEY);
+    fontDpi_ = ScreenDpi();
     SetFont(NotifyFontSpec{});
     backgroundColor_ = GetSysColor(COLOR_BTNFACE);
     background_.reset(CreateSolidBrush(backgroundColor_));
@@ -31,7 +62,7 @@ bool NotificationWindow::Create(HWND applicationWindow) {
 void NotificationWindow::Show(const std::string& textCp932, std::int32_t seconds) {
     if (!hwnd()) return;
     LoadFont();
-    ShapeTo(textCp932);
+    ShapeTo(textCp932, Find(profile_.ReadMonitorChoice()));
     ShowOnTop();
     counter_.Start(seconds);
     if (!hideTimer_.Running()) hideTimer_.Start();
@@ -41,19 +72,29 @@ void NotificationWindow::OnHideTick() {
     if (counter_.Tick()) ShowWindow(hwnd(), SW_HIDE);
 }
 
+NotifyMonitor NotificationWindow::Find(MonitorChoice choice) const {
+    return findMonitor_ ? findMonitor_(choice) : SystemMonitor(choice);
+}
+
 void NotificationWindow::SetFont(const NotifyFontSpec& spec) {
     const bool sameFace = font_ && spec_.SameFace(spec);
     spec_ = spec;
     if (sameFace) return;
-    const LOGFONTW lf = NotifyLogFont(spec);
+    const LOGFONTW lf = NotifyLogFont(spec, fontDpi_);
     font_.reset(CreateFontIndirectW(&lf));
 }
 
 void NotificationWindow::LoadFont() { SetFont(profile_.ReadFont(spec_)); }
 
-void NotificationWindow::ShapeTo(const std::string& textCp932) {
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+void NotificationWindow::ShapeTo(const std::string& textCp932) { ShapeTo(textCp932, Find(MonitorChoice::kPrimary)); }
+
+void NotificationWindow::ShapeTo(const std::string& textCp932, const NotifyMonitor& monitor) {
+    const RECT& work = monitor.work;
+    if (monitor.dpi != fontDpi_) {
+        fontDpi_ = monitor.dpi;
+        const LOGFONTW lf = NotifyLogFont(spec_, fontDpi_);
+        font_.reset(CreateFontIndirectW(&lf));
+    }
     if (!background_ || backgroundColor_ != spec_.color) {
         background_.reset(CreateSolidBrush(spec_.color));
         backgroundColor_ = spec_.color;
@@ -61,8 +102,10 @@ void NotificationWindow::ShapeTo(const std::string& textCp932) {
     }
 
     const std::wstring text = FromCp932(textCp932);
-    if (shape_ && shape_->text == text && shape_->font.SameFace(spec_) && EqualRect(&shape_->work, &work)) return;
-    shape_ = Shape{text, spec_, work};
+    if (shape_ && shape_->text == text && shape_->font.SameFace(spec_) && EqualRect(&shape_->work, &work) &&
+        shape_->dpi == monitor.dpi)
+        return;
+    shape_ = Shape{text, spec_, work, monitor.dpi};
     WindowDC dc(hwnd());
     SelectedObject selected(dc.get(), font_.get());
     BeginPath(dc.get());
@@ -77,15 +120,22 @@ void NotificationWindow::ShapeTo(const std::string& textCp932) {
     // No outline (empty text, a raster font): show nothing rather than a
     // rectangle over the screen.
     if (!hasOutline_) region.reset(CreateRectRgn(0, 0, 0, 0));
-    // The system owns the region once it is the window's.
     // Wine keeps the old outline of a shown layered window when its region
     // changes, and the old letters stay on the screen beside the new ones:
     // there it is hidden while it changes. Windows never needs it.
     const bool reshow = IsWindowVisible(hwnd()) && RunningUnderWine();
     if (reshow) ShowWindow(hwnd(), SW_HIDE);
+    // The system owns the region once it is the window's.
     if (SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();
-    SetWindowPos(hwnd(), nullptr, work.right - extent.cx, work.bottom - extent.cy, work.right, work.bottom,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    {
+        // The letters' cell ends at the work area's corner; the window runs on
+        // as far as the work area is wide and high, the region showing only
+        // the letters.
+        std::optional<PerMonitorDpiScope> perMonitor;
+        if (monitor.perMonitor) perMonitor.emplace();
+        SetWindowPos(hwnd(), nullptr, work.right - extent.cx, work.bottom - extent.cy, work.right - work.left,
+                     work.bottom - work.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     InvalidateRect(hwnd(), nullptr, TRUE);
     if (reshow) ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }

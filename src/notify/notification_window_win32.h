@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,22 +17,37 @@
 
 namespace quendrel {
 
+// Where a notification goes: the monitor's work area and DPI. perMonitor:
+// both are in the monitor's own pixels, to be used inside a
+// PerMonitorDpiScope.
+struct NotifyMonitor {
+    RECT work{};
+    int dpi = 96;
+    bool perMonitor = false;
+};
+// The monitor for a choice; empty: the system's (SystemMonitor).
+using MonitorFinder = std::function<NotifyMonitor(MonitorChoice choice)>;
+NotifyMonitor SystemMonitor(MonitorChoice choice);
+
 class NotificationWindow : public Window {
 public:
-    explicit NotificationWindow(const NotifyProfile& profile) : profile_(profile) {}
+    explicit NotificationWindow(const NotifyProfile& profile, MonitorFinder findMonitor = {})
+        : profile_(profile), findMonitor_(std::move(findMonitor)) {}
     bool Create(HWND applicationWindow);
 
-    // The whole show: the stored font and colour, the text, on top without
-    // activating, hidden once the seconds have passed. A running count starts
-    // again; a running timer keeps its rhythm.
+    // The whole show: the stored font, colour and monitor, the text, on top
+    // without activating, hidden once the seconds have passed. A running
+    // count starts again; a running timer keeps its rhythm.
     void Show(const std::string& textCp932, std::int32_t seconds);
 
     // The stored font and colour become the window's.
     void LoadFont();
-    // Shapes the window to the text (Shift-JIS bytes) in the current font,
-    // paints it in the font's colour and places the text cell at the work
-    // area's bottom right. Neither shows nor hides it.
+    // Shapes the window to the text (Shift-JIS bytes) in the current font at
+    // the monitor's DPI, paints it in the font's colour and places the text
+    // cell at the bottom right of the monitor's work area (the primary's
+    // unless given). Neither shows nor hides it.
     void ShapeTo(const std::string& textCp932);
+    void ShapeTo(const std::string& textCp932, const NotifyMonitor& monitor);
     // Puts it on top without activating it.
     void ShowOnTop();
 
@@ -47,21 +63,25 @@ protected:
 
 private:
     void OnHideTick();
+    NotifyMonitor Find(MonitorChoice choice) const;
 
     const NotifyProfile& profile_;
+    MonitorFinder findMonitor_;
     NotifyFontSpec spec_;
     UniqueFont font_;
+    int fontDpi_ = 0;
     UniqueBrush background_;
     COLORREF backgroundColor_ = 0;
     bool hasOutline_ = false;
     NotifyCounter counter_;
     WindowTimer hideTimer_{1, 1000};
     // What the window is shaped to; the same text in the same face on the
-    // same work area needs no new outline.
+    // same work area at the same DPI needs no new outline.
     struct Shape {
         std::wstring text;
         NotifyFontSpec font;
         RECT work{};
+        int dpi = 0;
     };
     std::optional<Shape> shape_;
 };

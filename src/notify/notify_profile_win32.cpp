@@ -18,15 +18,16 @@ constexpr wchar_t kNameKey[] = L"Name";
 constexpr wchar_t kColorKey[] = L"color";
 constexpr wchar_t kChangesSection[] = L"Changes";
 constexpr wchar_t kFadeKey[] = L"FADE";
+constexpr wchar_t kMonitorKey[] = L"Monitor";
 
 constexpr std::size_t kTextMax = 2048;  // readers use at most 2047 bytes
 
 }  // namespace
 
-LOGFONTW NotifyLogFont(const NotifyFontSpec& spec) {
+LOGFONTW NotifyLogFont(const NotifyFontSpec& spec, int dpi) {
     LOGFONTW lf{};
-    // Points to pixels at the screen's DPI, rounded.
-    lf.lfHeight = -MulDiv(spec.size, ScreenDpi(), 72);
+    // Points to pixels, rounded.
+    lf.lfHeight = -MulDiv(spec.size, dpi > 0 ? dpi : ScreenDpi(), 72);
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = spec.charset;
     lf.lfOutPrecision = OUT_TT_PRECIS;
@@ -80,6 +81,10 @@ bool NotifyProfile::WriteColor(COLORREF color) const {
 bool NotifyProfile::ReadFadeSetting() const {
     const auto text = ReadText(kChangesSection, kFadeKey);
     return FadeSettingFromProfile(text ? std::optional<std::string>(Narrow(*text)) : std::nullopt);
+}
+
+MonitorChoice NotifyProfile::ReadMonitorChoice() const {
+    return MonitorChoiceFromProfile(ReadInteger(kChangesSection, kMonitorKey));
 }
 
 bool NotifyProfile::WriteFadeSetting(bool on) const { return WriteText(kChangesSection, kFadeKey, on ? L"1" : L"0"); }

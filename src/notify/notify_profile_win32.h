@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "notify/monitor_choice.h"
+
 namespace quendrel {
 
 // What the notification font is made of; the values are the defaults that a
@@ -25,9 +27,10 @@ struct NotifyFontSpec {
     }
 };
 
-// The font as GDI takes it: points to pixels at the screen's DPI, plain,
-// outline faces preferred (the window is shaped from the outline).
-LOGFONTW NotifyLogFont(const NotifyFontSpec& spec);
+// The font as GDI takes it: points to pixels at the given DPI (the screen's
+// unless the monitor's), plain, outline faces preferred (the window is shaped
+// from the outline).
+LOGFONTW NotifyLogFont(const NotifyFontSpec& spec, int dpi = 0);
 
 class NotifyProfile {
 public:
@@ -45,6 +48,7 @@ public:
 
     // On unless the file says 0.
     bool ReadFadeSetting() const;
+    MonitorChoice ReadMonitorChoice() const;
     bool WriteFadeSetting(bool on) const;
 
 private:

@@ -18,6 +18,12 @@ int Gauge::Value() const { return static_cast<int>(SendMessageW(hwnd_, PBM_GETPO
 
 void Gauge::SetValue(int value) const { SendMessageW(hwnd_, PBM_SETPOS, static_cast<WPARAM>(value), 0); }
 
+void Gauge::SetMuted(bool muted) {
+    if (muted_ == muted) return;
+    muted_ = muted;
+    Repaint();
+}
+
 std::wstring Gauge::Caption(int value) { return FormatDecimalW(value) + L"%"; }
 
 bool Gauge::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -47,7 +53,7 @@ void Gauge::Paint(HDC dc, const RECT& client) {
     const int value = std::clamp(Value(), low, high);
     RECT filled = inner;
     if (high > low) filled.right = inner.left + MulDiv(inner.right - inner.left, value - low, high - low);
-    UniqueBrush brush(CreateSolidBrush(bar_));
+    UniqueBrush brush(CreateSolidBrush(muted_ ? GetSysColor(COLOR_GRAYTEXT) : bar_));
     FillRect(dc, &filled, brush.get());
 
     // Dark text over the empty part, white text over the bar.

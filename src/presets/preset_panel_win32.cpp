@@ -209,7 +209,12 @@ void PresetPanel::OnVolumeChanged(bool fromTrackBar) {
         if (fromTrackBar) SetText(statusLabel.hwnd(), texts::kStatusAutoChanging);
     }
     SetText(volumeLabel.hwnd(), texts::kVolumeOutput + FormatDecimal(position) + "%");
+    ShowSystemVolume();
+}
+
+void PresetPanel::ShowSystemVolume() {
     systemVolume.SetValue(ClampPercent(mixer_.GetMasterVolume(0)));
+    systemVolume.SetMuted(mixer_.GetMasterMute(0) != 0);
 }
 
 void PresetPanel::OnApplyAtOnceClick() {

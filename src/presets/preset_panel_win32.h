@@ -55,6 +55,8 @@ public:
     void OnApplyAtOnceClick();
     void ShowSelectedPreset();
     void UpdatePresetButtons();
+    // The gauge shows device 0 as it is now: its volume, and grey when muted.
+    void ShowSystemVolume();
 
     // The list: selected index (-1 for none), items and their captions.
     int Selected() const { return presetList.Selected(); }

@@ -135,6 +135,18 @@ TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
     const DWORD elapsed = GetTickCount() - shown;
     EXPECT_GE(elapsed, 1500u);
     EXPECT_LE(elapsed, 5000u);  // about two; room for a busy machine
+
+    // On the one monitor there is, the pointer's and the foreground window's
+    // monitor are the primary one: the same place.
+    for (const wchar_t* monitor : {L"1", L"2"}) {
+        WritePrivateProfileStringW(L"Changes", L"Monitor", monitor, folder.File(L"NotifyFont.ini").c_str());
+        Hotkey(7, 0);
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form3) != FALSE; }, 3000));
+        RECT there{};
+        GetWindowRect(form3, &there);
+        EXPECT_TRUE(EqualRect(&there, &rect)) << "Monitor=" << test::Narrow(monitor);
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form3); }, 5000));
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -54,6 +55,15 @@ public:
     void SetMasterMute(unsigned device, bool muted) override {
         log.push_back({Kind::Mute, device, muted ? 1u : 0u});
         if (Readable(device)) mute[device] = muted ? 1 : 0;
+    }
+
+    // Device 0's watcher while one is registered; Changed() tells it, as the
+    // system would.
+    std::function<void()> watcher;
+    void WatchDevice0(std::function<void()> changed) override { watcher = std::move(changed); }
+    void StopWatching() override { watcher = nullptr; }
+    void Changed() const {
+        if (watcher) watcher();
     }
 
     std::vector<DeviceDescription> DescribeDevices() override {

@@ -1,0 +1,21 @@
+#include "mixer/change_notices_win32.h"
+
+namespace quendrel {
+
+HWND ChangeNotices::Window() {
+    if (!window_) {
+        window_ = std::make_unique<MessageWindow>(
+            [this](UINT message, WPARAM, LPARAM, LRESULT&) { return OnMessage(message); });
+        window_->Create();
+    }
+    return window_->hwnd();
+}
+
+bool ChangeNotices::OnMessage(UINT message) {
+    if (message != kChanged && message != MM_MIXM_CONTROL_CHANGE && message != MM_MIXM_LINE_CHANGE) return false;
+    // A notice posted just before the watch ended finds nobody.
+    if (changed_) changed_();
+    return true;
+}
+
+}  // namespace quendrel

@@ -1,0 +1,27 @@
+// A message-only window: where the system's notifications and other
+// threads' posts reach the program's thread.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+#include "win32/window_win32.h"
+
+namespace quendrel {
+
+class MessageWindow : public Window {
+public:
+    // True when the message was taken, with the result.
+    using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+    explicit MessageWindow(Handler handler) : handler_(std::move(handler)) {}
+    bool Create();
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    Handler handler_;
+};
+
+}  // namespace quendrel
