@@ -36,15 +36,10 @@ void Open(HWND parent, const std::wstring& file) {
 
 bool AboutWindow::Create(HWND applicationWindow) {
     const std::wstring caption = Widen(texts::kAboutCaption);
-    WindowSpec spec;
-    spec.className = L"TForm2";
-    spec.caption = caption.c_str();
-    spec.style = kStyle;
-    spec.exStyle = kExStyle;
-    spec.rect = WindowRectForClient(525, 216, kClientWidth, kClientHeight, kStyle, kExStyle);
-    spec.owner = applicationWindow;
-    spec.background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    if (!CreateNative(spec)) return false;
+    if (!CreateNative({L"TForm2", caption.c_str(), kStyle, kExStyle,
+                       WindowRectForClient(525, 216, kClientWidth, kClientHeight, kStyle, kExStyle), applicationWindow,
+                       nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)}))
+        return false;
     font_ = MakeFont(texts::kAboutFont, 13);
     titleFont_ = MakeFont(texts::kAboutFont, 24, FW_BOLD, true);
     boldItalicFont_ = MakeFont(texts::kAboutFont, 13, FW_BOLD, true);

@@ -41,15 +41,10 @@ ConfigWindow::~ConfigWindow() {
 
 bool ConfigWindow::Create(HWND applicationWindow) {
     const std::wstring caption = Widen(texts::kConfigCaption);
-    WindowSpec spec;
-    spec.className = L"TForm1";
-    spec.caption = caption.c_str();
-    spec.style = kStyle;
-    spec.exStyle = kExStyle;
-    spec.rect = WindowRectForClient(202, 186, 630, 285, kStyle, kExStyle);
-    spec.owner = applicationWindow;
-    spec.icon = LoadIconW(ModuleInstance(), L"MAINICON");
-    if (!CreateNative(spec)) return false;
+    if (!CreateNative({L"TForm1", caption.c_str(), kStyle, kExStyle,
+                       WindowRectForClient(202, 186, 630, 285, kStyle, kExStyle), applicationWindow,
+                       LoadIconW(ModuleInstance(), L"MAINICON")}))
+        return false;
     font_ = MakeFont(texts::kConfigFont, 12);
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     presetPanel_.Create(*this, font_.get());

@@ -49,6 +49,7 @@ public:
     void SetMasterVolume(unsigned device, unsigned percent) override;
     std::uint32_t GetMasterMute(unsigned device) override;
     void SetMasterMute(unsigned device, bool muted) override;
+    // Product names and driver versions from each mixer's capabilities.
     std::vector<DeviceDescription> DescribeDevices() override;
     // A handle of device 0 of its own, opened with CALLBACK_WINDOW: the
     // system posts each control change to the notices' window.

@@ -40,14 +40,8 @@ bool NotificationWindow::Create(HWND applicationWindow) {
     constexpr DWORD style = WS_POPUP;
     constexpr DWORD exStyle = WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
     const std::wstring caption = Widen(texts::kNotificationCaption);
-    WindowSpec spec;
-    spec.className = L"TForm3";
-    spec.caption = caption.c_str();
-    spec.style = style;
-    spec.exStyle = exStyle;
-    spec.rect = {0, 0, Scale(110), Scale(38)};
-    spec.owner = applicationWindow;
-    if (!CreateNative(spec)) return false;
+    if (!CreateNative({L"TForm3", caption.c_str(), style, exStyle, {0, 0, Scale(110), Scale(38)}, applicationWindow}))
+        return false;
     // Exactly black is transparent: only the coloured letters show.
     SetLayeredWindowAttributes(hwnd(), RGB(0, 0, 0), 0, LWA_COLORKEY);
     fontDpi_ = ScreenDpi();
