@@ -67,12 +67,16 @@ void TForm3::SetNotifyText(const std::string& textCp932) {
     if (!hasOutline_) region.reset(CreateRectRgn(0, 0, 0, 0));
     // The system owns the region once it is the window's.
     if (SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();
-    SetWindowPos(hwnd(), nullptr, work.right - extent.cx, work.bottom - extent.cy, work.right, work.bottom,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // Placed on top in the same call: a window already shown then needs
+    // nothing more from ShowOnTop.
+    SetWindowPos(hwnd(), HWND_TOPMOST, work.right - extent.cx, work.bottom - extent.cy, work.right, work.bottom,
+                 SWP_NOACTIVATE);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void TForm3::ShowOnTop() {
+    // Shown and ahead of every other window is where this call would put it.
+    if (IsWindowVisible(hwnd()) && !GetWindow(hwnd(), GW_HWNDPREV)) return;
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 

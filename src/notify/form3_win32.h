@@ -21,7 +21,8 @@ public:
     void LoadNotifyFont();
     // Shapes the window to the text (Shift-JIS bytes) in the current font,
     // paints it in the font's colour and places the text cell at the work
-    // area's bottom right. Neither shows nor hides it.
+    // area's bottom right, on top of the other topmost windows. Neither shows
+    // nor hides it.
     void SetNotifyText(const std::string& textCp932);
     // The show sequence's step that puts it on top without activating it.
     void ShowOnTop();
