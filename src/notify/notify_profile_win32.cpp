@@ -12,42 +12,26 @@
 namespace quendrel {
 namespace {
 
-constexpr char kFontSection[] = "Font";
-constexpr char kSizeKey[] = "size";
+constexpr wchar_t kFontSection[] = L"Font";
+constexpr wchar_t kSizeKey[] = L"size";
 // The same key as "chrset" (keys match without regard to case); a new file
 // shows it in this form.
-constexpr char kCharsetKey[] = "chrSet";
-constexpr char kNameKey[] = "Name";
-constexpr char kColorKey[] = "color";
-constexpr char kChangesSection[] = "Changes";
-constexpr char kFadeKey[] = "FADE";
+constexpr wchar_t kCharsetKey[] = L"chrSet";
+constexpr wchar_t kNameKey[] = L"Name";
+constexpr wchar_t kColorKey[] = L"color";
+constexpr wchar_t kChangesSection[] = L"Changes";
+constexpr wchar_t kFadeKey[] = L"FADE";
 
 // Far more than the program ever writes; a larger file is not one of ours
 // and reads as missing.
 constexpr LONGLONG kFileMax = 1 << 20;
 
-std::wstring AsciiWide(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
-
 // The profile functions decode the file with the ANSI code page, whose lead
 // bytes the parser must know.
-const LeadBytes& AnsiLeadBytes() {
-    static const LeadBytes lead = [] {
-        LeadBytes bytes;
-        CPINFO info{};
-        if (GetCPInfo(CP_ACP, &info))
-            for (int i = 0; i + 1 < MAX_LEADBYTES && info.LeadByte[i] != 0; i += 2)
-                for (int b = info.LeadByte[i]; b <= info.LeadByte[i + 1]; ++b) bytes.set(static_cast<std::size_t>(b));
-        return bytes;
-    }();
+LeadBytes AnsiLeadBytes() {
+    LeadBytes lead;
+    for (int b = 0x80; b <= 0xFF; ++b) lead.set(static_cast<std::size_t>(b), IsDBCSLeadByte(static_cast<BYTE>(b)));
     return lead;
-}
-
-std::wstring FromAnsi(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    const int size = static_cast<int>(bytes.size());
-    std::wstring wide(static_cast<std::size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), static_cast<int>(wide.size()));
-    return wide;
 }
 
 }  // namespace
@@ -63,16 +47,25 @@ LOGFONTW NotifyLogFont(const NotifyFontSpec& spec) {
     return lf;
 }
 
-std::optional<std::wstring> NotifyProfileValues::Text(std::string_view section, std::string_view key) const {
+NotifyProfileValues::NotifyProfileValues(std::string bytes) : file_(std::move(bytes), AnsiLeadBytes()) {}
+
+std::optional<std::wstring> NotifyProfileValues::Text(const wchar_t* section, const wchar_t* key) const {
     const auto text = file_.Find(section, key);
     if (!text) return std::nullopt;
-    if (!text->utf16) return FromAnsi(text->bytes);
-    std::wstring wide(text->bytes.size() / 2, L'\0');
-    std::memcpy(wide.data(), text->bytes.data(), wide.size() * sizeof(wchar_t));
+    const std::string& bytes = text->bytes;
+    // Room enough: a byte of the code page gives at most one UTF-16 unit.
+    std::wstring wide(bytes.size(), L'\0');
+    if (text->utf16) {
+        wide.resize(bytes.size() / 2);
+        std::memcpy(wide.data(), bytes.data(), bytes.size());
+    } else {
+        wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+            CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), static_cast<int>(wide.size()))));
+    }
     return wide;
 }
 
-std::optional<std::int32_t> NotifyProfileValues::Integer(std::string_view section, std::string_view key) const {
+std::optional<std::int32_t> NotifyProfileValues::Integer(const wchar_t* section, const wchar_t* key) const {
     const auto text = file_.Find(section, key);
     if (!text) return std::nullopt;
     return ParseProfileInteger(text->NumberText());
@@ -98,21 +91,23 @@ bool NotifyProfileValues::Fade() const {
 }
 
 NotifyProfileValues NotifyProfile::Read() const {
+    std::string bytes;
     const UniqueKernelHandle file(CreateFileW(path_.c_str(), GENERIC_READ,
                                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.get(), &size) || size.QuadPart > kFileMax) return {};
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return {};
-    bytes.resize(read);
-    return NotifyProfileValues(ProfileFile(std::move(bytes), AnsiLeadBytes()));
+    if (file && GetFileSizeEx(file.get(), &size) && size.QuadPart <= kFileMax) {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        DWORD read = 0;
+        // A failed read leaves nothing, as a missing file does.
+        if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
+        bytes.resize(read);
+    }
+    return NotifyProfileValues(std::move(bytes));
 }
 
-bool NotifyProfile::WriteText(std::string_view section, std::string_view key, const std::wstring& value) const {
-    return WritePrivateProfileStringW(AsciiWide(section).c_str(), AsciiWide(key).c_str(), value.c_str(),
-                                      path_.c_str()) != FALSE;
+bool NotifyProfile::WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value) const {
+    return WritePrivateProfileStringW(section, key, value.c_str(), path_.c_str()) != FALSE;
 }
 
 bool NotifyProfile::WriteFont(int points, BYTE charset, const std::wstring& name) const {

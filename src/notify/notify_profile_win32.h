@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include "notify/profile_file.h"
@@ -37,8 +36,8 @@ LOGFONTW NotifyLogFont(const NotifyFontSpec& spec);
 // One reading of the file: every value of one show comes from it.
 class NotifyProfileValues {
 public:
-    NotifyProfileValues() = default;  // no file
-    explicit NotifyProfileValues(ProfileFile file) : file_(std::move(file)) {}
+    // The file's bytes; none for a missing file.
+    explicit NotifyProfileValues(std::string bytes);
 
     // The stored values over the given ones: a missing or unreadable key
     // gives its default, an empty face name keeps the face.
@@ -47,11 +46,11 @@ public:
     bool Fade() const;
     // The key's text as GetPrivateProfileStringW gives it; nothing when the
     // file, the section or the key is missing.
-    std::optional<std::wstring> Text(std::string_view section, std::string_view key) const;
+    std::optional<std::wstring> Text(const wchar_t* section, const wchar_t* key) const;
 
 private:
     // The key as an integer in the profile syntax; nothing when absent or unreadable.
-    std::optional<std::int32_t> Integer(std::string_view section, std::string_view key) const;
+    std::optional<std::int32_t> Integer(const wchar_t* section, const wchar_t* key) const;
 
     ProfileFile file_;
 };
@@ -76,7 +75,7 @@ public:
     bool WriteFadeSetting(bool on) const;
 
 private:
-    bool WriteText(std::string_view section, std::string_view key, const std::wstring& value) const;
+    bool WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value) const;
 
     std::wstring path_;
 };

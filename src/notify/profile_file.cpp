@@ -14,8 +14,6 @@ bool IsSpace(unsigned char code) { return (code >= 0x09 && code <= 0x0d) || code
 
 unsigned char Lower(unsigned char code) { return code >= 'A' && code <= 'Z' ? code + ('a' - 'A') : code; }
 
-bool StartsWith(const std::string& bytes, std::string_view mark) { return bytes.compare(0, mark.size(), mark) == 0; }
-
 }  // namespace
 
 std::string ProfileText::NumberText() const {
@@ -30,10 +28,10 @@ std::string ProfileText::NumberText() const {
 
 ProfileFile::ProfileFile(std::string bytes, const LeadBytes& leadBytes)
     : bytes_(std::move(bytes)), leadBytes_(leadBytes) {
-    if (StartsWith(bytes_, "\xEF\xBB\xBF")) {
+    if (bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         encoding_ = Encoding::kUtf8;
         start_ = 3;
-    } else if (StartsWith(bytes_, "\xFF\xFE") || StartsWith(bytes_, "\xFE\xFF")) {
+    } else if (bytes_.compare(0, 2, "\xFF\xFE") == 0 || bytes_.compare(0, 2, "\xFE\xFF") == 0) {
         // Big-endian files are turned around once, so that values come out alike.
         if (bytes_[0] == '\xFE')
             for (std::size_t i = 0; i + 1 < bytes_.size(); i += 2) std::swap(bytes_[i], bytes_[i + 1]);
@@ -86,31 +84,31 @@ ProfileText ProfileFile::Value(const Line& line, std::size_t first, std::size_t 
     if (quoted) ++first;
 
     // UTF-8 comes out as UTF-16; the other encodings give one unit a character.
-    std::u16string decoded;
+    ProfileText text;
+    text.utf16 = encoding_ != Encoding::kAnsi;
+    std::size_t units = last - first;
     if (encoding_ == Encoding::kUtf8) {
+        const auto add = [&text](char32_t unit) {
+            text.bytes.append({static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)});
+        };
         for (std::size_t i = first; i < last; ++i) {
             const char32_t point = line[i].point;
             if (point <= 0xFFFF) {
-                decoded += static_cast<char16_t>(point);
+                add(point);
             } else {
-                decoded += static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10));
-                decoded += static_cast<char16_t>(0xDC00 + (point & 0x3FF));
+                add(0xD800 + ((point - 0x10000) >> 10));
+                add(0xDC00 + (point & 0x3FF));
             }
         }
+        units = text.bytes.size() / 2;
     }
-    const std::size_t units = encoding_ == Encoding::kUtf8 ? decoded.size() : last - first;
     // The reader copies what its buffer holds, then drops the last unit it
     // copied, which is the closing quote unless the buffer cut it off.
     std::size_t kept = std::min(units, kBufferUnits - 1);
     if (quoted && units <= kBufferUnits) --kept;
 
-    ProfileText text;
-    text.utf16 = encoding_ != Encoding::kAnsi;
     if (encoding_ == Encoding::kUtf8) {
-        for (std::size_t i = 0; i < kept; ++i) {
-            text.bytes += static_cast<char>(decoded[i] & 0xFF);
-            text.bytes += static_cast<char>(decoded[i] >> 8);
-        }
+        text.bytes.resize(kept * 2);
     } else if (kept > 0) {
         const Char& end = line[first + kept - 1];
         text.bytes = bytes_.substr(line[first].begin, end.begin + end.size - line[first].begin);
@@ -118,17 +116,18 @@ ProfileText ProfileFile::Value(const Line& line, std::size_t first, std::size_t 
     return text;
 }
 
-std::optional<ProfileText> ProfileFile::Find(std::string_view section, std::string_view key) const {
+std::optional<ProfileText> ProfileFile::Find(std::wstring_view section, std::wstring_view key) const {
     const auto trim = [](const Line& line, std::size_t& first, std::size_t& last) {
         while (first < last && IsSpace(line[first].code)) ++first;
         while (last > first && IsSpace(line[last - 1].code)) --last;
     };
-    const auto named = [](const Line& line, std::size_t first, std::size_t last, std::string_view name) {
+    const auto named = [](const Line& line, std::size_t first, std::size_t last, std::wstring_view name) {
         for (std::size_t i = first; i < last; ++i)
             if (line[i].code == 0) last = i;  // names are C strings too
         if (last - first != name.size()) return false;
         for (std::size_t i = 0; i < name.size(); ++i)
-            if (Lower(line[first + i].code) != Lower(static_cast<unsigned char>(name[i]))) return false;
+            if (name[i] >= kOther || Lower(line[first + i].code) != Lower(static_cast<unsigned char>(name[i])))
+                return false;
         return true;
     };
 

@@ -42,9 +42,10 @@ public:
 
     // The key's value as GetPrivateProfileString copies it into a buffer of
     // 2048 characters; nothing when the section or the key is missing or the
-    // key's line has no '='. Names are ASCII, without blanks around them; the
-    // section without a name holds the lines before the first header.
-    std::optional<ProfileText> Find(std::string_view section, std::string_view key) const;
+    // key's line has no '='. Names are ASCII (wide, as the Win32 side holds
+    // them), without blanks around them; the section without a name holds the
+    // lines before the first header.
+    std::optional<ProfileText> Find(std::wstring_view section, std::wstring_view key) const;
 
 private:
     enum class Encoding { kAnsi, kUtf8, kUtf16 };

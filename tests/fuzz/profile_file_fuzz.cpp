@@ -22,14 +22,14 @@ std::string Trim(const std::string& text) {
     return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(blanks) + 1 - first);
 }
 
-bool Same(std::string name, std::string_view wanted) {
+bool Same(std::string name, std::wstring_view wanted) {
     name = name.substr(0, name.find('\0'));
     return name.size() == wanted.size() && std::equal(name.begin(), name.end(), wanted.begin(), [](char a, char b) {
                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
            });
 }
 
-std::optional<std::string> Reference(const std::string& file, std::string_view section, std::string_view key) {
+std::optional<std::string> Reference(const std::string& file, std::wstring_view section, std::wstring_view key) {
     bool in = section.empty();
     for (std::size_t at = 0; at <= file.size();) {
         const std::size_t end = std::min(file.find_first_of("\r\n", at), file.size());
@@ -74,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                      ProfileFile("\xFF\xFE" + Wide(ascii, false), {}),
                                      ProfileFile(std::string("\xFE\xFF") + Wide(ascii, true), {})};
 
-    const char* names[][2] = {{"Font", "size"}, {"font", "NAME"}, {"Changes", "FADE"}, {"", "size"}, {"F", "a"}};
+    const wchar_t* names[][2] = {
+        {L"Font", L"size"}, {L"font", L"NAME"}, {L"Changes", L"FADE"}, {L"", L"size"}, {L"F", L"a"}};
     for (const auto& [section, key] : names) {
         const auto text = anyBytes.Find(section, key);
         if (text && (text->bytes.size() > 2 * 2047 || (text->utf16 && text->bytes.size() % 2 != 0))) std::abort();

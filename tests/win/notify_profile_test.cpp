@@ -9,7 +9,6 @@
 #include "notify/notify_font_dialogs_win32.h"
 #include "notify/notify_profile_win32.h"
 #include "program_fixture.h"
-#include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 #include "win_test_support.h"
 
@@ -166,14 +165,13 @@ TEST_F(NotifyProfileTest, OneReadGivesEveryKeyAsTheProfileFunctionsDo) {
     const auto expectSame = [this](const std::string& what) {
         SCOPED_TRACE(testing::PrintToString(what));
         const NotifyProfileValues values = program->form1().parts().profile.Read();
-        const char* names[][2] = {{"Font", "size"},  {"Font", "chrSet"},  {"Font", "Name"},
-                                  {"Font", "color"}, {"Changes", "FADE"}, {"Changes", "Monitor"}};
+        const wchar_t* names[][2] = {{L"Font", L"size"},  {L"Font", L"chrSet"},  {L"Font", L"Name"},
+                                     {L"Font", L"color"}, {L"Changes", L"FADE"}, {L"Changes", L"Monitor"}};
         for (const auto& [section, key] : names) {
             wchar_t text[2048];
-            GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), L"\x1<missing>", text, 2048,
-                                     Profile().c_str());
+            GetPrivateProfileStringW(section, key, L"\x1<missing>", text, 2048, Profile().c_str());
             const auto system = lstrcmpW(text, L"\x1<missing>") ? std::optional<std::wstring>(text) : std::nullopt;
-            EXPECT_EQ(values.Text(section, key), system) << section << '/' << key;
+            EXPECT_EQ(values.Text(section, key), system) << testing::PrintToString(std::wstring(section) + L"/" + key);
         }
     };
     expectSame("no file");
