@@ -182,12 +182,11 @@ TEST_F(NotifyProfileTest, OneReadGivesEveryKeyAsTheProfileFunctionsDo) {
     ChooseFont(L"ＭＳ ゴシック", 16, SHIFTJIS_CHARSET);
     expectSame("Japanese face");
 
-    const std::string ms = "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ ゴシック
     const std::string files[] = {
         "[FONT]\r\nSIZE=12\r\nsize=14\r\n ChrSet = 0x80 \r\nname = \"MS Gothic\" "
         "\r\n[font]\r\ncolor=255\r\n[changes]\r\nfade=0",
         "\t[ Font ]\x1a\r\n;size=1\r\nsize\r\nsize=3\rcolor=\"\"\n[Changes]x]\r\nFADE=0\r\n[Changes\r\nMonitor='2'",
-        "[Font]\r\nName=" + ms + "\r\n[Changes\x83]\r\nFADE=\x81\nsize=1\r\n[Font\x83]",
+        "[Font]\r\nName=\x82\x6c\x82\x72 \x83\x53\x83\x56\r\n[Changes\x83]\r\nFADE=\x81\nsize=1\r\n[Font\x83]",
         "\xEF\xBB\xBF[Font]\nName=\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\nsize='20'\r[Changes]\nFADE=\xF0=",
         "\xFF\xFE[\0F\0o\0n\0t\0]\0\n\0N\0a\0m\0e\0=\0\x2D\xFF\x33\xFF\r\0c\0o\0l\0o\0r\0=\0\x31\0"s,
         "[Font]\r\nsize=1\0 2\r\nName=a\0b\r\ncolor=\""s + std::string(2047, '7') +
