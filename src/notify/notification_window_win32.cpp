@@ -55,8 +55,10 @@ bool NotificationWindow::Create(HWND applicationWindow) {
 
 void NotificationWindow::Show(const std::string& textCp932, std::int32_t seconds) {
     if (!hwnd()) return;
-    LoadFont();
-    ShapeTo(textCp932, Find(profile_.ReadMonitorChoice()));
+    // One reading of the file gives the font and the monitor.
+    const NotifyProfileValues stored = profile_.Read();
+    SetFont(stored.Font(spec_));
+    ShapeTo(textCp932, Find(stored.Monitor()));
     ShowOnTop();
     counter_.Start(seconds);
     if (!hideTimer_.Running()) hideTimer_.Start();
@@ -125,16 +127,20 @@ void NotificationWindow::ShapeTo(const std::string& textCp932, const NotifyMonit
         // The letters' cell ends at the work area's corner; the window runs on
         // as far as the work area is wide and high, the region showing only
         // the letters.
+        // Placed on top in the same call: a window already shown then needs
+        // nothing more from ShowOnTop.
         std::optional<PerMonitorDpiScope> perMonitor;
         if (monitor.perMonitor) perMonitor.emplace();
-        SetWindowPos(hwnd(), nullptr, work.right - extent.cx, work.bottom - extent.cy, work.right - work.left,
-                     work.bottom - work.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd(), HWND_TOPMOST, work.right - extent.cx, work.bottom - extent.cy, work.right - work.left,
+                     work.bottom - work.top, SWP_NOACTIVATE);
     }
     InvalidateRect(hwnd(), nullptr, TRUE);
     if (reshow) ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 
 void NotificationWindow::ShowOnTop() {
+    // Shown and ahead of every other window is where this call would put it.
+    if (IsWindowVisible(hwnd()) && !GetWindow(hwnd(), GW_HWNDPREV)) return;
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 

@@ -45,7 +45,8 @@ public:
     // Shapes the window to the text (Shift-JIS bytes) in the current font at
     // the monitor's DPI, paints it in the font's colour and places the text
     // cell at the bottom right of the monitor's work area (the primary's
-    // unless given). Neither shows nor hides it.
+    // unless given), on top of the other topmost windows. Neither shows nor
+    // hides it.
     void ShapeTo(const std::string& textCp932);
     void ShapeTo(const std::string& textCp932, const NotifyMonitor& monitor);
     // Puts it on top without activating it.

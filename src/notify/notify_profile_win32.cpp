@@ -1,9 +1,12 @@
 #include "notify/notify_profile_win32.h"
 
+#include <cstring>
+#include <utility>
+
 #include "base/decimal.h"
 #include "notify/fade_setting.h"
 #include "notify/profile_value.h"
-#include "win32/text_win32.h"
+#include "win32/handles_win32.h"
 #include "win32/ui_win32.h"
 
 namespace quendrel {
@@ -20,7 +23,17 @@ constexpr wchar_t kChangesSection[] = L"Changes";
 constexpr wchar_t kFadeKey[] = L"FADE";
 constexpr wchar_t kMonitorKey[] = L"Monitor";
 
-constexpr std::size_t kTextMax = 2048;  // readers use at most 2047 bytes
+// Far more than the program ever writes; a larger file is not one of ours
+// and reads as missing.
+constexpr LONGLONG kFileMax = 1 << 20;
+
+// The profile functions decode the file with the ANSI code page, whose lead
+// bytes the parser must know.
+LeadBytes AnsiLeadBytes() {
+    LeadBytes lead;
+    for (int b = 0x80; b <= 0xFF; ++b) lead.set(static_cast<std::size_t>(b), IsDBCSLeadByte(static_cast<BYTE>(b)));
+    return lead;
+}
 
 }  // namespace
 
@@ -35,37 +48,71 @@ LOGFONTW NotifyLogFont(const NotifyFontSpec& spec, int dpi) {
     return lf;
 }
 
-std::optional<std::wstring> NotifyProfile::ReadText(const wchar_t* section, const wchar_t* key) const {
-    // A default that no stored value can be tells a missing key from a stored one.
-    static const wchar_t kMissing[] = L"\x1\x2\x3<missing>";
-    wchar_t text[kTextMax];
-    GetPrivateProfileStringW(section, key, kMissing, text, kTextMax, path_.c_str());
-    if (lstrcmpW(text, kMissing) == 0) return std::nullopt;
-    return std::wstring(text);
-}
+NotifyProfileValues::NotifyProfileValues(std::string bytes) : file_(std::move(bytes), AnsiLeadBytes()) {}
 
-std::optional<std::int32_t> NotifyProfile::ReadInteger(const wchar_t* section, const wchar_t* key) const {
-    const auto text = ReadText(section, key);
+std::optional<std::wstring> NotifyProfileValues::Text(const wchar_t* section, const wchar_t* key) const {
+    const auto text = file_.Find(section, key);
     if (!text) return std::nullopt;
-    return ParseProfileInteger(Narrow(*text));
+    const std::string& bytes = text->bytes;
+    // Room enough: a byte of the code page gives at most one UTF-16 unit.
+    std::wstring wide(bytes.size(), L'\0');
+    if (text->utf16) {
+        wide.resize(bytes.size() / 2);
+        std::memcpy(wide.data(), bytes.data(), bytes.size());
+    } else {
+        wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
+            CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), static_cast<int>(wide.size()))));
+    }
+    return wide;
 }
 
-bool NotifyProfile::WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value) const {
-    return WritePrivateProfileStringW(section, key, value.c_str(), path_.c_str()) != FALSE;
+std::optional<std::int32_t> NotifyProfileValues::Integer(const wchar_t* section, const wchar_t* key) const {
+    const auto text = file_.Find(section, key);
+    if (!text) return std::nullopt;
+    return ParseProfileInteger(text->NumberText());
 }
 
-NotifyFontSpec NotifyProfile::ReadFont(const NotifyFontSpec& current) const {
+NotifyFontSpec NotifyProfileValues::Font(const NotifyFontSpec& current) const {
     const NotifyFontSpec defaults;
     NotifyFontSpec spec = current;
-    spec.size = ReadInteger(kFontSection, kSizeKey).value_or(defaults.size);
-    spec.color = static_cast<COLORREF>(ReadInteger(kFontSection, kColorKey).value_or(defaults.color));
-    const auto name = ReadText(kFontSection, kNameKey);
+    spec.size = Integer(kFontSection, kSizeKey).value_or(defaults.size);
+    spec.color = static_cast<COLORREF>(Integer(kFontSection, kColorKey).value_or(defaults.color));
+    const auto name = Text(kFontSection, kNameKey);
     if (!name)
         spec.name = defaults.name;
     else if (!name->empty())
         spec.name = name->substr(0, LF_FACESIZE - 1);
-    spec.charset = static_cast<BYTE>(ReadInteger(kFontSection, kCharsetKey).value_or(defaults.charset) & 0xFF);
+    spec.charset = static_cast<BYTE>(Integer(kFontSection, kCharsetKey).value_or(defaults.charset) & 0xFF);
     return spec;
+}
+
+bool NotifyProfileValues::Fade() const {
+    const auto text = file_.Find(kChangesSection, kFadeKey);
+    return FadeSettingFromProfile(text ? std::optional<std::string>(text->NumberText()) : std::nullopt);
+}
+
+MonitorChoice NotifyProfileValues::Monitor() const {
+    return MonitorChoiceFromProfile(Integer(kChangesSection, kMonitorKey));
+}
+
+NotifyProfileValues NotifyProfile::Read() const {
+    std::string bytes;
+    const UniqueKernelHandle file(CreateFileW(path_.c_str(), GENERIC_READ,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (file && GetFileSizeEx(file.get(), &size) && size.QuadPart <= kFileMax) {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        DWORD read = 0;
+        // A failed read leaves nothing, as a missing file does.
+        if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) read = 0;
+        bytes.resize(read);
+    }
+    return NotifyProfileValues(std::move(bytes));
+}
+
+bool NotifyProfile::WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value) const {
+    return WritePrivateProfileStringW(section, key, value.c_str(), path_.c_str()) != FALSE;
 }
 
 bool NotifyProfile::WriteFont(int points, BYTE charset, const std::wstring& name) const {
@@ -76,15 +123,6 @@ bool NotifyProfile::WriteFont(int points, BYTE charset, const std::wstring& name
 bool NotifyProfile::WriteColor(COLORREF color) const {
     // Signed, as the reader takes it: a colour read from "-1" goes back as -1.
     return WriteText(kFontSection, kColorKey, FormatDecimalW(static_cast<std::int32_t>(color)));
-}
-
-bool NotifyProfile::ReadFadeSetting() const {
-    const auto text = ReadText(kChangesSection, kFadeKey);
-    return FadeSettingFromProfile(text ? std::optional<std::string>(Narrow(*text)) : std::nullopt);
-}
-
-MonitorChoice NotifyProfile::ReadMonitorChoice() const {
-    return MonitorChoiceFromProfile(ReadInteger(kChangesSection, kMonitorKey));
 }
 
 bool NotifyProfile::WriteFadeSetting(bool on) const { return WriteText(kChangesSection, kFadeKey, on ? L"1" : L"0"); }

@@ -1,15 +1,18 @@
 // NotifyFont.ini beside the executable, and its one owner: the notification
 // font and colour (section Font) and the smooth-change switch (key FADE of
-// section Changes), read and written key by key through the system's
-// profile functions and never cached.
+// section Changes). Read whole at every use and parsed by the profile
+// functions' rules, never cached; written key by key through those functions.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "notify/monitor_choice.h"
+#include "notify/profile_file.h"
 
 namespace quendrel {
 
@@ -32,30 +35,49 @@ struct NotifyFontSpec {
 // from the outline).
 LOGFONTW NotifyLogFont(const NotifyFontSpec& spec, int dpi = 0);
 
+// One reading of the file: every value of one show comes from it.
+class NotifyProfileValues {
+public:
+    // The file's bytes; none for a missing file.
+    explicit NotifyProfileValues(std::string bytes);
+
+    // The stored values over the given ones: a missing or unreadable key
+    // gives its default, an empty face name keeps the face.
+    NotifyFontSpec Font(const NotifyFontSpec& current) const;
+    // On unless the file says 0.
+    bool Fade() const;
+    MonitorChoice Monitor() const;
+    // The key's text as GetPrivateProfileStringW gives it; nothing when the
+    // file, the section or the key is missing.
+    std::optional<std::wstring> Text(const wchar_t* section, const wchar_t* key) const;
+
+private:
+    // The key as an integer in the profile syntax; nothing when absent or unreadable.
+    std::optional<std::int32_t> Integer(const wchar_t* section, const wchar_t* key) const;
+
+    ProfileFile file_;
+};
+
 class NotifyProfile {
 public:
     explicit NotifyProfile(std::wstring path) : path_(std::move(path)) {}
 
     const std::wstring& Path() const { return path_; }
 
-    // The stored values over the given ones: a missing or unreadable key
-    // gives its default, an empty face name keeps the face.
-    NotifyFontSpec ReadFont(const NotifyFontSpec& current) const;
+    // One open and one read of the file; a missing or unreadable file has no values.
+    NotifyProfileValues Read() const;
+
+    // Each a read of its own; whoever needs several values takes one Read().
+    NotifyFontSpec ReadFont(const NotifyFontSpec& current) const { return Read().Font(current); }
     // size, chrSet and Name, in this order; false at the first key the system
     // refuses, and the keys after it stay unwritten.
     bool WriteFont(int points, BYTE charset, const std::wstring& name) const;
     bool WriteColor(COLORREF color) const;
 
-    // On unless the file says 0.
-    bool ReadFadeSetting() const;
-    MonitorChoice ReadMonitorChoice() const;
+    bool ReadFadeSetting() const { return Read().Fade(); }
     bool WriteFadeSetting(bool on) const;
 
 private:
-    // The key's text; nothing when the file, the section or the key is missing.
-    std::optional<std::wstring> ReadText(const wchar_t* section, const wchar_t* key) const;
-    // The key as an integer in the profile syntax; nothing when absent or unreadable.
-    std::optional<std::int32_t> ReadInteger(const wchar_t* section, const wchar_t* key) const;
     bool WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value) const;
 
     std::wstring path_;

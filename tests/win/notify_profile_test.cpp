@@ -1,10 +1,12 @@
 // NotifyFont.ini through the font and colour buttons and the smooth-change
-// item: what is written, how it reads back, and refused writes.
+// item: what is written, how it reads back, and refused writes; the file read
+// whole against the profile functions.
 #include <gtest/gtest.h>
 
 #include "app/program_win32.h"
 #include "fake_mixer.h"
 #include "notify/notify_font_dialogs_win32.h"
+#include "notify/notify_profile_win32.h"
 #include "program_fixture.h"
 #include "tray/tray_menu_win32.h"
 #include "win32/ui_win32.h"
@@ -14,6 +16,7 @@ namespace quendrel {
 namespace {
 
 using test::ReadBytes;
+using namespace std::string_literals;
 
 std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
@@ -154,6 +157,44 @@ TEST_F(NotifyProfileTest, AJapaneseFaceIsStoredInShiftJisAndReadBack) {
     const std::string sjis = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";
     EXPECT_NE(std::string(bytes.begin(), bytes.end()).find("Name=" + sjis + "\r\n"), std::string::npos);
     EXPECT_EQ(program->notification().font().name, L"ＭＳ ゴシック");
+}
+
+// One read of the file, parsed, gives each key as the profile functions give
+// it, for files that the dialogs write and for awkward hand-written ones.
+TEST_F(NotifyProfileTest, OneReadGivesEveryKeyAsTheProfileFunctionsDo) {
+    const auto expectSame = [this](const std::string& what) {
+        SCOPED_TRACE(testing::PrintToString(what));
+        const NotifyProfileValues values = program->configWindow().parts().profile.Read();
+        const wchar_t* names[][2] = {{L"Font", L"size"},  {L"Font", L"chrSet"},  {L"Font", L"Name"},
+                                     {L"Font", L"color"}, {L"Changes", L"FADE"}, {L"Changes", L"Monitor"}};
+        for (const auto& [section, key] : names) {
+            wchar_t text[2048];
+            GetPrivateProfileStringW(section, key, L"\x1<missing>", text, 2048, Profile().c_str());
+            const auto system = lstrcmpW(text, L"\x1<missing>") ? std::optional<std::wstring>(text) : std::nullopt;
+            EXPECT_EQ(values.Text(section, key), system) << testing::PrintToString(std::wstring(section) + L"/" + key);
+        }
+    };
+    expectSame("no file");
+    ChooseFont(L"MS UI Gothic", 20, SHIFTJIS_CHARSET);
+    ChooseColor(RGB(255, 0, 0));
+    ClickFade();
+    expectSame("dialogs");
+    ChooseFont(L"ＭＳ ゴシック", 16, SHIFTJIS_CHARSET);
+    expectSame("Japanese face");
+
+    const std::string files[] = {
+        "[FONT]\r\nSIZE=12\r\nsize=14\r\n ChrSet = 0x80 \r\nname = \"MS Gothic\" "
+        "\r\n[font]\r\ncolor=255\r\n[changes]\r\nfade=0",
+        "\t[ Font ]\x1a\r\n;size=1\r\nsize\r\nsize=3\rcolor=\"\"\n[Changes]x]\r\nFADE=0\r\n[Changes\r\nMonitor='2'",
+        "[Font]\r\nName=\x82\x6c\x82\x72 \x83\x53\x83\x56\r\n[Changes\x83]\r\nFADE=\x81\nsize=1\r\n[Font\x83]",
+        "\xEF\xBB\xBF[Font]\nName=\xEF\xBC\xAD\xEF\xBC\xB3 \xE3\x82\xB4\nsize='20'\r[Changes]\nFADE=\xF0=",
+        "\xFF\xFE[\0F\0o\0n\0t\0]\0\n\0N\0a\0m\0e\0=\0\x2D\xFF\x33\xFF\r\0c\0o\0l\0o\0r\0=\0\x31\0"s,
+        "[Font]\r\nsize=1\0 2\r\nName=a\0b\r\ncolor=\""s + std::string(2047, '7') +
+            "\"\r\nchrSet=" + std::string(2100, '1')};
+    for (const std::string& file : files) {
+        test::WriteBytes(Profile(), Bytes(file));
+        expectSame(file);
+    }
 }
 
 TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoaded) {
