@@ -7,13 +7,14 @@
 
 #include <vector>
 
+#include "fake_winmm_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "raw_mixer.h"
 
 namespace quendrel {
 namespace {
 
-using test::HasVolume;
+using namespace test;
 
 // Under Wine the 257th open of a device yields a handle to the next one: a
 // mixer that opens at every call sends these writes to the wrong devices.
@@ -37,69 +38,6 @@ TEST(WinmmMixer, HundredsOfWritesReachTheirOwnDevices) {
     EXPECT_GE(withVolume, 2u);
 }
 
-// Devices are objects that handles point to; a device's number is its place
-// in the list, so inserting one renumbers the others, as plugging one in may.
-// Bumping the generation makes every open handle stale.
-struct FakeDevice {
-    bool speakers = true;
-    DWORD volume = 0;
-    DWORD mute = 0;
-};
-std::vector<FakeDevice*> fakeDevices;
-unsigned fakeGeneration = 1;
-MMRESULT fakeStaleResult = MMSYSERR_INVALHANDLE;
-unsigned fakeOpens = 0;
-unsigned fakeCloses = 0;
-std::vector<std::pair<unsigned, FakeDevice*>> fakeHandles;  // generation and device, by handle - 1
-
-FakeDevice* Resolve(HMIXEROBJ object) {
-    const auto index = reinterpret_cast<UINT_PTR>(object) - 1;
-    if (index >= fakeHandles.size()) return nullptr;
-    return fakeHandles[index].first == fakeGeneration ? fakeHandles[index].second : nullptr;
-}
-
-UINT WINAPI FakeNumDevs() { return static_cast<UINT>(fakeDevices.size()); }
-MMRESULT WINAPI FakeOpen(LPHMIXER handle, UINT device, DWORD_PTR, DWORD_PTR, DWORD) {
-    if (device >= fakeDevices.size()) return MMSYSERR_BADDEVICEID;
-    ++fakeOpens;
-    fakeHandles.emplace_back(fakeGeneration, fakeDevices[device]);
-    *handle = reinterpret_cast<HMIXER>(static_cast<UINT_PTR>(fakeHandles.size()));
-    return MMSYSERR_NOERROR;
-}
-MMRESULT WINAPI FakeClose(HMIXER) {
-    ++fakeCloses;
-    return MMSYSERR_NOERROR;
-}
-MMRESULT WINAPI FakeLineInfo(HMIXEROBJ object, LPMIXERLINEA line, DWORD) {
-    FakeDevice* device = Resolve(object);
-    if (!device) return fakeStaleResult;
-    line->dwLineID = 7;
-    return device->speakers ? MMSYSERR_NOERROR : MIXERR_INVALLINE;
-}
-MMRESULT WINAPI FakeLineControls(HMIXEROBJ object, LPMIXERLINECONTROLSA controls, DWORD) {
-    if (!Resolve(object)) return fakeStaleResult;
-    controls->pamxctrl->dwControlID = controls->dwControlType;
-    return MMSYSERR_NOERROR;
-}
-DWORD* FakeControl(FakeDevice& device, const MIXERCONTROLDETAILS& details) {
-    return details.dwControlID == MIXERCONTROL_CONTROLTYPE_VOLUME ? &device.volume : &device.mute;
-}
-MMRESULT WINAPI FakeGetDetails(HMIXEROBJ object, LPMIXERCONTROLDETAILS details, DWORD) {
-    FakeDevice* device = Resolve(object);
-    if (!device) return fakeStaleResult;
-    *static_cast<DWORD*>(details->paDetails) = *FakeControl(*device, *details);
-    return MMSYSERR_NOERROR;
-}
-MMRESULT WINAPI FakeSetDetails(HMIXEROBJ object, LPMIXERCONTROLDETAILS details, DWORD) {
-    FakeDevice* device = Resolve(object);
-    if (!device) return fakeStaleResult;
-    *FakeControl(*device, *details) = *static_cast<DWORD*>(details->paDetails);
-    return MMSYSERR_NOERROR;
-}
-
-constexpr WinmmApi kFakeWinmm = {FakeNumDevs,      FakeOpen,       FakeClose,     FakeLineInfo,
-                                 FakeLineControls, FakeGetDetails, FakeSetDetails};
-
 class FakeWinmmTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -111,7 +49,7 @@ protected:
     void Press(WinmmMixer& mixer, unsigned percent) {
         for (unsigned device = 0; device < mixer.DeviceCount(); ++device) mixer.SetMasterVolume(device, percent);
     }
-    FakeDevice a, b, plugged;
+    FakeMixerDevice a, b, plugged;
 };
 
 TEST_F(FakeWinmmTest, ADevicePluggedInIsUsedAtTheNextPressWhateverNumberItTakes) {
