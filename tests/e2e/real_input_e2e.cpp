@@ -30,9 +30,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
         table.SetDefaults();
-        table[kCaptureSlot].enabled = kEnabledOn;
-        table[kCaptureSlot].hotkey = kCaptureValue;
-        WritePrivateProfileStringW(L"Changes", L"FADE", L"0", folder.File(L"NotifyFont.ini").c_str());
+        test::SwitchOn(table, kCaptureSlot, kCaptureValue);
+        test::WriteFade(folder.path(), false);
     }
 
     // What the screen showed when a scenario failed.
@@ -47,12 +46,9 @@ protected:
     // Writes the table and starts the program on it; returns once its hotkeys
     // are registered.
     void Start() {
-        const auto image = table.Image();
-        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-        ASSERT_TRUE(program.Start());
-        form1 = WaitForWindow(program.pid(), L"TForm1");
+        test::WriteSettings(folder.path(), table);
+        form1 = StartResident(program);
         ASSERT_NE(form1, nullptr);
-        ASSERT_TRUE(WaitForHotkeys(form1));
     }
 
     void Keys(std::initializer_list<const char*> combinations) {
@@ -86,11 +82,6 @@ protected:
         return volumes;
     }
 
-    static HWND ChildWithText(HWND parent, const wchar_t* className, const wchar_t* text) {
-        for (HWND child : Children(parent, className))
-            if (WindowText(child) == text) return child;
-        return nullptr;
-    }
     void ClickButton(const wchar_t* caption) {
         HWND button = ChildWithText(form1, L"Button", caption);
         ASSERT_NE(button, nullptr) << test::Narrow(caption);
@@ -131,8 +122,7 @@ protected:
 class RealHotkeys : public RealInputScenario {};
 
 TEST_F(RealHotkeys, EveryModifierCombinationActsOnlyWithItsOwnModifiers) {
-    table[kUpSlot].enabled = kEnabledOn;
-    table[kUpSlot].hotkey = 0x8055;  // Alt+U
+    test::SwitchOn(table, kUpSlot, 0x8055);  // Alt+U
     table[kUpSlot].value = 5;
     table.AppendPresetRecord("Shift", 11, 0x2074);         // Shift+F5
     table.AppendPresetRecord("Ctrl", 22, 0x4075);          // Ctrl+F6
@@ -151,8 +141,7 @@ TEST_F(RealHotkeys, EveryModifierCombinationActsOnlyWithItsOwnModifiers) {
 }
 
 TEST_F(RealHotkeys, OfTwoSettingsWithOneCombinationOnlyTheLowerIndexActs) {
-    table[kUpSlot].enabled = kEnabledOn;
-    table[kUpSlot].hotkey = 0xA055;  // Alt+Shift+U, also the second preset's
+    test::SwitchOn(table, kUpSlot, 0xA055);  // Alt+Shift+U, also the second preset's
     table[kUpSlot].value = 5;
     table.AppendPresetRecord("First", 41, 0x6074);  // Ctrl+Shift+F5
     table.AppendPresetRecord("Second", 9, 0xA055);  // Alt+Shift+U
@@ -268,7 +257,7 @@ TEST_F(RealWindow, ADoubleClickOnDownToMovesThePresetTwice) {
         << "the second press of the double click was lost";
 }
 
-TEST_F(RealWindow, AKeyTypedIntoCOLHotkeyAndAVolumeDraggedActAfterEscape) {
+TEST_F(RealWindow, AKeyTypedIntoThePresetHotkeyAndAVolumeDraggedActAfterEscape) {
     Start();
     OpenFromTray();
     ClickItem(1);

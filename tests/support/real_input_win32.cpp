@@ -21,25 +21,9 @@ std::wstring WindowsPath(const std::string& unixPath) {
     return path;
 }
 
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD milliseconds) {
-    const DWORD end = GetTickCount() + milliseconds;
-    while (!condition()) {
-        if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-        Sleep(10);
-    }
-    return true;
-}
-
 std::string Number(long value) { return std::to_string(value); }
 
 std::string FirstWord(const std::string& text) { return text.substr(0, text.find_first_of(" \r\n")); }
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
 
 }  // namespace
 
@@ -66,7 +50,7 @@ bool RunUnix(const std::string& commandLine, std::string* output) {
     if (info.hProcess) CloseHandle(info.hProcess);
     if (info.hThread) CloseHandle(info.hThread);
     std::string code;
-    if (started) WaitFor([&] { return !(code = ReadUntilEnd(codeFile)).empty(); }, kRunLimit);
+    if (started) WaitUntil([&] { return !(code = ReadUntilEnd(codeFile)).empty(); }, kRunLimit);
     if (output) *output = ReadUntilEnd(outFile);
     DeleteFileW(outFile.c_str());
     DeleteFileW(codeFile.c_str());
@@ -124,7 +108,7 @@ bool RealInput::Type(const std::string& text) { return FollowForeground() && Run
 
 bool RealInput::MoveTo(POINT point) {
     if (!Run("mousemove " + Number(point.x) + " " + Number(point.y))) return false;
-    return WaitFor(
+    return WaitUntil(
         [&] {
             POINT cursor{};
             return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
@@ -209,20 +193,12 @@ POINT CenterOf(HWND window) {
     return Center(rect);
 }
 
-namespace {
-BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-    return TRUE;
-}
-}  // namespace
-
 POINT TrayIconPoint() {
     HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
     if (!taskbar) return {-1, -1};
     // Later Wine gives every icon a window of its own in the taskbar; the
     // newest lies leftmost.
-    std::vector<HWND> children;
-    EnumChildWindows(taskbar, CollectChild, reinterpret_cast<LPARAM>(&children));
+    const std::vector<HWND> children = Children(taskbar);
     HWND newest = nullptr;
     RECT newestRect{};
     for (HWND child : children) {

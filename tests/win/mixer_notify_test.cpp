@@ -4,13 +4,10 @@
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
-#include "app/program_win32.h"
-#include "fake_mixer.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "program_fixture.h"
 #include "raw_mixer.h"
 #include "table/table_texts.h"
-#include "win_test_support.h"
 
 namespace quendrel {
 namespace {
@@ -55,31 +52,29 @@ TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
 class NotificationTest : public test::ProgramTest {
 protected:
     void SetUp() override {
-        SettingTable table;
-        table.SetDefaults();
-        table[kNotifySlot].enabled = kEnabledOn;
-        table[kUpSlot].enabled = kEnabledOn;
-        table[kUpSlot].hotkey = 0x6070;
-        StartProgram(&table, 3);
+        SettingTable table = test::TableWith();
+        test::SwitchOn(table, kNotifySlot);
+        test::SwitchOn(table, kUpSlot, 0x6070);
+        StartProgram(table, 3);
     }
 };
 
 TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
-    NotificationWindow& form3 = program->notification();
-    form3.LoadFont();
-    form3.ShapeTo(texts::kUpName + std::string(" 52%"));
-    EXPECT_TRUE(form3.HasOutline());
+    NotificationWindow& shown = notification();
+    shown.LoadFont();
+    shown.ShapeTo(texts::kUpName + std::string(" 52%"));
+    EXPECT_TRUE(shown.HasOutline());
     RECT work{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT window{};
-    GetWindowRect(form3.hwnd(), &window);
+    GetWindowRect(shown.hwnd(), &window);
     // The window reaches from the text's top-left far beyond the corner.
     EXPECT_LT(window.left, work.right);
     EXPECT_LT(window.top, work.bottom);
     EXPECT_EQ(window.right - window.left, work.right);
     EXPECT_EQ(window.bottom - window.top, work.bottom);
     HRGN region = CreateRectRgn(0, 0, 0, 0);
-    ASSERT_NE(GetWindowRgn(form3.hwnd(), region), ERROR);
+    ASSERT_NE(GetWindowRgn(shown.hwnd(), region), ERROR);
     RECT box{};
     EXPECT_NE(GetRgnBox(region, &box), NULLREGION);
     // Letters lie inside the text cell, whose right and bottom edges are the corner's.
@@ -90,31 +85,31 @@ TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
 }
 
 TEST_F(NotificationTest, AnEmptyTextShowsNothingRatherThanARectangle) {
-    NotificationWindow& form3 = program->notification();
-    form3.ShapeTo("");
-    EXPECT_FALSE(form3.HasOutline());
+    NotificationWindow& shown = notification();
+    shown.ShapeTo("");
+    EXPECT_FALSE(shown.HasOutline());
     HRGN region = CreateRectRgn(0, 0, 0, 0);
-    const int kind = GetWindowRgn(form3.hwnd(), region);
+    const int kind = GetWindowRgn(shown.hwnd(), region);
     RECT box{};
     EXPECT_TRUE(kind == NULLREGION || GetRgnBox(region, &box) == NULLREGION);
     DeleteObject(region);
 }
 
-TEST_F(NotificationTest, AHotkeyShowsTheNotificationAndTimer2HidesItOnTheThirdTick) {
+TEST_F(NotificationTest, AHotkeyShowsTheNotificationAndTheHideTimerHidesItOnTheThirdTick) {
     mixer->units[0] = 50 * 655;
-    PostMessageW(program->configWindow().hwnd(), WM_HOTKEY, kUpSlot, 0);
+    PostMessageW(window().hwnd(), WM_HOTKEY, kUpSlot, 0);
     test::PumpMessages(100);
     EXPECT_EQ(mixer->units[0], 52u * 655);
     EXPECT_EQ(mixer->units[2], 52u * 655);
-    HWND notification = program->notification().hwnd();
-    EXPECT_TRUE(IsWindowVisible(notification));
-    EXPECT_NE(GetForegroundWindow(), notification);
+    HWND shown = notification().hwnd();
+    EXPECT_TRUE(IsWindowVisible(shown));
+    EXPECT_NE(GetForegroundWindow(), shown);
     // Seconds 2: hidden on the (2 + 1)-th tick.
-    program->notification().hideTimer().Tick();
-    program->notification().hideTimer().Tick();
-    EXPECT_TRUE(IsWindowVisible(notification));
-    program->notification().hideTimer().Tick();
-    EXPECT_FALSE(IsWindowVisible(notification));
+    notification().hideTimer().Tick();
+    notification().hideTimer().Tick();
+    EXPECT_TRUE(IsWindowVisible(shown));
+    notification().hideTimer().Tick();
+    EXPECT_FALSE(IsWindowVisible(shown));
 }
 
 TEST_F(NotificationTest, HotkeysAreRegisteredFromTheTable) {
