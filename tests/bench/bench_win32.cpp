@@ -52,14 +52,6 @@ SettingTable BenchTable(bool notify) {
     return table;
 }
 
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 // A program started in a folder of its own, until it is ready: its message
 // loop idles (WaitForInputIdle), so start-up is over.
 struct Started {
@@ -201,9 +193,9 @@ int Hotkey() {
     const unsigned devices = p.winmm->DeviceCount();
     std::vector<double> dispatch, bare;
     for (int i = 0; i < 220; ++i) {
-        Pump();
+        test::PumpMessages(0);
         const double d = Time([&] { form.dispatcher().DispatchHotKey(kFirstPreset); });
-        Pump();
+        test::PumpMessages(0);
         const double b = Time([&] {
             for (unsigned device = 0; device < devices; ++device) p.winmm->SetMasterVolume(device, 40);
         });
@@ -280,14 +272,14 @@ int Notification() {
         for (int i = 0; i < 220; ++i) {
             const std::string text = name + std::to_string(changing ? 40 + i % 2 : 40) + "%";
             const std::wstring wide = FromCp932(text);
-            Pump();
+            test::PumpMessages(0);
             const double q = Time([&] {
                 shown.LoadFont();
                 shown.ShapeTo(text);
                 shown.ShowOnTop();
                 UpdateWindow(shown.hwnd());
             });
-            Pump();
+            test::PumpMessages(0);
             const double b = Time([&] { popup.Show(wide); });
             if (i < 20) continue;
             program.push_back(q);

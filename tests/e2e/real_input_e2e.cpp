@@ -64,12 +64,7 @@ protected:
     }
     bool EscapeSaves(SettingTable& saved) { return e2e::EscapeSaves(input, program, form1, saved); }
 
-    SettingTable SaveFromTray() {
-        SettingTable saved;
-        OpenFromTray();
-        EXPECT_TRUE(EscapeSaves(saved)) << StaysOpen();
-        return saved;
-    }
+    SettingTable SaveFromTray() { return SaveThroughTheWindow(program, form1); }
 
     std::string Focus() const { return FocusOf(form1); }
     std::string StaysOpen() const { return "Escape left the configuration window open; focus on " + Focus(); }

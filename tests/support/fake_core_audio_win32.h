@@ -32,6 +32,14 @@ struct FakeSystem {
     int enumerations = 0;
 };
 
+// A text as COM hands it out: the caller frees it with CoTaskMemFree.
+inline wchar_t* CoTaskCopy(const std::wstring& text) {
+    const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    auto* copy = static_cast<wchar_t*>(CoTaskMemAlloc(bytes));
+    memcpy(copy, text.c_str(), bytes);
+    return copy;
+}
+
 // IUnknown for one interface, counting the fake objects still alive.
 template <typename Interface>
 class Fake : public Interface {
@@ -119,10 +127,8 @@ public:
         PropVariantInit(value);
         const GUID friendlyName = {0xa45c254e, 0xdf1c, 0x4efd, {0x80, 0x20, 0x67, 0xd1, 0x46, 0xa8, 0x50, 0xe0}};
         if (key.fmtid != friendlyName || key.pid != 14 || name_.empty()) return S_OK;  // VT_EMPTY
-        const size_t bytes = (name_.size() + 1) * sizeof(wchar_t);
         value->vt = VT_LPWSTR;
-        value->pwszVal = static_cast<wchar_t*>(CoTaskMemAlloc(bytes));
-        memcpy(value->pwszVal, name_.c_str(), bytes);
+        value->pwszVal = CoTaskCopy(name_);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetCount(DWORD*) override { return E_NOTIMPL; }
@@ -150,9 +156,7 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetId(LPWSTR* out) override {
-        const size_t bytes = (endpoint().id.size() + 1) * sizeof(wchar_t);
-        *out = static_cast<wchar_t*>(CoTaskMemAlloc(bytes));
-        memcpy(*out, endpoint().id.c_str(), bytes);
+        *out = CoTaskCopy(endpoint().id);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetState(DWORD* state) override {

@@ -1,5 +1,5 @@
-// The winmm mixer keeps one handle per device: against Wine's mixer, and
-// against a fake winmm whose devices come and go.
+// The winmm mixer against Wine's mixer (the fixed scale, one handle per
+// device), and against a fake winmm whose devices come and go.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +15,41 @@ namespace quendrel {
 namespace {
 
 using namespace test;
+
+TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
+    WinmmMixer mixer;
+    const unsigned count = mixer.DeviceCount();
+    ASSERT_GE(count, 1u) << "the test environment provides sound devices";
+    unsigned withVolume = 0;
+    for (unsigned device = 0; device < count; ++device) {
+        if (!RawVolume(device)) continue;  // no speakers line: left alone
+        ++withVolume;
+        mixer.SetMasterVolume(device, 37);
+        EXPECT_EQ(RawVolume(device), 24235u);
+        EXPECT_EQ(mixer.GetMasterVolume(device), 37u);
+        mixer.SetMasterVolume(device, 100);
+        EXPECT_EQ(RawVolume(device), 65500u);
+        EXPECT_EQ(mixer.GetMasterVolume(device), 100u);
+        mixer.SetMasterMute(device, true);
+        EXPECT_EQ(mixer.GetMasterMute(device), 1u);
+        mixer.SetMasterMute(device, false);
+        EXPECT_EQ(mixer.GetMasterMute(device), 0u);
+    }
+    EXPECT_GE(withVolume, 1u);
+    // The about window's lines: every device by its capabilities, in order.
+    const auto devices = mixer.DescribeDevices();
+    ASSERT_EQ(devices.size(), count);
+    for (unsigned device = 0; device < count; ++device) {
+        MIXERCAPSW caps{};
+        mixerGetDevCapsW(device, &caps, sizeof caps);
+        EXPECT_EQ(devices[device].name, caps.szPname);
+        EXPECT_EQ(devices[device].driverVersion, caps.vDriverVersion);
+    }
+    // A device that does not exist reads as 0 and takes writes quietly.
+    mixer.SetMasterVolume(count + 5, 50);
+    EXPECT_EQ(mixer.GetMasterVolume(count + 5), 0u);
+    EXPECT_EQ(mixer.GetMasterMute(count + 5), 0u);
+}
 
 // Under Wine the 257th open of a device yields a handle to the next one: a
 // mixer that opens at every call sends these writes to the wrong devices.

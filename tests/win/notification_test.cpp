@@ -1,53 +1,9 @@
-// The mixer backend against Wine's mixer, and the notification window.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-#include <mmsystem.h>
-
-#include "mixer/winmm_mixer_win32.h"
+// The notification window: its outline and place, and its hide timer.
 #include "program_fixture.h"
-#include "raw_mixer.h"
 #include "table/table_texts.h"
 
 namespace quendrel {
 namespace {
-
-using test::RawVolume;
-
-TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
-    WinmmMixer mixer;
-    const unsigned count = mixer.DeviceCount();
-    ASSERT_GE(count, 1u) << "the test environment provides sound devices";
-    unsigned withVolume = 0;
-    for (unsigned device = 0; device < count; ++device) {
-        if (!RawVolume(device)) continue;  // no speakers line: left alone
-        ++withVolume;
-        mixer.SetMasterVolume(device, 37);
-        EXPECT_EQ(RawVolume(device), 24235u);
-        EXPECT_EQ(mixer.GetMasterVolume(device), 37u);
-        mixer.SetMasterVolume(device, 100);
-        EXPECT_EQ(RawVolume(device), 65500u);
-        EXPECT_EQ(mixer.GetMasterVolume(device), 100u);
-        mixer.SetMasterMute(device, true);
-        EXPECT_EQ(mixer.GetMasterMute(device), 1u);
-        mixer.SetMasterMute(device, false);
-        EXPECT_EQ(mixer.GetMasterMute(device), 0u);
-    }
-    EXPECT_GE(withVolume, 1u);
-    // The about window's lines: every device by its capabilities, in order.
-    const auto devices = mixer.DescribeDevices();
-    ASSERT_EQ(devices.size(), count);
-    for (unsigned device = 0; device < count; ++device) {
-        MIXERCAPSW caps{};
-        mixerGetDevCapsW(device, &caps, sizeof caps);
-        EXPECT_EQ(devices[device].name, caps.szPname);
-        EXPECT_EQ(devices[device].driverVersion, caps.vDriverVersion);
-    }
-    // A device that does not exist reads as 0 and takes writes quietly.
-    mixer.SetMasterVolume(count + 5, 50);
-    EXPECT_EQ(mixer.GetMasterVolume(count + 5), 0u);
-    EXPECT_EQ(mixer.GetMasterMute(count + 5), 0u);
-}
 
 class NotificationTest : public test::ProgramTest {
 protected:
