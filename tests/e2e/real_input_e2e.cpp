@@ -169,6 +169,7 @@ TEST_F(RealHotkeys, APresetMovedUpInTheWindowKeepsItsKey) {
 
 // Configuration window -----------------------------------------------------
 
+// Alpha, Bravo and Charlie loaded, the window opened from the tray.
 class RealWindow : public RealInputScenario {
 protected:
     void SetUp() override {
@@ -176,6 +177,8 @@ protected:
         table.AppendPresetRecord("Alpha", 30, 0x6070);
         table.AppendPresetRecord("Bravo", 60, 0x6071);
         table.AppendPresetRecord("Charlie", 90, 0x6072);
+        if (!HasFatalFailure()) Start();
+        if (!HasFatalFailure()) OpenFromTray();
     }
     static std::vector<std::string> Names(const SettingTable& saved) {
         std::vector<std::string> names;
@@ -185,8 +188,6 @@ protected:
 };
 
 TEST_F(RealWindow, F2OnAClickedPresetRenamesItThenEscapeSaves) {
-    Start();
-    OpenFromTray();
     ClickItem(1);
     ASSERT_TRUE(input.Key("F2"));
     TypeCaption("Night");
@@ -196,8 +197,6 @@ TEST_F(RealWindow, F2OnAClickedPresetRenamesItThenEscapeSaves) {
 }
 
 TEST_F(RealWindow, DeleteClickedThenTheDeleteKeyThenEscapeSaves) {
-    Start();
-    OpenFromTray();
     ClickItem(0);
     ClickButton(L"Delete");
     ASSERT_TRUE(WaitUntil([&] { return ItemCount() == 2; }, 5000));
@@ -212,8 +211,6 @@ TEST_F(RealWindow, DeleteClickedThenTheDeleteKeyThenEscapeSaves) {
 }
 
 TEST_F(RealWindow, UpToClickedThenF2RenamesTheMovedPresetThenEscapeSaves) {
-    Start();
-    OpenFromTray();
     ClickItem(2);
     ClickButton(L"UpTo");
     ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == 1; }, 5000));
@@ -230,8 +227,6 @@ TEST_F(RealWindow, UpToClickedThenF2RenamesTheMovedPresetThenEscapeSaves) {
 }
 
 TEST_F(RealWindow, DownToClickedTwiceThenEscapeSaves) {
-    Start();
-    OpenFromTray();
     ClickItem(0);
     ClickButton(L"DownTo");
     ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == 1; }, 5000));
@@ -243,8 +238,6 @@ TEST_F(RealWindow, DownToClickedTwiceThenEscapeSaves) {
 }
 
 TEST_F(RealWindow, ADoubleClickOnDownToMovesThePresetTwice) {
-    Start();
-    OpenFromTray();
     ClickItem(0);
     HWND downTo = ChildWithText(form1, L"Button", L"DownTo");
     ASSERT_TRUE(input.DoubleClick(test::CenterOf(downTo)));
@@ -253,8 +246,6 @@ TEST_F(RealWindow, ADoubleClickOnDownToMovesThePresetTwice) {
 }
 
 TEST_F(RealWindow, AKeyTypedIntoThePresetHotkeyAndAVolumeDraggedActAfterEscape) {
-    Start();
-    OpenFromTray();
     ClickItem(1);
     HWND hotkey = Children(form1, HOTKEY_CLASSW).at(0);
     ASSERT_TRUE(input.Click(test::CenterOf(hotkey)));
