@@ -10,13 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "notify/notify_profile_win32.h"
-#include "table/setting_table.h"
-#include "table/table_texts.h"
+#include "program_harness_win32.h"
+#include "table_builder.h"
 #include "win32/text_win32.h"
-#include "win_test_support.h"
 
 namespace {
 
@@ -47,47 +45,26 @@ void Report(const char* name, std::vector<double> values, double unit) {
     printf("%s %.4f %.4f %.4f\n", name, at(0.5), at(0.25), at(0.75));
 }
 
-std::wstring TempFolder() {
-    wchar_t base[MAX_PATH];
-    GetTempPathW(MAX_PATH, base);
-    static int serial = 0;
-    wchar_t name[MAX_PATH];
-    swprintf(name, MAX_PATH, L"%lsquendrel-bench-%lu-%d", base, GetCurrentProcessId(), ++serial);
-    CreateDirectoryW(name, nullptr);
-    return name;
-}
-
-// One preset (Ctrl+Shift+F1, 40 %) and the notification as asked, in folder.
-void WriteSettings(const std::wstring& folder, bool notify, bool fade) {
-    SettingTable table;
-    table.SetDefaults();
-    if (notify) table[kNotifySlot].enabled = kEnabledOn;
-    table.AppendPresetRecord("Bench", 40, 0x6070);
-    const auto image = table.Image();
-    test::WriteBytes(folder + L"\\SndCols.ini", {image.begin(), image.end()});
-    WritePrivateProfileStringW(L"Changes", L"FADE", fade ? L"1" : L"0", (folder + L"\\NotifyFont.ini").c_str());
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+// One preset (Ctrl+Shift+F1, 40 %), the notification as asked.
+SettingTable BenchTable(bool notify) {
+    SettingTable table = test::TableWith({{"Bench", 40, 0x6070}});
+    if (notify) test::SwitchOn(table, kNotifySlot);
+    return table;
 }
 
 // A program started in a folder of its own, until it is ready: its message
 // loop idles (WaitForInputIdle), so start-up is over.
 struct Started {
     PROCESS_INFORMATION info{};
-    std::wstring folder;
+    std::unique_ptr<test::TempFolder> files = std::make_unique<test::TempFolder>();
+    std::wstring folder = files->path();
     double seconds = -1;
 };
 
 Started StartUntilReady(const std::wstring& exe, bool notify = false) {
     Started started;
-    started.folder = TempFolder();
-    WriteSettings(started.folder, notify, false);
+    test::WriteSettings(started.folder, BenchTable(notify));
+    test::WriteFade(started.folder, false);
     const std::wstring copy = started.folder + L"\\" + exe.substr(exe.find_last_of(L"\\/") + 1);
     CopyFileW(exe.c_str(), copy.c_str(), FALSE);
     STARTUPINFOW startup{};
@@ -107,14 +84,7 @@ Started StartUntilReady(const std::wstring& exe, bool notify = false) {
 }
 
 void End(Started& started) {
-    // A killed program's tray icon would stay on the taskbar.
-    if (HWND form1 = test::FindProcessWindow(started.info.dwProcessId, L"TForm1", false)) {
-        NOTIFYICONDATAW icon{};
-        icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
-        icon.hWnd = form1;
-        icon.uID = 4;
-        Shell_NotifyIconW(NIM_DELETE, &icon);
-    }
+    test::RemoveTrayIcon(started.info.dwProcessId);
     TerminateProcess(started.info.hProcess, 0);
     WaitForSingleObject(started.info.hProcess, 10000);
     CloseHandle(started.info.hProcess);
@@ -170,7 +140,7 @@ int Idle(const std::wstring& exe, int seconds, bool notify) {
     if (notify) {
         HWND form1 = test::FindProcessWindow(started.info.dwProcessId, L"TForm1", false);
         PostMessageW(form1, WM_HOTKEY, kFirstPreset, 0);
-        Sleep(4000);  // the notification is gone; Timer2 goes on ticking
+        Sleep(4000);  // the notification is gone; its hide timer goes on ticking
     } else {
         Sleep(1000);
     }
@@ -183,23 +153,17 @@ int Idle(const std::wstring& exe, int seconds, bool notify) {
     return 0;
 }
 
-// The program in this process, on the real mixer, its files in a folder of
-// its own.
-struct InProcess {
-    explicit InProcess(bool notify, bool fade) {
-        const std::wstring folder = TempFolder();
-        WriteSettings(folder, notify, fade);
+// The program in this process, on the real mixer.
+struct InProcess : test::ProgramHarness {
+    InProcess(bool notify, bool fade) {
         auto owned = std::make_unique<WinmmMixer>();
-        mixer = owned.get();
-        ProgramEnvironment environment;
+        winmm = owned.get();
         environment.mixer = std::move(owned);
-        environment.dataFolder = folder;
-        program = std::make_unique<Program>(std::move(environment));
-        started = program->Start();
+        test::WriteFade(folder.path(), fade);
+        const SettingTable table = BenchTable(notify);
+        started = Start(&table);
     }
-    ~InProcess() { program->Shutdown(); }
-    WinmmMixer* mixer = nullptr;
-    std::unique_ptr<Program> program;
+    WinmmMixer* winmm = nullptr;
     bool started = false;
 };
 
@@ -207,7 +171,7 @@ struct InProcess {
 int Fade() {
     InProcess p(false, true);
     if (!p.started) return 1;
-    ConfigWindow& form = p.program->configWindow();
+    ConfigWindow& form = p.window();
     form.applier().ApplyVolume(0, false);
     const LARGE_INTEGER begin = Now();
     form.applier().ApplyVolume(100, true);
@@ -225,15 +189,15 @@ int Fade() {
 int Hotkey() {
     InProcess p(false, false);
     if (!p.started) return 1;
-    ConfigWindow& form = p.program->configWindow();
-    const unsigned devices = p.mixer->DeviceCount();
+    ConfigWindow& form = p.window();
+    const unsigned devices = p.winmm->DeviceCount();
     std::vector<double> dispatch, bare;
     for (int i = 0; i < 220; ++i) {
-        Pump();
+        test::PumpMessages(0);
         const double d = Time([&] { form.dispatcher().DispatchHotKey(kFirstPreset); });
-        Pump();
+        test::PumpMessages(0);
         const double b = Time([&] {
-            for (unsigned device = 0; device < devices; ++device) p.mixer->SetMasterVolume(device, 40);
+            for (unsigned device = 0; device < devices; ++device) p.winmm->SetMasterVolume(device, 40);
         });
         if (i < 20) continue;  // warm-up
         dispatch.push_back(d);
@@ -300,7 +264,7 @@ private:
 int Notification() {
     InProcess p(true, false);
     if (!p.started) return 1;
-    NotificationWindow& form3 = p.program->notification();
+    NotificationWindow& shown = p.notification();
     PlainPopup popup;
     const std::string name = "Bench ";
     for (bool changing : {false, true}) {
@@ -308,14 +272,14 @@ int Notification() {
         for (int i = 0; i < 220; ++i) {
             const std::string text = name + std::to_string(changing ? 40 + i % 2 : 40) + "%";
             const std::wstring wide = FromCp932(text);
-            Pump();
+            test::PumpMessages(0);
             const double q = Time([&] {
-                form3.LoadFont();
-                form3.ShapeTo(text);
-                form3.ShowOnTop();
-                UpdateWindow(form3.hwnd());
+                shown.LoadFont();
+                shown.ShapeTo(text);
+                shown.ShowOnTop();
+                UpdateWindow(shown.hwnd());
             });
-            Pump();
+            test::PumpMessages(0);
             const double b = Time([&] { popup.Show(wide); });
             if (i < 20) continue;
             program.push_back(q);
@@ -336,7 +300,7 @@ int About() {
         starts.push_back(Time([&] { p = std::make_unique<InProcess>(false, false); }));
         if (!p->started) return 1;
         abouts.push_back(Time([&] {
-            AboutWindow about(*p->mixer);
+            AboutWindow about(*p->winmm);
             about.Create(p->program->applicationWindow());
         }));
     }

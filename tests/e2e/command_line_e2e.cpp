@@ -16,17 +16,11 @@ namespace {
 // Silent 0, Loud 100, Mid 37 and 夜 22; the capture slot on (WaitForHotkeys
 // tells by it), the mute slot off; no smooth change.
 void WriteTable(const test::TempFolder& folder) {
-    SettingTable table;
-    table.SetDefaults();
-    table[kCaptureSlot].enabled = kEnabledOn;
-    table[kCaptureSlot].hotkey = 0x6043;  // Ctrl+Shift+C
-    table.AppendPresetRecord("Silent", 0, 0x6070);
-    table.AppendPresetRecord("Loud", 100, 0x6071);
-    table.AppendPresetRecord("Mid", 37, 0x6072);
-    table.AppendPresetRecord("\x96\xE9", 22, 0x6073);  // 夜
-    const auto image = table.Image();
-    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-    WritePrivateProfileStringW(L"Changes", L"FADE", L"0", folder.File(L"NotifyFont.ini").c_str());
+    SettingTable table =
+        test::TableWith({{"Silent", 0, 0x6070}, {"Loud", 100, 0x6071}, {"Mid", 37, 0x6072}, {"\x96\xE9", 22, 0x6073}});
+    test::SwitchOn(table, kCaptureSlot, 0x6043);  // Ctrl+Shift+C
+    test::WriteSettings(folder.path(), table);
+    test::WriteFade(folder.path(), false);
 }
 
 struct Outcome {
@@ -57,10 +51,8 @@ TEST(CommandLineScenario, ASecondStartForwardsItsActionAndEndsWithTheAnswer) {
     test::TempFolder folder;
     WriteTable(folder);
     QuendrelProcess program(folder.path());
-    ASSERT_TRUE(program.Start());
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    HWND form1 = StartResident(program);
     ASSERT_NE(form1, nullptr);
-    ASSERT_TRUE(WaitForHotkeys(form1));
 
     // Each volume is read back by a capture, which adds it as a preset.
     for (const wchar_t* action : {L"/preset Mid", L"-VOLUME 64", L"/preset 夜"}) {
@@ -127,10 +119,8 @@ TEST(CommandLineScenario, AFirstStartPerformsItsActionOnceStarted) {
     test::TempFolder folder;
     WriteTable(folder);
     QuendrelProcess program(folder.path());
-    ASSERT_TRUE(program.Start(L"/preset Mid"));
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    HWND form1 = StartResident(program, L"/preset Mid");
     ASSERT_NE(form1, nullptr);
-    ASSERT_TRUE(WaitForHotkeys(form1));
     EXPECT_EQ(RunWith(folder, L"/capture").exitCode, 0);
     const SettingTable saved = SaveThroughTheWindow(program, form1);
     ASSERT_EQ(saved.count, 5);

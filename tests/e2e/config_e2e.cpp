@@ -11,12 +11,6 @@
 namespace quendrel::e2e {
 namespace {
 
-HWND ChildWithText(HWND parent, const wchar_t* className, const wchar_t* text) {
-    for (HWND child : Children(parent, className))
-        if (WindowText(child) == text) return child;
-    return nullptr;
-}
-
 std::string Cp932(const std::wstring& text) {
     char bytes[256] = {};
     const int length =

@@ -16,48 +16,32 @@ constexpr UINT kCtrlShift = MOD_CONTROL | MOD_SHIFT;
 // Whether the shell shows a balloon with the text: a visible tooltip of the
 // shell's, whose text is the balloon's.
 bool BalloonShown(const std::wstring& text) {
-    struct Search {
-        const std::wstring& text;
-        bool found;
-    } search{text, false};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(param);
-            wchar_t name[64] = {}, shown[512] = {};
-            GetClassNameW(window, name, 64);
-            DWORD_PTR ignored = 0;
-            if (lstrcmpW(name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(window) &&
-                SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 2000,
-                                    &ignored))
-                search.found = search.found || search.text == shown;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND tip : test::ProcessWindows(0, TOOLTIPS_CLASSW, true)) {
+        wchar_t shown[512] = {};
+        DWORD_PTR ignored = 0;
+        if (SendMessageTimeoutW(tip, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 2000,
+                                &ignored) &&
+            text == shown)
+            return true;
+    }
+    return false;
 }
 
 TEST(ConflictScenario, AHeldKeyIsNamedWithARepeatedOneAndActsOnceFree) {
     test::TempFolder folder;
     test::RealInput input;
     ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
-    SettingTable table;
-    table.SetDefaults();
-    table[kCaptureSlot].enabled = kEnabledOn;
-    table[kCaptureSlot].hotkey = 0x6043;            // Ctrl+Shift+C
-    table.AppendPresetRecord("Silent", 0, 0x6070);  // Ctrl+Shift+F1
-    table.AppendPresetRecord("Loud", 100, 0x6071);  // Ctrl+Shift+F2, held here
-    table.AppendPresetRecord("Echo", 50, 0x6070);   // Silent's key again
-    const auto image = table.Image();
-    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-    WritePrivateProfileStringW(L"Changes", L"FADE", L"0", folder.File(L"NotifyFont.ini").c_str());
+    // Silent on Ctrl+Shift+F1, Loud on Ctrl+Shift+F2 (held here), Echo on Silent's key again.
+    SettingTable table = test::TableWith({{"Silent", 0, 0x6070}, {"Loud", 100, 0x6071}, {"Echo", 50, 0x6070}});
+    test::SwitchOn(table, kCaptureSlot, 0x6043);  // Ctrl+Shift+C
+    test::WriteSettings(folder.path(), table);
+    test::WriteFade(folder.path(), false);
 
     test::HotkeyHolder held(kCtrlShift, VK_F2);
     ASSERT_TRUE(held.held());
     QuendrelProcess program(folder.path());
-    ASSERT_TRUE(program.Start());
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    HWND form1 = StartResident(program);
     ASSERT_NE(form1, nullptr);
-    ASSERT_TRUE(WaitForHotkeys(form1));
     // Wine's tray shows balloons, a moment after they are asked for.
     EXPECT_TRUE(WaitUntil(
         [] { return BalloonShown(L"他のプログラムが使用中のホットキーがあります: Loud (Control + Shift + F2)"); }));

@@ -64,13 +64,7 @@ void QuendrelProcess::Kill() {
         // The shell would keep a killed program's tray icon until it notices,
         // and the next scenario's icon would sit beside it: take it away, as
         // quitting does.
-        if (HWND form1 = FindProcessWindow(pid(), L"TForm1", false)) {
-            NOTIFYICONDATAW icon{};
-            icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
-            icon.hWnd = form1;
-            icon.uID = 4;
-            Shell_NotifyIconW(NIM_DELETE, &icon);
-        }
+        test::RemoveTrayIcon(pid());
         TerminateProcess(info_.hProcess, 1);
         WaitForSingleObject(info_.hProcess, 5000);
     }
@@ -86,23 +80,10 @@ long QuendrelProcess::ResidentKiB() const {
     return at == std::string::npos ? -1 : std::atol(status.c_str() + at + 6);
 }
 
-namespace {
-BOOL CALLBACK CollectChildren(HWND child, LPARAM param) {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-    return TRUE;
-}
-}  // namespace
-
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD milliseconds, bool visible) {
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindProcessWindow(pid, className, visible)) != nullptr; }, milliseconds);
     return found;
-}
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[2048];
-    GetWindowTextW(window, text, 2048);
-    return text;
 }
 
 std::string FocusOf(HWND window) {
@@ -117,21 +98,10 @@ std::string FocusOf(HWND window) {
            (IsWindowEnabled(info.hwndFocus) ? "" : ", disabled");
 }
 
-std::vector<HWND> Children(HWND parent, const wchar_t* className) {
-    std::vector<HWND> all, matching;
-    EnumChildWindows(parent, CollectChildren, reinterpret_cast<LPARAM>(&all));
-    for (HWND child : all) {
-        wchar_t cls[128];
-        GetClassNameW(child, cls, 128);
-        if (lstrcmpiW(cls, className) == 0) matching.push_back(child);
-    }
-    return matching;
-}
-
-std::wstring MessageBoxText(HWND dialog) {
-    std::wstring text;
-    for (HWND child : Children(dialog, L"Static")) text += WindowText(child);
-    return text;
+HWND ChildWithText(HWND parent, const wchar_t* className, const wchar_t* text) {
+    for (HWND child : Children(parent, className))
+        if (WindowText(child) == text) return child;
+    return nullptr;
 }
 
 void PressButton(HWND dialog, int id) {
@@ -158,6 +128,18 @@ bool WaitForHotkeys(HWND form1, DWORD milliseconds) {
             return false;
         },
         milliseconds);
+}
+
+HWND StartResident(QuendrelProcess& program, const std::wstring& arguments) {
+    if (!program.Start(arguments)) {
+        ADD_FAILURE() << "Quendrel.exe did not start";
+        return nullptr;
+    }
+    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    EXPECT_NE(form1, nullptr) << "no configuration window";
+    const bool acting = form1 && WaitForHotkeys(form1);
+    EXPECT_TRUE(acting) << "the hotkeys never acted";
+    return acting ? form1 : nullptr;
 }
 
 bool OpenFromTray(test::RealInput& input, HWND form1, DWORD milliseconds) {

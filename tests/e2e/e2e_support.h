@@ -10,6 +10,7 @@
 
 #include "real_input_win32.h"
 #include "table/setting_table.h"
+#include "table_builder.h"
 #include "win_test_support.h"
 
 namespace quendrel::e2e {
@@ -52,32 +53,27 @@ SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DW
 // Waits until a started program's hotkeys act: start-up ticks the function
 // boxes after registering them, so with the capture slot on its box tells.
 bool WaitForHotkeys(HWND form1, DWORD milliseconds = 15000);
+// Starts the program with a table (no window shows) and waits for its
+// hotkeys; its configuration window, or null (and a failure) when a step
+// failed.
+HWND StartResident(QuendrelProcess& program, const std::wstring& arguments = {});
 
 // The process's top-level window of a class, waiting up to the given time.
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD milliseconds = 15000, bool visible = false);
+using test::Children;
 using test::FindProcessWindow;
-// Waits until a condition holds; false on time-out.
-template <typename Condition>
-bool WaitUntil(Condition condition, DWORD milliseconds = 10000) {
-    const DWORD end = GetTickCount() + milliseconds;
-    while (!condition()) {
-        if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-        Sleep(25);
-    }
-    return true;
-}
+using test::MessageBoxText;
+using test::WaitUntil;
+using test::WindowText;
 
-// A visible message box of the process: its text (the Static children).
-std::wstring MessageBoxText(HWND dialog);
 void PressButton(HWND dialog, int id);
 // Presses OK on the process's message boxes until none shows; whether any did.
 bool AnswerMessageBoxes(DWORD pid, DWORD milliseconds = 10000);
 
-std::wstring WindowText(HWND window);
 // The keyboard focus of a window's thread, for failure messages: its class,
 // its text and whether it is disabled, or "nothing".
 std::string FocusOf(HWND window);
-// Child windows of a class, in creation order.
-std::vector<HWND> Children(HWND parent, const wchar_t* className);
+// The first child of a class with the text.
+HWND ChildWithText(HWND parent, const wchar_t* className, const wchar_t* text);
 
 }  // namespace quendrel::e2e

@@ -15,34 +15,24 @@ class HotkeyScenario : public ::testing::Test {
 protected:
     // A table with two presets (0 and 100), every function on, notification on.
     void WriteTable(std::int32_t upStep = 5, std::int32_t seconds = 1) {
-        SettingTable table;
-        table.SetDefaults();
-        for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot, kNotifySlot})
-            table[slot].enabled = kEnabledOn;
-        table[kUpSlot].hotkey = 0x8055;       // Alt+U
-        table[kDownSlot].hotkey = 0x4044;     // Ctrl+D
-        table[kMuteSlot].hotkey = 0xC04D;     // Ctrl+Alt+M
-        table[kCaptureSlot].hotkey = 0x6043;  // Ctrl+Shift+C
+        SettingTable table = test::TableWith({{"Silent", 0, 0x6070}, {"Loud", 100, 0x6071}, {"Mid", 37, 0x6072}});
+        test::SwitchOn(table, kUpSlot, 0x8055);       // Alt+U
+        test::SwitchOn(table, kDownSlot, 0x4044);     // Ctrl+D
+        test::SwitchOn(table, kMuteSlot, 0xC04D);     // Ctrl+Alt+M
+        test::SwitchOn(table, kCaptureSlot, 0x6043);  // Ctrl+Shift+C
+        test::SwitchOn(table, kNotifySlot);
         table[kUpSlot].value = upStep;
         table[kDownSlot].value = 3;
         table[kNotifySlot].value = seconds;
-        table.AppendPresetRecord("Silent", 0, 0x6070);
-        table.AppendPresetRecord("Loud", 100, 0x6071);
-        table.AppendPresetRecord("Mid", 37, 0x6072);
-        const auto image = table.Image();
-        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+        test::WriteSettings(folder.path(), table);
     }
-    void SetFade(bool on) {
-        WritePrivateProfileStringW(L"Changes", L"FADE", on ? L"1" : L"0", folder.File(L"NotifyFont.ini").c_str());
-    }
+    void SetFade(bool on) { test::WriteFade(folder.path(), on); }
     void StartProgram() {
         ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
-        ASSERT_TRUE(program.Start());
-        form1 = WaitForWindow(program.pid(), L"TForm1");
+        form1 = StartResident(program);
         ASSERT_NE(form1, nullptr);
         form3 = WaitForWindow(program.pid(), L"TForm3");
         ASSERT_NE(form3, nullptr);
-        ASSERT_TRUE(WaitForHotkeys(form1));
     }
     // The key of a record index of WriteTable's table.
     void Hotkey(WPARAM id, DWORD settle = 150) {
@@ -130,7 +120,7 @@ TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
     GetWindowRect(form3, &rect);
     EXPECT_LT(rect.left, work.right);
     EXPECT_EQ(rect.right - rect.left, work.right);
-    // One second: hidden on the second tick of Timer2, so after about two.
+    // One second: hidden on the second tick of the hide timer, so after about two.
     ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form3); }, 5000));
     const DWORD elapsed = GetTickCount() - shown;
     EXPECT_GE(elapsed, 1500u);

@@ -12,7 +12,7 @@ namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 // Items in order, separators skipped by the keyboard.
-enum Item { Open = 1, AutoStart1, FADEChange, About1, Close1 };
+enum Item { Open = 1, AutoStart, SmoothChange, About, Quit };
 
 class MenuScenario : public ::testing::Test {
 protected:
@@ -20,15 +20,11 @@ protected:
         RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel");
         ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
         // A loaded table: the program starts without showing a window.
-        SettingTable table;
-        table.SetDefaults();
-        table[kCaptureSlot].enabled = kEnabledOn;
-        const auto image = table.Image();
-        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-        ASSERT_TRUE(program.Start());
-        form1 = WaitForWindow(program.pid(), L"TForm1");
+        SettingTable table = test::TableWith();
+        test::SwitchOn(table, kCaptureSlot);
+        test::WriteSettings(folder.path(), table);
+        form1 = StartResident(program);  // start-up is over
         ASSERT_NE(form1, nullptr);
-        ASSERT_TRUE(WaitForHotkeys(form1));  // start-up is over
     }
     void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel"); }
 
@@ -100,27 +96,27 @@ TEST_F(MenuScenario, ARightPressOpensTheMenuAtTheMouseAndEscapeClosesIt) {
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
 }
 
-TEST_F(MenuScenario, FADEChangeTogglesTheStoredSwitch) {
-    Choose(FADEChange);
+TEST_F(MenuScenario, SmoothChangeTogglesTheStoredSwitch) {
+    Choose(SmoothChange);
     ASSERT_TRUE(WaitUntil([&] { return Profile().find("FADE=0") != std::string::npos; }));
-    Choose(FADEChange);
+    Choose(SmoothChange);
     ASSERT_TRUE(WaitUntil([&] { return Profile().find("FADE=1") != std::string::npos; }));
     EXPECT_EQ(Profile(), "[Changes]\r\nFADE=1\r\n");
 }
 
 TEST_F(MenuScenario, AutoStartIsSwitchedOnAndOffAfterTheQuestion) {
-    Choose(AutoStart1);
+    Choose(AutoStart);
     Answer(IDNO);
     bool present = true;
     RunValue(&present);
     EXPECT_FALSE(present);
 
-    Choose(AutoStart1);
+    Choose(AutoStart);
     Answer(IDYES);
     ASSERT_TRUE(WaitUntil([&] { return !RunValue().empty(); }));
     EXPECT_EQ(RunValue(), L"\"" + program.File(L"Quendrel.exe") + L"\"");
 
-    Choose(AutoStart1);
+    Choose(AutoStart);
     Answer(IDYES);
     ASSERT_TRUE(WaitUntil([&] {
         RunValue(&present);
@@ -128,8 +124,8 @@ TEST_F(MenuScenario, AutoStartIsSwitchedOnAndOffAfterTheQuestion) {
     }));
 }
 
-TEST_F(MenuScenario, About1ShowsTheAboutWindowUntilOk) {
-    Choose(About1);
+TEST_F(MenuScenario, VersionInformationShowsTheAboutWindowUntilOk) {
+    Choose(About);
     HWND about = WaitForWindow(program.pid(), L"TForm2", 10000, true);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(WindowText(about), L"プログラムInfo");
@@ -141,8 +137,8 @@ TEST_F(MenuScenario, About1ShowsTheAboutWindowUntilOk) {
     EXPECT_TRUE(program.Running());
 }
 
-TEST_F(MenuScenario, Close1EndsTheProgram) {
-    Choose(Close1);
+TEST_F(MenuScenario, QuitEndsTheProgram) {
+    Choose(Quit);
     EXPECT_EQ(program.WaitForExit(10000), 0);
 }
 

@@ -30,9 +30,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
         table.SetDefaults();
-        table[kCaptureSlot].enabled = kEnabledOn;
-        table[kCaptureSlot].hotkey = kCaptureValue;
-        WritePrivateProfileStringW(L"Changes", L"FADE", L"0", folder.File(L"NotifyFont.ini").c_str());
+        test::SwitchOn(table, kCaptureSlot, kCaptureValue);
+        test::WriteFade(folder.path(), false);
     }
 
     // What the screen showed when a scenario failed.
@@ -47,12 +46,9 @@ protected:
     // Writes the table and starts the program on it; returns once its hotkeys
     // are registered.
     void Start() {
-        const auto image = table.Image();
-        test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-        ASSERT_TRUE(program.Start());
-        form1 = WaitForWindow(program.pid(), L"TForm1");
+        test::WriteSettings(folder.path(), table);
+        form1 = StartResident(program);
         ASSERT_NE(form1, nullptr);
-        ASSERT_TRUE(WaitForHotkeys(form1));
     }
 
     void Keys(std::initializer_list<const char*> combinations) {
@@ -68,12 +64,7 @@ protected:
     }
     bool EscapeSaves(SettingTable& saved) { return e2e::EscapeSaves(input, program, form1, saved); }
 
-    SettingTable SaveFromTray() {
-        SettingTable saved;
-        OpenFromTray();
-        EXPECT_TRUE(EscapeSaves(saved)) << StaysOpen();
-        return saved;
-    }
+    SettingTable SaveFromTray() { return SaveThroughTheWindow(program, form1); }
 
     std::string Focus() const { return FocusOf(form1); }
     std::string StaysOpen() const { return "Escape left the configuration window open; focus on " + Focus(); }
@@ -86,11 +77,6 @@ protected:
         return volumes;
     }
 
-    static HWND ChildWithText(HWND parent, const wchar_t* className, const wchar_t* text) {
-        for (HWND child : Children(parent, className))
-            if (WindowText(child) == text) return child;
-        return nullptr;
-    }
     void ClickButton(const wchar_t* caption) {
         HWND button = ChildWithText(form1, L"Button", caption);
         ASSERT_NE(button, nullptr) << test::Narrow(caption);
@@ -131,8 +117,7 @@ protected:
 class RealHotkeys : public RealInputScenario {};
 
 TEST_F(RealHotkeys, EveryModifierCombinationActsOnlyWithItsOwnModifiers) {
-    table[kUpSlot].enabled = kEnabledOn;
-    table[kUpSlot].hotkey = 0x8055;  // Alt+U
+    test::SwitchOn(table, kUpSlot, 0x8055);  // Alt+U
     table[kUpSlot].value = 5;
     table.AppendPresetRecord("Shift", 11, 0x2074);         // Shift+F5
     table.AppendPresetRecord("Ctrl", 22, 0x4075);          // Ctrl+F6
@@ -151,8 +136,7 @@ TEST_F(RealHotkeys, EveryModifierCombinationActsOnlyWithItsOwnModifiers) {
 }
 
 TEST_F(RealHotkeys, OfTwoSettingsWithOneCombinationOnlyTheLowerIndexActs) {
-    table[kUpSlot].enabled = kEnabledOn;
-    table[kUpSlot].hotkey = 0xA055;  // Alt+Shift+U, also the second preset's
+    test::SwitchOn(table, kUpSlot, 0xA055);  // Alt+Shift+U, also the second preset's
     table[kUpSlot].value = 5;
     table.AppendPresetRecord("First", 41, 0x6074);  // Ctrl+Shift+F5
     table.AppendPresetRecord("Second", 9, 0xA055);  // Alt+Shift+U
@@ -185,6 +169,7 @@ TEST_F(RealHotkeys, APresetMovedUpInTheWindowKeepsItsKey) {
 
 // Configuration window -----------------------------------------------------
 
+// Alpha, Bravo and Charlie loaded, the window opened from the tray.
 class RealWindow : public RealInputScenario {
 protected:
     void SetUp() override {
@@ -192,6 +177,8 @@ protected:
         table.AppendPresetRecord("Alpha", 30, 0x6070);
         table.AppendPresetRecord("Bravo", 60, 0x6071);
         table.AppendPresetRecord("Charlie", 90, 0x6072);
+        if (!HasFatalFailure()) Start();
+        if (!HasFatalFailure()) OpenFromTray();
     }
     static std::vector<std::string> Names(const SettingTable& saved) {
         std::vector<std::string> names;
@@ -201,8 +188,6 @@ protected:
 };
 
 TEST_F(RealWindow, F2OnAClickedPresetRenamesItThenEscapeSaves) {
-    Start();
-    OpenFromTray();
     ClickItem(1);
     ASSERT_TRUE(input.Key("F2"));
     TypeCaption("Night");
@@ -212,8 +197,6 @@ TEST_F(RealWindow, F2OnAClickedPresetRenamesItThenEscapeSaves) {
 }
 
 TEST_F(RealWindow, DeleteClickedThenTheDeleteKeyThenEscapeSaves) {
-    Start();
-    OpenFromTray();
     ClickItem(0);
     ClickButton(L"Delete");
     ASSERT_TRUE(WaitUntil([&] { return ItemCount() == 2; }, 5000));
@@ -228,8 +211,6 @@ TEST_F(RealWindow, DeleteClickedThenTheDeleteKeyThenEscapeSaves) {
 }
 
 TEST_F(RealWindow, UpToClickedThenF2RenamesTheMovedPresetThenEscapeSaves) {
-    Start();
-    OpenFromTray();
     ClickItem(2);
     ClickButton(L"UpTo");
     ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == 1; }, 5000));
@@ -246,8 +227,6 @@ TEST_F(RealWindow, UpToClickedThenF2RenamesTheMovedPresetThenEscapeSaves) {
 }
 
 TEST_F(RealWindow, DownToClickedTwiceThenEscapeSaves) {
-    Start();
-    OpenFromTray();
     ClickItem(0);
     ClickButton(L"DownTo");
     ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == 1; }, 5000));
@@ -259,8 +238,6 @@ TEST_F(RealWindow, DownToClickedTwiceThenEscapeSaves) {
 }
 
 TEST_F(RealWindow, ADoubleClickOnDownToMovesThePresetTwice) {
-    Start();
-    OpenFromTray();
     ClickItem(0);
     HWND downTo = ChildWithText(form1, L"Button", L"DownTo");
     ASSERT_TRUE(input.DoubleClick(test::CenterOf(downTo)));
@@ -268,9 +245,7 @@ TEST_F(RealWindow, ADoubleClickOnDownToMovesThePresetTwice) {
         << "the second press of the double click was lost";
 }
 
-TEST_F(RealWindow, AKeyTypedIntoCOLHotkeyAndAVolumeDraggedActAfterEscape) {
-    Start();
-    OpenFromTray();
+TEST_F(RealWindow, AKeyTypedIntoThePresetHotkeyAndAVolumeDraggedActAfterEscape) {
     ClickItem(1);
     HWND hotkey = Children(form1, HOTKEY_CLASSW).at(0);
     ASSERT_TRUE(input.Click(test::CenterOf(hotkey)));

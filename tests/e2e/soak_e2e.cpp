@@ -13,26 +13,6 @@
 namespace quendrel::e2e {
 namespace {
 
-// The process's visible message boxes.
-int MessageBoxes(DWORD pid) {
-    struct Count {
-        DWORD pid;
-        int boxes;
-    } count{pid, 0};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* count = reinterpret_cast<Count*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (owner == count->pid && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) ++count->boxes;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
-    return count.boxes;
-}
-
 // Sent rather than posted, so that the driver waits for each one: posted as
 // fast as a loop can, they would pile up in the queue faster than a hotkey
 // with a notification is handled, which no keyboard does. The window's
@@ -44,7 +24,7 @@ void PostHotkeys(HWND window, DWORD pid, int count, int& next, int& mostBoxes) {
         const WPARAM id = static_cast<WPARAM>(next++ % 33);
         DWORD_PTR ignored = 0;
         if (SendMessageTimeoutW(window, WM_HOTKEY, id, 0, SMTO_NORMAL, 250, &ignored)) continue;
-        mostBoxes = std::max(mostBoxes, MessageBoxes(pid));
+        mostBoxes = std::max(mostBoxes, static_cast<int>(test::ProcessWindows(pid, L"#32770", true).size()));
         AnswerMessageBoxes(pid, 2000);
     }
 }
@@ -56,10 +36,8 @@ bool Answers(HWND window) {
 
 TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole) {
     test::TempFolder folder;
-    SettingTable table;
-    table.SetDefaults();
-    for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot, kNotifySlot})
-        table[slot].enabled = kEnabledOn;
+    SettingTable table = test::TableWith();
+    for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot, kNotifySlot}) test::SwitchOn(table, slot);
     table[kNotifySlot].value = 1;
     // Two presets short of full: the captures fill the list during the
     // warm-up, so the one-time cost of the first "full" message box is in the
@@ -67,9 +45,8 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
     constexpr std::size_t kLoaded = 26;
     for (std::size_t i = 0; i < kLoaded; ++i)
         table.AppendPresetRecord("Preset" + std::to_string(i), static_cast<int>(i * 4), 0x6070 + i);
-    const auto image = table.Image();
-    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-    WritePrivateProfileStringW(L"Changes", L"FADE", L"1", folder.File(L"NotifyFont.ini").c_str());
+    test::WriteSettings(folder.path(), table);
+    test::WriteFade(folder.path(), true);
 
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());

@@ -58,9 +58,7 @@ TEST(StartupScenario, SecondStartIsRefusedWhileTheFirstRuns) {
 
 TEST(StartupScenario, AValidFileStartsWithNoWindow) {
     test::TempFolder folder;
-    std::vector<unsigned char> image(600, 0);
-    image[108] = 2;
-    test::WriteBytes(folder.File(L"SndCols.ini"), image);
+    test::WriteSettings(folder.path(), test::TableWith());
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
     HWND form1 = WaitForWindow(program.pid(), L"TForm1");

@@ -32,24 +32,18 @@ public:
 TEST(Windows10Scenario, EveryHotkeyRunsOnCoreAudioWithoutAMessage) {
     ReportedAsWindows10 windows10;
     test::TempFolder folder;
-    SettingTable table;
-    table.SetDefaults();
-    for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kCaptureSlot}) table[slot].enabled = kEnabledOn;
-    table[kUpSlot].hotkey = 0x8055;       // Alt+U
-    table[kDownSlot].hotkey = 0x4044;     // Ctrl+D
-    table[kMuteSlot].hotkey = 0xC04D;     // Ctrl+Alt+M
-    table[kCaptureSlot].hotkey = 0x6043;  // Ctrl+Shift+C
-    table.AppendPresetRecord("Mid", 37, 0x6070);
-    const auto image = table.Image();
-    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+    SettingTable table = test::TableWith({{"Mid", 37, 0x6070}});
+    test::SwitchOn(table, kUpSlot, 0x8055);       // Alt+U
+    test::SwitchOn(table, kDownSlot, 0x4044);     // Ctrl+D
+    test::SwitchOn(table, kMuteSlot, 0xC04D);     // Ctrl+Alt+M
+    test::SwitchOn(table, kCaptureSlot, 0x6043);  // Ctrl+Shift+C
+    test::WriteSettings(folder.path(), table);
 
     test::RealInput input;
     ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
     QuendrelProcess program(folder.path());
-    ASSERT_TRUE(program.Start());
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
+    HWND form1 = StartResident(program);
     ASSERT_NE(form1, nullptr);
-    ASSERT_TRUE(WaitForHotkeys(form1));
     // Preset, up, down, mute twice, capture.
     for (const char* key : {"ctrl+shift+F1", "alt+u", "ctrl+d", "ctrl+alt+m", "ctrl+alt+m", "ctrl+shift+c"}) {
         ASSERT_TRUE(input.Key(key));

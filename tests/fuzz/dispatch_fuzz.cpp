@@ -1,10 +1,10 @@
 // Every hotkey identifier, dispatched over a fuzzed setting table against the
-// fake mixer with Timer1 ticks in between: the mixer only ever gets 0..100,
+// fake mixer with fade timer ticks in between: the mixer only ever gets 0..100,
 // records keep names of at most 100 bytes, the table keeps its shape.
 //
 // Input: a flags byte (devices, fade, notification, failing devices), one
 // starting level byte per device, a 16-bit image length, the image, then
-// pairs of (identifier, Timer1 ticks).
+// pairs of (identifier, fade timer ticks).
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,9 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "actions/hotkey_dispatch.h"
-#include "fake_fade.h"
-#include "fake_mixer.h"
+#include "fake_dispatch.h"
 #include "mixer/mixer_scale.h"
 #include "table/setting_table.h"
 
@@ -37,22 +35,6 @@ struct CheckingMixer : FakeMixer {
     void SetMasterMute(unsigned device, bool muted) override {
         Check(device < units.size());
         FakeMixer::SetMasterMute(device, muted);
-    }
-};
-
-struct Host : DispatchHost {
-    SettingTable& table;
-    bool fade = false;
-    bool notify = false;
-    explicit Host(SettingTable& t) : table(t) {}
-
-    bool ReadFadeSetting() override { return fade; }
-    void AddPreset(const std::string& name, std::int32_t volume, std::uint32_t hotkey) override {
-        table.AppendPresetRecord(name, volume, hotkey);
-    }
-    bool NotifyEnabled() override { return notify; }
-    void ShowNotification(const std::string& text, std::int32_t) override {
-        Check(text.size() <= kNameMax + std::string(" 100%").size());
     }
 };
 
@@ -95,13 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t flags = in.Byte();
     const unsigned devices = (flags & 3u) % 3u + 1u;
 
-    SettingTable table;
-    CheckingMixer mixer(devices);
-    FakeTimer timer;
-    FakeFadeView view;
-    VolumeApplier applier(mixer, timer, view);
-    Host host(table);
-    HotkeyDispatcher dispatcher(table, mixer, applier, host);
+    DispatchRig<CheckingMixer> rig(devices);
+    auto& [table, mixer, timer, view, applier, host, dispatcher] = rig;
 
     host.fade = (flags & 4u) != 0;
     host.notify = (flags & 8u) != 0;
@@ -127,6 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::int32_t stored = used ? table[id].value : 0;
 
         dispatcher.DispatchHotKey(id);
+        for (const auto& shown : host.shown) Check(shown.first.size() <= kNameMax + std::string(" 100%").size());
+        host.shown.clear();
         CheckTable(table);
         CheckMixer(mixer);
         if (used && id == kUpSlot) CheckLevels(mixer, ClampPercent(std::int64_t{current} + stored));

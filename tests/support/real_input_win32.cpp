@@ -21,25 +21,9 @@ std::wstring WindowsPath(const std::string& unixPath) {
     return path;
 }
 
-template <typename Condition>
-bool WaitFor(Condition condition, DWORD milliseconds) {
-    const DWORD end = GetTickCount() + milliseconds;
-    while (!condition()) {
-        if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-        Sleep(10);
-    }
-    return true;
-}
-
 std::string Number(long value) { return std::to_string(value); }
 
 std::string FirstWord(const std::string& text) { return text.substr(0, text.find_first_of(" \r\n")); }
-
-std::wstring WindowText(HWND window) {
-    wchar_t text[512] = {};
-    GetWindowTextW(window, text, 512);
-    return text;
-}
 
 }  // namespace
 
@@ -66,7 +50,7 @@ bool RunUnix(const std::string& commandLine, std::string* output) {
     if (info.hProcess) CloseHandle(info.hProcess);
     if (info.hThread) CloseHandle(info.hThread);
     std::string code;
-    if (started) WaitFor([&] { return !(code = ReadUntilEnd(codeFile)).empty(); }, kRunLimit);
+    if (started) WaitUntil([&] { return !(code = ReadUntilEnd(codeFile)).empty(); }, kRunLimit);
     if (output) *output = ReadUntilEnd(outFile);
     DeleteFileW(outFile.c_str());
     DeleteFileW(codeFile.c_str());
@@ -124,7 +108,7 @@ bool RealInput::Type(const std::string& text) { return FollowForeground() && Run
 
 bool RealInput::MoveTo(POINT point) {
     if (!Run("mousemove " + Number(point.x) + " " + Number(point.y))) return false;
-    return WaitFor(
+    return WaitUntil(
         [&] {
             POINT cursor{};
             return GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y;
@@ -164,26 +148,18 @@ void NotePress(POINT point) {
 }
 }  // namespace
 
-bool RealInput::Click(POINT point, int button) {
+bool RealInput::PressAt(POINT point, const std::string& arguments) {
     KeepApartFromEarlierPresses(point);
-    if (!MoveTo(point) || !Run("click " + Number(button))) return false;
+    if (!MoveTo(point) || !Run(arguments)) return false;
     NotePress(point);
     return true;
 }
 
-bool RealInput::DoubleClick(POINT point) {
-    KeepApartFromEarlierPresses(point);
-    if (!MoveTo(point) || !Run("click --repeat 2 --delay 80 1")) return false;
-    NotePress(point);
-    return true;
-}
+bool RealInput::Click(POINT point, int button) { return PressAt(point, "click " + Number(button)); }
 
-bool RealInput::Press(POINT point, int button) {
-    KeepApartFromEarlierPresses(point);
-    if (!MoveTo(point) || !Run("mousedown " + Number(button))) return false;
-    NotePress(point);
-    return true;
-}
+bool RealInput::DoubleClick(POINT point) { return PressAt(point, "click --repeat 2 --delay 80 1"); }
+
+bool RealInput::Press(POINT point, int button) { return PressAt(point, "mousedown " + Number(button)); }
 
 bool RealInput::Release(int button) { return Run("mouseup " + Number(button)); }
 
@@ -209,28 +185,16 @@ POINT CenterOf(HWND window) {
     return Center(rect);
 }
 
-namespace {
-BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-    return TRUE;
-}
-}  // namespace
-
 POINT TrayIconPoint() {
     HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
     if (!taskbar) return {-1, -1};
     // Later Wine gives every icon a window of its own in the taskbar; the
     // newest lies leftmost.
-    std::vector<HWND> children;
-    EnumChildWindows(taskbar, CollectChild, reinterpret_cast<LPARAM>(&children));
     HWND newest = nullptr;
     RECT newestRect{};
-    for (HWND child : children) {
-        wchar_t name[64];
-        GetClassNameW(child, name, 64);
+    for (HWND child : Children(taskbar, L"__wine_tray_icon")) {
         RECT rect{};
-        if (lstrcmpW(name, L"__wine_tray_icon") != 0 || !IsWindowVisible(child) || !GetWindowRect(child, &rect))
-            continue;
+        if (!IsWindowVisible(child) || !GetWindowRect(child, &rect)) continue;
         if (!newest || rect.left < newestRect.left) {
             newest = child;
             newestRect = rect;
@@ -265,26 +229,27 @@ POINT CloseBoxPoint(HWND window) {
 }
 
 namespace {
-// A rectangle that a control writes into memory of its own process.
-RECT RemoteRect(HWND control, UINT message, WPARAM wParam, const RECT& input) {
-    RECT rect{};
+// What a control writes into memory of its own process for a message, over
+// the bytes given; false when it cannot be read.
+bool ReadRemote(HWND control, UINT message, WPARAM wParam, void* data, SIZE_T bytes) {
     DWORD pid = 0;
     GetWindowThreadProcessId(control, &pid);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (!process) return rect;
-    void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (remote && WriteProcessMemory(process, remote, &input, sizeof input, nullptr)) {
-        DWORD_PTR result = 0;
-        if (SendMessageTimeoutW(control, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
-                                &result) &&
-            ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr)) {
-            MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        } else {
-            rect = {};
-        }
-    }
+    if (!process) return false;
+    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    DWORD_PTR result = 0;
+    const bool read = remote && WriteProcessMemory(process, remote, data, bytes, nullptr) &&
+                      SendMessageTimeoutW(control, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG,
+                                          5000, &result) &&
+                      ReadProcessMemory(process, remote, data, bytes, nullptr);
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
+    return read;
+}
+
+RECT RemoteRect(HWND control, UINT message, WPARAM wParam, RECT rect) {
+    if (!ReadRemote(control, message, wParam, &rect, sizeof rect)) return {};
+    MapWindowPoints(control, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 }  // namespace
@@ -302,21 +267,9 @@ RECT TrackBarChannelRect(HWND trackBar) { return RemoteRect(trackBar, TBM_GETCHA
 std::wstring StatusBarText(HWND statusBar) {
     DWORD_PTR length = 0;
     if (!SendMessageTimeoutW(statusBar, SB_GETTEXTLENGTHW, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
-    std::wstring text(LOWORD(length), L'\0');
-    DWORD pid = 0;
-    GetWindowThreadProcessId(statusBar, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
-    if (!process) return {};
-    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    void* remote = VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    DWORD_PTR ignored = 0;
-    if (!remote ||
-        !SendMessageTimeoutW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
-                             &ignored) ||
-        !ReadProcessMemory(process, remote, text.data(), text.size() * sizeof(wchar_t), nullptr))
-        text.clear();
-    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
+    std::wstring text(LOWORD(length) + 1u, L'\0');
+    if (!ReadRemote(statusBar, SB_GETTEXTW, 0, text.data(), text.size() * sizeof(wchar_t))) return {};
+    text.resize(LOWORD(length));
     return text;
 }
 

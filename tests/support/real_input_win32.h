@@ -38,6 +38,8 @@ public:
 
 private:
     bool Run(const std::string& arguments, std::string* output = nullptr);
+    // Moves there, then runs the xdotool arguments that press.
+    bool PressAt(POINT point, const std::string& arguments);
     bool FollowForeground();
     std::string XWindowOf(HWND window);
     std::string desktop_;

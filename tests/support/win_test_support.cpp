@@ -77,6 +77,15 @@ std::wstring HostProcessEntry(const std::string& commandLinePart) {
 
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+void WriteSettings(const std::wstring& folder, const SettingTable& table) {
+    const auto image = table.Image();
+    WriteBytes(folder + L"\\SndCols.ini", {image.begin(), image.end()});
+}
+
+void WriteFade(const std::wstring& folder, bool on) {
+    WritePrivateProfileStringW(L"Changes", L"FADE", on ? L"1" : L"0", (folder + L"\\NotifyFont.ini").c_str());
+}
+
 MessageBoxAnswerer::MessageBoxAnswerer(int button) : button_(button) {
     InitializeCriticalSection(&lock_);
     thread_ = std::thread([this] { Run(); });
@@ -88,53 +97,9 @@ MessageBoxAnswerer::~MessageBoxAnswerer() {
     DeleteCriticalSection(&lock_);
 }
 
-std::vector<std::wstring> MessageBoxAnswerer::texts() const {
-    EnterCriticalSection(&lock_);
-    auto copy = texts_;
-    LeaveCriticalSection(&lock_);
-    return copy;
-}
-
-std::vector<HWND> MessageBoxAnswerer::owners() const {
-    EnterCriticalSection(&lock_);
-    auto copy = owners_;
-    LeaveCriticalSection(&lock_);
-    return copy;
-}
-
-std::vector<std::wstring> MessageBoxAnswerer::captions() const {
-    EnterCriticalSection(&lock_);
-    auto copy = captions_;
-    LeaveCriticalSection(&lock_);
-    return copy;
-}
-
 namespace {
-struct Search {
-    DWORD pid;
-    const wchar_t* className;
-    bool visibleOnly;
-    HWND found;
-};
-BOOL CALLBACK FindTop(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    wchar_t cls[128];
-    GetClassNameW(window, cls, 128);
-    if (pid != search->pid || lstrcmpW(cls, search->className) != 0) return TRUE;
-    if (search->visibleOnly && !IsWindowVisible(window)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
-    wchar_t cls[64];
-    GetClassNameW(child, cls, 64);
-    if (lstrcmpiW(cls, L"Static") == 0) {
-        wchar_t text[1024];
-        GetWindowTextW(child, text, 1024);
-        if (text[0]) *reinterpret_cast<std::wstring*>(param) += text;
-    }
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
     return TRUE;
 }
 }  // namespace
@@ -142,10 +107,7 @@ BOOL CALLBACK CollectStatic(HWND child, LPARAM param) {
 void MessageBoxAnswerer::Run() {
     while (!stop_) {
         if (HWND found = FindProcessWindow(GetCurrentProcessId(), L"#32770", true)) {
-            std::wstring text;
-            EnumChildWindows(found, CollectStatic, reinterpret_cast<LPARAM>(&text));
-            wchar_t caption[256];
-            GetWindowTextW(found, caption, 256);
+            const std::wstring text = MessageBoxText(found), caption = WindowText(found);
             EnterCriticalSection(&lock_);
             texts_.push_back(text);
             captions_.push_back(caption);
@@ -159,10 +121,56 @@ void MessageBoxAnswerer::Run() {
     }
 }
 
+std::vector<HWND> ProcessWindows(DWORD pid, const wchar_t* className, bool visibleOnly) {
+    std::vector<HWND> all, matching;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+    for (HWND window : all) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t cls[128];
+        GetClassNameW(window, cls, 128);
+        if ((pid == 0 || owner == pid) && lstrcmpW(cls, className) == 0 && (!visibleOnly || IsWindowVisible(window)))
+            matching.push_back(window);
+    }
+    return matching;
+}
+
 HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly) {
-    Search search{pid, className, visibleOnly, nullptr};
-    EnumWindows(FindTop, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    const auto found = ProcessWindows(pid, className, visibleOnly);
+    return found.empty() ? nullptr : found[0];
+}
+
+std::vector<HWND> Children(HWND parent, const wchar_t* className) {
+    std::vector<HWND> all, matching;
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&all));
+    for (HWND child : all) {
+        wchar_t cls[128];
+        GetClassNameW(child, cls, 128);
+        if (!className || lstrcmpiW(cls, className) == 0) matching.push_back(child);
+    }
+    return matching;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[2048];
+    GetWindowTextW(window, text, 2048);
+    return text;
+}
+
+std::wstring MessageBoxText(HWND dialog) {
+    std::wstring text;
+    for (HWND child : Children(dialog, L"Static")) text += WindowText(child);
+    return text;
+}
+
+void RemoveTrayIcon(DWORD pid) {
+    if (HWND form1 = FindProcessWindow(pid, L"TForm1", false)) {
+        NOTIFYICONDATAW icon{};
+        icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
+        icon.hWnd = form1;
+        icon.uID = 4;
+        Shell_NotifyIconW(NIM_DELETE, &icon);
+    }
 }
 
 void PumpMessages(DWORD milliseconds) {

@@ -3,10 +3,14 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "table/setting_table.h"
 
 namespace quendrel::test {
 
@@ -31,17 +35,29 @@ std::wstring HostProcessEntry(const std::string& commandLinePart);
 void WriteBytes(const std::wstring& path, const std::vector<unsigned char>& bytes);
 bool FileExists(const std::wstring& path);
 
+// The files a program reads beside itself: the table as SndCols.ini, and the
+// smooth-change switch in NotifyFont.ini.
+void WriteSettings(const std::wstring& folder, const SettingTable& table);
+void WriteFade(const std::wstring& folder, bool on);
+
 // Answers the message boxes of this process from another thread, keeping
 // their texts and captions.
 class MessageBoxAnswerer {
 public:
     explicit MessageBoxAnswerer(int button = IDOK);
     ~MessageBoxAnswerer();
-    std::vector<std::wstring> texts() const;
-    std::vector<std::wstring> captions() const;
-    std::vector<HWND> owners() const;
+    std::vector<std::wstring> texts() const { return Copy(texts_); }
+    std::vector<std::wstring> captions() const { return Copy(captions_); }
+    std::vector<HWND> owners() const { return Copy(owners_); }
 
 private:
+    template <typename T>
+    T Copy(const T& seen) const {
+        EnterCriticalSection(&lock_);
+        T copy = seen;
+        LeaveCriticalSection(&lock_);
+        return copy;
+    }
     void Run();
     int button_;
     std::atomic<bool> stop_{false};
@@ -51,8 +67,29 @@ private:
     std::thread thread_;
 };
 
-// A process's top-level window of a class (visible ones only when asked).
+// A process's top-level windows of a class (visible ones only when asked);
+// pid 0 takes every process's.
+std::vector<HWND> ProcessWindows(DWORD pid, const wchar_t* className, bool visibleOnly);
 HWND FindProcessWindow(DWORD pid, const wchar_t* className, bool visibleOnly);
+// Child windows (of a class, when one is given), in creation order.
+std::vector<HWND> Children(HWND parent, const wchar_t* className = nullptr);
+std::wstring WindowText(HWND window);
+// A message box's text: its Static children's.
+std::wstring MessageBoxText(HWND dialog);
+// Takes a killed program's tray icon away, as quitting does: the shell would
+// keep it until it notices.
+void RemoveTrayIcon(DWORD pid);
+
+// Waits until a condition holds; false on time-out.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD milliseconds = 10000) {
+    const DWORD end = GetTickCount() + milliseconds;
+    while (!condition()) {
+        if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
+        Sleep(10);
+    }
+    return true;
+}
 
 // Runs this thread's messages until nothing is left or the time is up.
 void PumpMessages(DWORD milliseconds = 50);

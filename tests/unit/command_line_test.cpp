@@ -4,6 +4,7 @@
 
 #include "cli/cli_texts.h"
 #include "cp932.h"
+#include "make_action.h"
 
 namespace quendrel {
 namespace {
@@ -11,33 +12,26 @@ namespace {
 using Args = std::vector<std::u16string>;
 using Outcome = CommandLine::Outcome;
 
-Action Make(ActionKind kind, std::uint32_t number = 0, std::u16string name = {}) {
-    Action action;
-    action.kind = kind;
-    action.number = number;
-    action.name = std::move(name);
-    return action;
-}
-
 TEST(CommandLine, AcceptedForms) {
     const struct {
         Args args;
         Action action;
     } cases[] = {
-        {{u"/preset", u"Night"}, Make(ActionKind::kPresetByName, 0, u"Night")},
-        {{u"-PRESET", u"夜", u"の", u"音"}, Make(ActionKind::kPresetByName, 0, u"夜 の 音")},  // joined by one space
-        {{u"/Preset", u"Late  night "}, Make(ActionKind::kPresetByName, 0, u"Late  night ")},  // quoted: as given
-        {{u"/preset", u"3a"}, Make(ActionKind::kPresetByName, 0, u"3a")},
-        {{u"/preset", u"1", u"2"}, Make(ActionKind::kPresetByName, 0, u"1 2")},
-        {{u"/preset", u"007"}, Make(ActionKind::kPresetByPosition, 7)},
-        {{u"/preset", u"99999999999"}, Make(ActionKind::kPresetByPosition, UINT32_MAX)},
-        {{u"/volume", u"0"}, Make(ActionKind::kVolume, 0)},
-        {{u"-VOLUME", u"0100"}, Make(ActionKind::kVolume, 100)},
-        {{u"/up"}, Make(ActionKind::kUp)},
-        {{u"-Down"}, Make(ActionKind::kDown)},
-        {{u"/MUTE"}, Make(ActionKind::kMute)},
-        {{u"/capture"}, Make(ActionKind::kCapture)},
-        {{u"-open"}, Make(ActionKind::kOpen)},
+        {{u"/preset", u"Night"}, MakeAction(ActionKind::kPresetByName, 0, u"Night")},
+        {{u"-PRESET", u"夜", u"の", u"音"},
+         MakeAction(ActionKind::kPresetByName, 0, u"夜 の 音")},  // joined by one space
+        {{u"/Preset", u"Late  night "}, MakeAction(ActionKind::kPresetByName, 0, u"Late  night ")},  // quoted: as given
+        {{u"/preset", u"3a"}, MakeAction(ActionKind::kPresetByName, 0, u"3a")},
+        {{u"/preset", u"1", u"2"}, MakeAction(ActionKind::kPresetByName, 0, u"1 2")},
+        {{u"/preset", u"007"}, MakeAction(ActionKind::kPresetByPosition, 7)},
+        {{u"/preset", u"99999999999"}, MakeAction(ActionKind::kPresetByPosition, UINT32_MAX)},
+        {{u"/volume", u"0"}, MakeAction(ActionKind::kVolume, 0)},
+        {{u"-VOLUME", u"0100"}, MakeAction(ActionKind::kVolume, 100)},
+        {{u"/up"}, MakeAction(ActionKind::kUp)},
+        {{u"-Down"}, MakeAction(ActionKind::kDown)},
+        {{u"/MUTE"}, MakeAction(ActionKind::kMute)},
+        {{u"/capture"}, MakeAction(ActionKind::kCapture)},
+        {{u"-open"}, MakeAction(ActionKind::kOpen)},
     };
     for (const auto& c : cases) {
         const CommandLine parsed = ParseCommandLine(c.args);
@@ -89,39 +83,40 @@ TEST(CommandLine, RecordOfAnAction) {
     table.AppendPresetRecord("\x96\xE9", 30, 0);  // 夜 in code page 932
     table.AppendPresetRecord("Night", 40, 0);
 
-    EXPECT_EQ(ActionRecord(Make(ActionKind::kUp), table), kUpSlot);
-    EXPECT_EQ(ActionRecord(Make(ActionKind::kCapture), table), kCaptureSlot);
-    EXPECT_EQ(ActionRecord(Make(ActionKind::kPresetByPosition, 1), table), 5u);
-    EXPECT_EQ(ActionRecord(Make(ActionKind::kPresetByPosition, 3), table), 7u);
+    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kUp), table), kUpSlot);
+    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kCapture), table), kCaptureSlot);
+    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kPresetByPosition, 1), table), 5u);
+    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kPresetByPosition, 3), table), 7u);
     for (std::uint32_t position : {0u, 4u, UINT32_MAX})
-        EXPECT_EQ(ActionRecord(Make(ActionKind::kPresetByPosition, position), table), std::nullopt) << position;
+        EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kPresetByPosition, position), table), std::nullopt) << position;
 
-    const Action byName = Make(ActionKind::kPresetByName, 0, u"x");  // the Win32 side passes the converted name
-    EXPECT_EQ(ActionRecord(byName, table, "Night"), 5u);             // the first of two
+    const Action byName = MakeAction(ActionKind::kPresetByName, 0, u"x");  // the Win32 side passes the converted name
+    EXPECT_EQ(ActionRecord(byName, table, "Night"), 5u);                   // the first of two
     EXPECT_EQ(ActionRecord(byName, table, "\x96\xE9"), 6u);
     for (const char* other : {"night", "Night ", "Nigh", ""})
         EXPECT_EQ(ActionRecord(byName, table, other), std::nullopt) << other;
 
-    EXPECT_EQ(ActionRecord(Make(ActionKind::kVolume, 50), table), std::nullopt);
-    EXPECT_EQ(ActionRecord(Make(ActionKind::kOpen), table), std::nullopt);
+    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kVolume, 50), table), std::nullopt);
+    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kOpen), table), std::nullopt);
 }
 
 TEST(CommandLine, PayloadRoundTripAndLayout) {
-    for (const Action& action : {Make(ActionKind::kPresetByName, 0, u"夜 の音"),
-                                 Make(ActionKind::kPresetByName, 0, std::u16string(100, u'\xFFFF')),
-                                 Make(ActionKind::kPresetByPosition, 0x12345678), Make(ActionKind::kVolume, 100),
-                                 Make(ActionKind::kMute), Make(ActionKind::kOpen)}) {
+    for (const Action& action :
+         {MakeAction(ActionKind::kPresetByName, 0, u"夜 の音"),
+          MakeAction(ActionKind::kPresetByName, 0, std::u16string(100, u'\xFFFF')),
+          MakeAction(ActionKind::kPresetByPosition, 0x12345678), MakeAction(ActionKind::kVolume, 100),
+          MakeAction(ActionKind::kMute), MakeAction(ActionKind::kOpen)}) {
         const auto bytes = EncodeAction(action);
         const auto back = DecodeAction(bytes.data(), bytes.size());
         ASSERT_TRUE(back.has_value());
         EXPECT_TRUE(*back == action);
     }
-    EXPECT_EQ(EncodeAction(Make(ActionKind::kPresetByName, 0, u"A夜")),
+    EXPECT_EQ(EncodeAction(MakeAction(ActionKind::kPresetByName, 0, u"A夜")),
               (std::vector<std::uint8_t>{1, 1, 0, 0, 0, 0, 2, 0, 0x41, 0, 0x1C, 0x59}));
 }
 
 TEST(CommandLine, DamagedPayloadsAreRefused) {
-    const auto good = EncodeAction(Make(ActionKind::kPresetByName, 0, u"ab"));
+    const auto good = EncodeAction(MakeAction(ActionKind::kPresetByName, 0, u"ab"));
     auto with = [&](std::size_t at, std::uint8_t value) {
         auto bytes = good;
         bytes[at] = value;
@@ -138,10 +133,10 @@ TEST(CommandLine, DamagedPayloadsAreRefused) {
         with(6, 0),     // empty name
         with(8, 0),     // NUL inside the name
         with(2, 1),     // a number with a name
-        EncodeAction(Make(ActionKind::kVolume, 101)),
-        EncodeAction(Make(ActionKind::kUp, 1)),
-        EncodeAction(Make(ActionKind::kPresetByPosition, 1, u"a")),
-        EncodeAction(Make(ActionKind::kPresetByName, 0, std::u16string(101, u'x'))),
+        EncodeAction(MakeAction(ActionKind::kVolume, 101)),
+        EncodeAction(MakeAction(ActionKind::kUp, 1)),
+        EncodeAction(MakeAction(ActionKind::kPresetByPosition, 1, u"a")),
+        EncodeAction(MakeAction(ActionKind::kPresetByName, 0, std::u16string(101, u'x'))),
     };
     for (const auto& bytes : damaged) EXPECT_EQ(DecodeAction(bytes.data(), bytes.size()), std::nullopt) << bytes.size();
     auto longer = good;

@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_fade.h"
-#include "fake_mixer.h"
+#include "fake_dispatch.h"
 #include "table/table_texts.h"
 
 namespace quendrel {
@@ -13,45 +12,9 @@ const std::string kUp = texts::kUpName;
 const std::string kDown = texts::kDownName;
 const std::string kMutePrefix = texts::kMuteStatePrefix;
 
-struct FakeHost : DispatchHost {
-    SettingTable& table;
-    explicit FakeHost(SettingTable& t) : table(t) {}
-
-    bool fade = false;
-    bool notify = true;
-    int fadeReads = 0;
-    struct Added {
-        std::string name;
-        std::int32_t volume;
-        std::uint32_t hotkey;
-    };
-    std::vector<Added> added;
-    std::vector<std::pair<std::string, std::int32_t>> shown;
-
-    bool ReadFadeSetting() override {
-        ++fadeReads;
-        return fade;
-    }
-    void AddPreset(const std::string& name, std::int32_t volume, std::uint32_t hotkey) override {
-        added.push_back({name, volume, hotkey});
-        table.AppendPresetRecord(name, volume, hotkey);  // refuses the 29th, as the window does
-    }
-    bool NotifyEnabled() override { return notify; }
-    void ShowNotification(const std::string& text, std::int32_t seconds) override { shown.emplace_back(text, seconds); }
-
-    std::string LastText() const { return shown.empty() ? "<none>" : shown.back().first; }
-};
-
-struct Dispatch {
-    SettingTable table;
-    FakeMixer mixer;
-    FakeTimer timer;
-    FakeFadeView view;
-    VolumeApplier applier{mixer, timer, view};
-    FakeHost host{table};
-    HotkeyDispatcher dispatcher{table, mixer, applier, host};
-
-    explicit Dispatch(unsigned devices) : mixer(devices) {
+// The default slots, the notification for three seconds.
+struct Dispatch : DispatchRig<> {
+    explicit Dispatch(unsigned devices) : DispatchRig(devices) {
         table.SetDefaults();
         table[kNotifySlot].value = 3;
     }

@@ -134,7 +134,7 @@ TEST_F(VolumeApplierTest, FadeStartsFromZeroWhenDeviceZeroCannotBeReadAndClampsI
     EXPECT_FALSE(timer.running);
 }
 
-TEST_F(VolumeApplierTest, RefreshHaltSavesAndRestoresDeviceZerosVolume) {
+TEST_F(VolumeApplierTest, ApplyAtOnceSavesAndRestoresDeviceZerosVolume) {
     mixer.SetPercent(0, 33);
     applier.OnApplyAtOnceChecked();
     EXPECT_EQ(applier.SavedVolume(), 33);
@@ -148,7 +148,7 @@ TEST_F(VolumeApplierTest, RefreshHaltSavesAndRestoresDeviceZerosVolume) {
     EXPECT_EQ(view.status, texts::kStatusAutoChangeDisabled);
 }
 
-TEST_F(VolumeApplierTest, RefreshHaltUncheckedSmoothlyKeepsItsTextUntilTheLastTick) {
+TEST_F(VolumeApplierTest, ApplyAtOnceClearedSmoothlyKeepsItsTextUntilTheLastTick) {
     mixer.SetPercent(0, 30);
     applier.OnApplyAtOnceChecked();
     mixer.SetPercent(0, 27);

@@ -7,11 +7,7 @@
 #include <thread>
 
 #include "about/device_line.h"
-#include "app/program_win32.h"
-#include "fake_mixer.h"
 #include "program_fixture.h"
-#include "win32/ui_win32.h"
-#include "win_test_support.h"
 
 namespace quendrel {
 namespace {
@@ -19,27 +15,27 @@ namespace {
 class AboutTest : public test::ProgramTest {
 protected:
     void SetUp() override {
-        StartProgram(nullptr, 4);
-        form2 = program->aboutWindow().hwnd();
+        StartProgram({}, 4);
+        aboutHwnd = about().hwnd();
     }
-    HWND Item(int id) const { return program->aboutWindow().Item(id); }
-    std::wstring Text(int id) const { return GetText(Item(id)); }
-    RECT Place(int id) const {
+    HWND Item(int id) { return about().Item(id); }
+    std::wstring Text(int id) { return GetText(Item(id)); }
+    RECT Place(int id) {
         RECT rect;
         GetWindowRect(Item(id), &rect);
-        MapWindowPoints(nullptr, form2, reinterpret_cast<POINT*>(&rect), 2);
+        MapWindowPoints(nullptr, aboutHwnd, reinterpret_cast<POINT*>(&rect), 2);
         return rect;
     }
     // The text colour the window gives a control.
-    COLORREF TextColor(int id) const {
+    COLORREF TextColor(int id) {
         HDC dc = CreateCompatibleDC(nullptr);
-        SendMessageW(form2, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Item(id)));
+        SendMessageW(aboutHwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Item(id)));
         const COLORREF color = GetTextColor(dc);
         DeleteDC(dc);
         return color;
     }
 
-    HWND form2 = nullptr;
+    HWND aboutHwnd = nullptr;
 };
 
 TEST_F(AboutTest, ListsEveryDeviceInOrderAsNameVerMajorMinor) {
@@ -55,10 +51,10 @@ TEST_F(AboutTest, ListsEveryDeviceInOrderAsNameVerMajorMinor) {
 }
 
 TEST_F(AboutTest, ControlsCarryTheirTextsPlacesAndLooks) {
-    EXPECT_EQ(GetText(form2), L"プログラムInfo");
-    EXPECT_FALSE(IsWindowVisible(form2));
+    EXPECT_EQ(GetText(aboutHwnd), L"プログラムInfo");
+    EXPECT_FALSE(IsWindowVisible(aboutHwnd));
     RECT client;
-    GetClientRect(form2, &client);
+    GetClientRect(aboutHwnd, &client);
     EXPECT_EQ(client.right, Scale(362));
     EXPECT_EQ(client.bottom, Scale(335));
 
@@ -89,8 +85,8 @@ TEST_F(AboutTest, ControlsCarryTheirTextsPlacesAndLooks) {
     EXPECT_EQ(GetWindowLongPtrW(Item(AboutWindow::kOkButton), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
     EXPECT_NE(SendMessageW(Item(AboutWindow::kOkButton), BM_GETIMAGE, IMAGE_BITMAP, 0), 0);
     // okButton comes first in the tab order, then the list in the group.
-    EXPECT_EQ(GetNextDlgTabItem(form2, nullptr, FALSE), Item(AboutWindow::kOkButton));
-    EXPECT_EQ(GetNextDlgTabItem(form2, Item(AboutWindow::kOkButton), FALSE), Item(AboutWindow::kDeviceList));
+    EXPECT_EQ(GetNextDlgTabItem(aboutHwnd, nullptr, FALSE), Item(AboutWindow::kOkButton));
+    EXPECT_EQ(GetNextDlgTabItem(aboutHwnd, Item(AboutWindow::kOkButton), FALSE), Item(AboutWindow::kDeviceList));
     EXPECT_EQ(GetParent(Item(AboutWindow::kDeviceList)), Item(AboutWindow::kDeviceGroup));
 }
 
@@ -125,21 +121,21 @@ void CALLBACK ChooseAboutAgain(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
     std::thread closer([&] {
-        for (int i = 0; i < 500 && !IsWindowVisible(form2); ++i) Sleep(10);
+        for (int i = 0; i < 500 && !IsWindowVisible(aboutHwnd); ++i) Sleep(10);
         Sleep(400);
         PostMessageW(Item(AboutWindow::kOkButton), WM_KEYDOWN, VK_RETURN, 0);
     });
     // Chosen again from the tray menu while it is open.
     g_program = program.get();
     SetTimer(nullptr, 0, 100, &ChooseAboutAgain);
-    program->configWindow().ShowAbout();
+    window().ShowAbout();
     closer.join();
     EXPECT_TRUE(g_stillShownAfterSecondClick);
     EXPECT_TRUE(g_overTheConfigWindow);
-    EXPECT_TRUE(IsWindowEnabled(program->configWindow().hwnd()));
-    EXPECT_FALSE(IsWindowVisible(form2));
+    EXPECT_TRUE(IsWindowEnabled(window().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(aboutHwnd));
     EXPECT_TRUE(IsWindowEnabled(program->applicationWindow()));
-    EXPECT_TRUE(IsWindow(form2));  // hidden, not destroyed
+    EXPECT_TRUE(IsWindow(aboutHwnd));  // hidden, not destroyed
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/command_line.h"
+#include "make_action.h"
 #include "program_fixture.h"
 
 namespace quendrel {
@@ -13,14 +13,6 @@ namespace quendrel {
 void PrintTo(Answer answer, std::ostream* out) { *out << static_cast<int>(answer); }
 
 namespace {
-
-Action Make(ActionKind kind, std::uint32_t number = 0, const wchar_t* name = L"") {
-    Action action;
-    action.kind = kind;
-    action.number = number;
-    action.name = name;
-    return action;
-}
 
 std::vector<BYTE> Outline(HWND window) {
     HRGN region = CreateRectRgn(0, 0, 0, 0);
@@ -34,27 +26,17 @@ std::vector<BYTE> Outline(HWND window) {
 class CommandLineActionTest : public test::ProgramTest {
 protected:
     void SetUp() override {
-        SetFade(false);
-        SettingTable table;
-        table.SetDefaults();
+        test::WriteFade(folder.path(), false);
+        // 夜 in code page 932 second.
+        SettingTable table = test::TableWith({{"Night", 20, 0x6070}, {"\x96\xE9", 30, 0x6071}, {"Cafe", 55, 0x6072}});
         table[kUpSlot].value = 5;  // its box stays unticked
-        table[kNotifySlot].enabled = kEnabledOn;
-        table.AppendPresetRecord("Night", 20, 0x6070);
-        table.AppendPresetRecord("\x96\xE9", 30, 0x6071);  // 夜
-        table.AppendPresetRecord("Cafe", 55, 0x6072);
-        StartProgram(&table, 2);
-        mixer->SetPercent(0, 40);
-        mixer->SetPercent(1, 40);
-    }
-
-    void SetFade(bool on) {
-        WritePrivateProfileStringW(L"Changes", L"FADE", on ? L"1" : L"0", folder.File(L"NotifyFont.ini").c_str());
+        test::SwitchOn(table, kNotifySlot);
+        StartProgram(table, 2, 40);
     }
 
     Answer SendBytes(const void* bytes, DWORD size, ULONG_PTR id = kCopyDataId) {
         COPYDATASTRUCT data{id, size, const_cast<void*>(bytes)};
-        return AnswerFromResult(
-            SendMessageW(program->configWindow().hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
+        return AnswerFromResult(SendMessageW(window().hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
     }
     Answer Send(const Action& action) {
         const auto bytes = EncodeAction(action);
@@ -65,70 +47,69 @@ protected:
 
     // The same text in the same font cuts the same outline.
     bool NotificationShows(const std::string& textCp932) {
-        NotificationWindow& form3 = program->notification();
-        if (!IsWindowVisible(form3.hwnd())) return false;
-        const auto shown = Outline(form3.hwnd());
-        form3.ShapeTo(textCp932);
-        return form3.HasOutline() && Outline(form3.hwnd()) == shown;
+        if (!IsWindowVisible(notification().hwnd())) return false;
+        const auto shown = Outline(notification().hwnd());
+        notification().ShapeTo(textCp932);
+        return notification().HasOutline() && Outline(notification().hwnd()) == shown;
     }
 };
 
 TEST_F(CommandLineActionTest, PresetsByNameAndPositionActAsTheirHotkeys) {
-    EXPECT_EQ(Send(Make(ActionKind::kPresetByName, 0, L"夜")), Answer::kDone);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByName, 0, L"夜")), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(30));
     EXPECT_TRUE(NotificationShows("\x96\xE9 30%"));
-    EXPECT_EQ(Send(Make(ActionKind::kPresetByPosition, 3)), Answer::kDone);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByPosition, 3)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(55));
 
     // No best-fit stand-in: "é" has no code page 932 form, so not "Cafe".
     for (const wchar_t* other : {L"Café", L"night", L"Night "})
-        EXPECT_EQ(Send(Make(ActionKind::kPresetByName, 0, other)), Answer::kBadUsage) << test::Narrow(other);
-    EXPECT_EQ(Send(Make(ActionKind::kPresetByPosition, 4)), Answer::kBadUsage);
+        EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByName, 0, other)), Answer::kBadUsage) << test::Narrow(other);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByPosition, 4)), Answer::kBadUsage);
     EXPECT_TRUE(EveryDeviceAt(55));
 }
 
 TEST_F(CommandLineActionTest, VolumeSetsEveryDeviceWithItsOwnNotificationAndFollowsTheSwitches) {
-    EXPECT_EQ(Send(Make(ActionKind::kVolume, 42)), Answer::kDone);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 42)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(42));
     EXPECT_TRUE(NotificationShows(VolumeNotificationText(42)));
 
-    program->configWindow().table()[kNotifySlot].enabled = 0;
-    ShowWindow(program->notification().hwnd(), SW_HIDE);
-    EXPECT_EQ(Send(Make(ActionKind::kVolume, 7)), Answer::kDone);
+    window().table()[kNotifySlot].enabled = 0;
+    ShowWindow(notification().hwnd(), SW_HIDE);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 7)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(7));
-    EXPECT_FALSE(IsWindowVisible(program->notification().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(notification().hwnd()));
 
-    // With the smooth change on, one step now and the rest on Timer1.
-    SetFade(true);
-    EXPECT_EQ(Send(Make(ActionKind::kVolume, 70)), Answer::kDone);
-    EXPECT_EQ(program->configWindow().applier().FadeTarget(), 70);
+    // With the smooth change on, one step now and the rest on the fade timer.
+    test::WriteFade(folder.path(), true);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 70)), Answer::kDone);
+    EXPECT_EQ(window().applier().FadeTarget(), 70);
     EXPECT_EQ(mixer->Percent(0), 8u);
 }
 
 TEST_F(CommandLineActionTest, UpActsWithItsBoxUnticked) {
-    ASSERT_FALSE(program->configWindow().table()[kUpSlot].IsEnabled());
-    EXPECT_EQ(Send(Make(ActionKind::kUp)), Answer::kDone);
+    ASSERT_FALSE(window().table()[kUpSlot].IsEnabled());
+    EXPECT_EQ(Send(MakeAction(ActionKind::kUp)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(45));
 }
 
 TEST_F(CommandLineActionTest, OnlyOpenActsWhileTheWindowIsOpen) {
-    program->configWindow().Open();
-    EXPECT_EQ(Send(Make(ActionKind::kPresetByPosition, 1)), Answer::kRefused);
-    EXPECT_EQ(Send(Make(ActionKind::kVolume, 10)), Answer::kRefused);
-    EXPECT_EQ(Send(Make(ActionKind::kUp)), Answer::kRefused);
+    window().Open();
+    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByPosition, 1)), Answer::kRefused);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 10)), Answer::kRefused);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kUp)), Answer::kRefused);
     EXPECT_TRUE(EveryDeviceAt(40));
-    EXPECT_EQ(Send(Make(ActionKind::kOpen)), Answer::kDone);
-    EXPECT_TRUE(IsWindowVisible(program->configWindow().hwnd()));
+    EXPECT_EQ(Send(MakeAction(ActionKind::kOpen)), Answer::kDone);
+    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
 
-    SendMessageW(program->configWindow().hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(Send(Make(ActionKind::kPresetByPosition, 1)), Answer::kDone);
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByPosition, 1)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(20));
-    EXPECT_EQ(Send(Make(ActionKind::kOpen)), Answer::kDone);
-    EXPECT_TRUE(IsWindowVisible(program->configWindow().hwnd()));
+    EXPECT_EQ(Send(MakeAction(ActionKind::kOpen)), Answer::kDone);
+    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
 }
 
 TEST_F(CommandLineActionTest, DamagedPayloadsAreBadUsageAndOtherCopiesAreNotOurs) {
-    const auto bytes = EncodeAction(Make(ActionKind::kPresetByName, 0, L"Night"));
+    const auto bytes = EncodeAction(MakeAction(ActionKind::kPresetByName, 0, L"Night"));
     EXPECT_EQ(SendBytes(bytes.data(), static_cast<DWORD>(bytes.size() - 1)), Answer::kBadUsage);
     EXPECT_EQ(SendBytes(nullptr, 200), Answer::kBadUsage);  // a length with nothing behind it
     // Another program's WM_COPYDATA is left to the default handling, which

@@ -1,17 +1,14 @@
 // The function controls of the configuration window, driven through their
 // controls as a user would.
-#include "config_window_fixture.h"
+#include "program_fixture.h"
 
 namespace quendrel {
 namespace {
 
-class FunctionPanelTest : public test::ConfigWindowTest {
-protected:
-    bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
-};
+class FunctionPanelTest : public test::ProgramTest {};
 
 TEST_F(FunctionPanelTest, TheDefaultTableLeavesEveryFunctionOff) {
-    Start();
+    OpenWindow();
     auto& f = functionPanel();
     for (CheckBox* box : {&f.upBox, &f.downBox, &f.muteBox, &f.captureBox, &f.notifyBox}) EXPECT_FALSE(box->Checked());
     for (HWND control :
@@ -24,14 +21,14 @@ TEST_F(FunctionPanelTest, TheDefaultTableLeavesEveryFunctionOff) {
     EXPECT_EQ(Text(f.upStepLabel.hwnd()), L"2% 上げる");
     EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"2% 下げる");
     EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"2");
-    EXPECT_EQ(form().table()[kNotifySlot].value, 2);
+    EXPECT_EQ(window().table()[kNotifySlot].value, 2);
     EXPECT_EQ(Text(f.group.hwnd()), L"その他のQuendrelの機能を使用する");
 }
 
 TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlotAtOnce) {
-    Start();
+    OpenWindow();
     auto& f = functionPanel();
-    SettingRecord& up = form().table()[kUpSlot];
+    SettingRecord& up = window().table()[kUpSlot];
     Click(f.upBox.hwnd());
     EXPECT_EQ(up.enabled, kEnabledOn);
     EXPECT_TRUE(Enabled(f.upStep.hwnd()));
@@ -52,52 +49,50 @@ TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlotAtOnce) {
 
     Slide(f.downStep, 7);
     EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"7% 下げる");
-    EXPECT_EQ(form().table()[kDownSlot].value, 7);
+    EXPECT_EQ(window().table()[kDownSlot].value, 7);
 
     Click(f.notifyBox.hwnd());
-    EXPECT_EQ(form().table()[kNotifySlot].enabled, kEnabledOn);
+    EXPECT_EQ(window().table()[kNotifySlot].enabled, kEnabledOn);
     for (HWND control :
          {f.notifySeconds.hwnd(), f.notifySecondsLabel.hwnd(), f.fontButton.hwnd(), f.colorButton.hwnd()})
         EXPECT_TRUE(Enabled(control));
     Click(f.captureBox.hwnd());
     EXPECT_TRUE(Enabled(f.captureKey.hwnd()));
-    EXPECT_EQ(form().table()[kCaptureSlot].enabled, kEnabledOn);
+    EXPECT_EQ(window().table()[kCaptureSlot].enabled, kEnabledOn);
 }
 
 TEST_F(FunctionPanelTest, StoredValuesShowClampedAndOnlyMovedOnesAreStoredBack) {
-    SettingTable table;
-    table.SetDefaults();
+    SettingTable table = test::TableWith();
     table[kUpSlot].value = 25;
     table[kUpSlot].enabled = 1;
     table[kUpSlot].hotkey = 0x6041;
     table[kNotifySlot].value = 0;
     table[kNotifySlot].enabled = 1;
-    Start(&table);
+    OpenWindow(&table);
     auto& f = functionPanel();
     EXPECT_TRUE(f.upBox.Checked());
     EXPECT_TRUE(Enabled(f.upStep.hwnd()));
     EXPECT_EQ(f.upStep.Position(), 20);
     EXPECT_EQ(Text(f.upStepLabel.hwnd()), L"20% 上げる");
-    EXPECT_EQ(form().table()[kUpSlot].value, 20);
+    EXPECT_EQ(window().table()[kUpSlot].value, 20);
     EXPECT_EQ(f.upKey.Value(), 0x6041);
-    EXPECT_EQ(form().table()[kUpSlot].enabled, kEnabledOn);  // the click handler wrote it
+    EXPECT_EQ(window().table()[kUpSlot].enabled, kEnabledOn);  // the click handler wrote it
     EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"2% 下げる");
 
     // 0 shows as 1, the text the edit already had: the slot keeps its 0.
     EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"1");
-    EXPECT_EQ(form().table()[kNotifySlot].value, 0);
+    EXPECT_EQ(window().table()[kNotifySlot].value, 0);
     EXPECT_TRUE(f.notifyBox.Checked());
     EXPECT_TRUE(Enabled(f.notifySeconds.hwnd()));
 }
 
 TEST_F(FunctionPanelTest, NotificationSecondsClampOnShowingAndWhenTheEditLosesTheFocus) {
-    SettingTable table;
-    table.SetDefaults();
+    SettingTable table = test::TableWith();
+    test::SwitchOn(table, kNotifySlot);
     table[kNotifySlot].value = 150;
-    table[kNotifySlot].enabled = kEnabledOn;
-    Start(&table);
+    OpenWindow(&table);
     auto& f = functionPanel();
-    SettingRecord& slot = form().table()[kNotifySlot];
+    SettingRecord& slot = window().table()[kNotifySlot];
     EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"100");
     EXPECT_EQ(slot.value, 100);
 
@@ -122,25 +117,23 @@ TEST_F(FunctionPanelTest, NotificationSecondsClampOnShowingAndWhenTheEditLosesTh
 }
 
 TEST_F(FunctionPanelTest, AHotkeyWithoutShiftAndCtrlGetsBoth) {
-    Start();
+    OpenWindow();
     auto& f = functionPanel();
     Click(f.muteBox.hwnd());
     HWND key = f.muteKey.hwnd();
-    SetFocus(key);
-    SendMessageW(key, WM_KEYDOWN, 'M', 0);
-    SendMessageW(key, WM_KEYUP, 'M', 0);
-    EXPECT_EQ(form().table()[kMuteSlot].hotkey, 0x6000u | 'M');
+    TypeKey(key, 'M');
+    EXPECT_EQ(window().table()[kMuteSlot].hotkey, 0x6000u | 'M');
 
     // Shift alone is replaced too; Alt is kept.
     SendMessageW(key, WM_KEYDOWN, VK_SHIFT, 0);
     SendMessageW(key, WM_KEYDOWN, 'N', 0);
     SendMessageW(key, WM_KEYUP, 'N', 0);
     SendMessageW(key, WM_KEYUP, VK_SHIFT, 0);
-    EXPECT_EQ(form().table()[kMuteSlot].hotkey, 0x6000u | 'N');
+    EXPECT_EQ(window().table()[kMuteSlot].hotkey, 0x6000u | 'N');
 
     // Set from code: no handler, the slot keeps the user's key.
     f.muteKey.Set(0x6070);
-    EXPECT_EQ(form().table()[kMuteSlot].hotkey, 0x6000u | 'N');
+    EXPECT_EQ(window().table()[kMuteSlot].hotkey, 0x6000u | 'N');
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // Hotkeys that cannot act, in-process: the keys are held by windows of this
 // process, as another program would hold them.
-#include "config_window_fixture.h"
 #include "program_fixture.h"
 
 namespace quendrel {
@@ -17,20 +16,13 @@ RECT Client(HWND window) {
     return rect;
 }
 
-class ConflictStatusTest : public test::ConfigWindowTest {
+class ConflictStatusTest : public test::ProgramTest {
 protected:
-    const StatusBar& Bar() { return form().conflicts().statusBar(); }
+    const StatusBar& Bar() { return window().conflicts().statusBar(); }
     std::wstring BarText() {
         wchar_t text[512] = {};
         SendMessageW(Bar().hwnd(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
         return IsWindowVisible(Bar().hwnd()) ? text : L"(hidden)";
-    }
-    // A key typed into the preset's hotkey control, without modifiers.
-    void TypeKey(WPARAM key) {
-        HWND control = presetPanel().presetHotkey.hwnd();
-        SetFocus(control);
-        SendMessageW(control, WM_KEYDOWN, key, 0);
-        SendMessageW(control, WM_KEYUP, key, 0);
     }
 };
 
@@ -38,19 +30,19 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
     test::HotkeyHolder f1(kCtrlShift, VK_F1);
     ASSERT_TRUE(f1.held());
     const SettingTable table = ThreePresets();
-    Start(&table);
-    HWND form1 = form().hwnd();
+    OpenWindow(&table);
+    HWND config = window().hwnd();
     RECT shown{};
-    GetWindowRect(form1, &shown);
+    GetWindowRect(config, &shown);
 
     // A is held elsewhere, C repeats B's key; the window grew by the bar.
     EXPECT_EQ(BarText(), L"使用できないホットキー: A (Control + Shift + F1)、C (Control + Shift + F2)");
     EXPECT_EQ(SendMessageW(Bar().hwnd(), SB_GETPARTS, 0, 0), 1);
     RECT bar{};
     GetWindowRect(Bar().hwnd(), &bar);
-    MapWindowPoints(nullptr, form1, reinterpret_cast<POINT*>(&bar), 2);
+    MapWindowPoints(nullptr, config, reinterpret_cast<POINT*>(&bar), 2);
     EXPECT_EQ(bar.top, Scale(285));
-    EXPECT_EQ(Client(form1).bottom, Scale(285) + (bar.bottom - bar.top));
+    EXPECT_EQ(Client(config).bottom, Scale(285) + (bar.bottom - bar.top));
 
     // A rename shows at once.
     presetPanel().Select(2);
@@ -64,7 +56,7 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
     // A new key is probed: this one is held elsewhere too.
     test::HotkeyHolder q(kCtrlShift, 'Q');
     ASSERT_TRUE(q.held());
-    TypeKey('Q');  // a key alone gets Ctrl+Shift
+    TypeKey(presetPanel().presetHotkey.hwnd(), 'Q');  // a key alone gets Ctrl+Shift
     EXPECT_EQ(BarText(), L"使用できないホットキー: A (Control + Shift + F1)、D (Control + Shift + Q)");
 
     // Both free again: a switch's change probes, the bar goes and the window
@@ -73,17 +65,17 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
     q.Release();
     Click(functionPanel().upBox.hwnd());
     EXPECT_EQ(BarText(), L"(hidden)");
-    EXPECT_EQ(Client(form1).right, Scale(630));
-    EXPECT_EQ(Client(form1).bottom, Scale(285));
+    EXPECT_EQ(Client(config).right, Scale(630));
+    EXPECT_EQ(Client(config).bottom, Scale(285));
     RECT hidden{};
-    GetWindowRect(form1, &hidden);
+    GetWindowRect(config, &hidden);
     EXPECT_EQ(hidden.left, shown.left);
     EXPECT_EQ(hidden.top, shown.top);
 
     // Every key registers at the close: nothing to retry, no timer runs.
-    SendMessageW(form1, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(form().conflicts().retryTimer().Running());
-    EXPECT_FALSE(KillTimer(form1, form().conflicts().retryTimer().id()));
+    SendMessageW(config, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(window().conflicts().retryTimer().Running());
+    EXPECT_FALSE(KillTimer(config, window().conflicts().retryTimer().id()));
 }
 
 class ConflictReportTest : public test::ProgramTest {
@@ -108,8 +100,8 @@ TEST_F(ConflictReportTest, AHeldKeyIsToldOnceAndRetriedUntilItRegisters) {
     test::HotkeyHolder f1(kCtrlShift, VK_F1);
     ASSERT_TRUE(f1.held());
     const SettingTable table = ThreePresets();
-    StartProgram(&table);
-    ConfigWindow& form = program->configWindow();
+    StartProgram(table);
+    ConfigWindow& form = window();
 
     // The duplicate C is no other program's doing: only A is told.
     ASSERT_EQ(Balloons().size(), 1u);

@@ -1,6 +1,6 @@
 // The preset list half of the configuration window, driven through its
 // controls as a user would.
-#include "config_window_fixture.h"
+#include "program_fixture.h"
 #include "table/table_texts.h"
 #include "win32/text_win32.h"
 
@@ -9,14 +9,10 @@ namespace {
 
 using test::TableWith;
 
-class PresetPanelTest : public test::ConfigWindowTest {
-protected:
-    bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
-    void SelectItem(int item) { presetPanel().Select(item); }
-};
+class PresetPanelTest : public test::ProgramTest {};
 
 TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
-    Start();
+    OpenWindow();
     auto& p = presetPanel();
     EXPECT_TRUE(p.createButton.Enabled());
     EXPECT_FALSE(p.deleteButton.Enabled());
@@ -36,7 +32,7 @@ TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
     EXPECT_TRUE(p.presetVolume.Enabled());
     EXPECT_FALSE(p.moveUpButton.Enabled());
     EXPECT_FALSE(p.moveDownButton.Enabled());
-    const SettingRecord& record = form().table().Preset(0);
+    const SettingRecord& record = window().table().Preset(0);
     EXPECT_EQ(record.Name(), texts::kNewPresetName);
     EXPECT_EQ(record.hotkey, 0x6070u);
     EXPECT_EQ(record.value, 20);
@@ -44,7 +40,7 @@ TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
 }
 
 TEST_F(PresetPanelTest, KeysInTheCaptionEditorStayWithTheEditor) {
-    Start();
+    OpenWindow();
     Click(presetPanel().createButton.hwnd());
     HWND editor = Editor();
     ASSERT_NE(editor, nullptr);
@@ -52,30 +48,29 @@ TEST_F(PresetPanelTest, KeysInTheCaptionEditorStayWithTheEditor) {
     SendMessageW(editor, EM_SETSEL, 0, 0);
     Press(editor, VK_DELETE);
     EXPECT_EQ(Text(editor), L"bc");
-    EXPECT_EQ(form().table().count, 1);
+    EXPECT_EQ(window().table().count, 1);
     EXPECT_EQ(presetPanel().ItemCount(), 1);
 
     Press(editor, VK_ESCAPE);
     test::PumpMessages();
     EXPECT_EQ(Editor(), nullptr);
-    EXPECT_TRUE(IsWindowVisible(form().hwnd()));
+    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
     EXPECT_EQ(presetPanel().ItemText(0), L"(新規作成された設定)");
-    EXPECT_EQ(form().table().Preset(0).Name(), texts::kNewPresetName);
+    EXPECT_EQ(window().table().Preset(0).Name(), texts::kNewPresetName);
 
     // Outside the editor the keys act again: Delete deletes, Escape closes.
     SetFocus(presetPanel().presetList.hwnd());
     Press(presetPanel().presetList.hwnd(), VK_DELETE);
-    EXPECT_EQ(form().table().count, 0);
+    EXPECT_EQ(window().table().count, 0);
     Press(presetPanel().presetList.hwnd(), VK_ESCAPE);
     test::PumpMessages();
-    EXPECT_FALSE(IsWindowVisible(form().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
 }
 
 TEST_F(PresetPanelTest, NewWith28PresetsOnlyShowsTheMessage) {
-    SettingTable table;
-    table.SetDefaults();
+    SettingTable table = TableWith();
     for (int i = 0; i < 28; ++i) table.AppendPresetRecord("p" + std::to_string(i), i, 0x6070u + i);
-    Start(&table);
+    OpenWindow(&table);
     auto& p = presetPanel();
     ASSERT_EQ(p.ItemCount(), 28);
     EXPECT_EQ(p.Selected(), 27);  // loading leaves the last one selected
@@ -85,7 +80,7 @@ TEST_F(PresetPanelTest, NewWith28PresetsOnlyShowsTheMessage) {
     test::MessageBoxAnswerer answerer;
     Click(p.createButton.hwnd());
     EXPECT_EQ(p.ItemCount(), 28);
-    EXPECT_EQ(form().table().count, 28);
+    EXPECT_EQ(window().table().count, 28);
     EXPECT_EQ(Editor(), nullptr);
     Sleep(200);
     ASSERT_EQ(answerer.texts().size(), 1u);
@@ -94,7 +89,7 @@ TEST_F(PresetPanelTest, NewWith28PresetsOnlyShowsTheMessage) {
 
 TEST_F(PresetPanelTest, DeletingTheLastSelectsTheNewLastAndTheOnlyEmptiesTheList) {
     const SettingTable table = TableWith({{"A", 10, 0x6070}, {"B", 20, 0x6071}, {"C", 30, 0x6072}});
-    Start(&table);
+    OpenWindow(&table);
     auto& p = presetPanel();
     ASSERT_EQ(p.Selected(), 2);
     // The buttons never take the focus: Delete and F2 keep reaching the list.
@@ -103,20 +98,20 @@ TEST_F(PresetPanelTest, DeletingTheLastSelectsTheNewLastAndTheOnlyEmptiesTheList
     EXPECT_EQ(GetFocus(), p.presetList.hwnd());
     EXPECT_EQ(p.ItemCount(), 2);
     EXPECT_EQ(p.Selected(), 1);
-    EXPECT_EQ(form().table().count, 2);
-    EXPECT_EQ(form().table().Preset(2).Name(), "");  // the freed record is cleared
+    EXPECT_EQ(window().table().count, 2);
+    EXPECT_EQ(window().table().Preset(2).Name(), "");  // the freed record is cleared
 
-    SelectItem(0);
+    presetPanel().Select(0);
     Click(p.deleteButton.hwnd());
     EXPECT_EQ(p.Selected(), 0);
     EXPECT_EQ(p.ItemText(0), L"B");
-    EXPECT_EQ(form().table().Preset(0).Name(), "B");
+    EXPECT_EQ(window().table().Preset(0).Name(), "B");
     EXPECT_EQ(p.presetVolume.Position(), 20);
 
     Click(p.deleteButton.hwnd());
     EXPECT_EQ(p.ItemCount(), 0);
     EXPECT_EQ(p.Selected(), -1);
-    EXPECT_EQ(form().table().count, 0);
+    EXPECT_EQ(window().table().count, 0);
     EXPECT_TRUE(p.createButton.Enabled());
     EXPECT_FALSE(p.deleteButton.Enabled());
     EXPECT_FALSE(p.moveUpButton.Enabled());
@@ -132,7 +127,7 @@ TEST_F(PresetPanelTest, DeletingTheLastSelectsTheNewLastAndTheOnlyEmptiesTheList
 
 TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     const SettingTable table = TableWith({{"A", 30, 0x6070}, {"B", 60, 0x6071}});
-    Start(&table);
+    OpenWindow(&table);
     auto& p = presetPanel();
     ASSERT_EQ(p.Selected(), 1);
     EXPECT_TRUE(p.moveUpButton.Enabled());
@@ -142,7 +137,7 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     EXPECT_EQ(p.ItemText(0), L"B");
     EXPECT_EQ(p.ItemText(1), L"A");
     EXPECT_EQ(p.Selected(), 0);
-    const SettingRecord& first = form().table().Preset(0);
+    const SettingRecord& first = window().table().Preset(0);
     EXPECT_EQ(first.Name(), "B");
     EXPECT_EQ(first.hotkey, 0x6071u);
     EXPECT_EQ(first.value, 60);
@@ -154,9 +149,9 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     Click(p.moveDownButton.hwnd());
     EXPECT_EQ(p.ItemText(0), L"A");
     EXPECT_EQ(p.Selected(), 1);
-    EXPECT_EQ(form().table().Preset(1).Name(), "B");
-    EXPECT_EQ(form().table().Preset(1).value, 60);
-    EXPECT_EQ(form().table().Preset(0).hotkey, 0x6070u);
+    EXPECT_EQ(window().table().Preset(1).Name(), "B");
+    EXPECT_EQ(window().table().Preset(1).value, 60);
+    EXPECT_EQ(window().table().Preset(0).hotkey, 0x6070u);
 
     // A caption still being edited when a button is clicked (the button takes
     // no focus from it) is kept, and goes with its preset.
@@ -167,12 +162,12 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     test::PumpMessages();
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(p.ItemText(0), L"B2");
-    EXPECT_EQ(form().table().Preset(0).Name(), "B2");
+    EXPECT_EQ(window().table().Preset(0).Name(), "B2");
 }
 
 TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRecord) {
     const SettingTable table = TableWith({{"A", 30, 0x6070}});
-    Start(&table);
+    OpenWindow(&table);
     HWND editor = OpenEditor(VK_F2);
     ASSERT_NE(editor, nullptr);
     const std::wstring typed(75, L'あ');  // 150 bytes of Shift-JIS
@@ -181,27 +176,26 @@ TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRec
     test::PumpMessages();
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(presetPanel().ItemText(0), typed);
-    const std::string name = form().table().Preset(0).Name();
+    const std::string name = window().table().Preset(0).Name();
     ASSERT_EQ(name.size(), 100u);
     EXPECT_EQ(name, ToCp932(std::wstring(50, L'あ')));
 
     // Saved and loaded again, the list shows the stored name.
-    SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
     program.reset();
-    Start();
+    OpenWindow();
     EXPECT_EQ(presetPanel().ItemText(0), std::wstring(50, L'あ'));
 }
 
-TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
-    test::WriteBytes(folder.File(L"NotifyFont.ini"), {'[', 'C', 'h', 'a', 'n', 'g', 'e', 's', ']', '\r', '\n', 'F', 'A',
-                                                      'D', 'E', '=', '0', '\r', '\n'});
+TEST_F(PresetPanelTest, ApplyAtOnceAppliesPresetVolumesAndPutsTheOldOneBack) {
+    test::WriteFade(folder.path(), false);
     const SettingTable table = TableWith({{"A", 30, 0x6070}, {"B", 60, 0x6071}});
-    Start(&table);
+    OpenWindow(&table);
     auto& p = presetPanel();
 
     // Unticked, the slider only edits the preset.
     Slide(p.presetVolume, 0);
-    EXPECT_EQ(form().table().Preset(1).value, 0);
+    EXPECT_EQ(window().table().Preset(1).value, 0);
     EXPECT_EQ(Text(p.volumeLabel.hwnd()), L"音量出力 0%");
     EXPECT_EQ(mixer->Percent(0), 40u);
     EXPECT_EQ(p.systemVolume.Value(), 40);
@@ -218,14 +212,14 @@ TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
     EXPECT_EQ(mixer->Percent(0), 75u);
     EXPECT_EQ(Text(p.statusLabel.hwnd()), L"Auto Changing");
     EXPECT_EQ(Text(p.volumeLabel.hwnd()), L"音量出力 75%");
-    EXPECT_EQ(form().table().Preset(1).value, 75);
+    EXPECT_EQ(window().table().Preset(1).value, 75);
 
-    SelectItem(0);  // another preset is heard at once
+    presetPanel().Select(0);  // another preset is heard at once
     EXPECT_EQ(mixer->Percent(0), 30u);
     EXPECT_EQ(p.presetVolume.Position(), 30);
 
     // Closing the window unticks the box and puts the first volume back.
-    SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(p.applyAtOnce.Checked());
     EXPECT_EQ(mixer->Percent(0), 40u);
     EXPECT_EQ(mixer->Percent(1), 40u);
@@ -236,19 +230,17 @@ TEST_F(PresetPanelTest, RefreshHaltAppliesPresetVolumesAndPutsTheOldOneBack) {
 
     // Closing again with the box unticked leaves the volume alone.
     mixer->SetPercent(0, 55);
-    form().Open();
-    SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
+    window().Open();
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(mixer->Percent(0), 55u);
 }
 
 TEST_F(PresetPanelTest, TheUsersHotkeyGoesIntoTheSelectedPreset) {
     const SettingTable table = TableWith({{"A", 30, 0x6070}});
-    Start(&table);
+    OpenWindow(&table);
     HWND key = presetPanel().presetHotkey.hwnd();
-    SetFocus(key);
-    SendMessageW(key, WM_KEYDOWN, 'Q', 0);
-    SendMessageW(key, WM_KEYUP, 'Q', 0);
-    EXPECT_EQ(form().table().Preset(0).hotkey, 0x6000u | 'Q');
+    TypeKey(key, 'Q');
+    EXPECT_EQ(window().table().Preset(0).hotkey, 0x6000u | 'Q');
 
     // Shift alone or Ctrl alone stays as typed: only a key alone gets Shift+Ctrl.
     for (const auto& [modifier, expected] :
@@ -263,7 +255,7 @@ TEST_F(PresetPanelTest, TheUsersHotkeyGoesIntoTheSelectedPreset) {
         keys[modifier] = 0;
         SetKeyboardState(keys);
         SendMessageW(key, WM_KEYUP, modifier, 0);
-        EXPECT_EQ(form().table().Preset(0).hotkey, expected);
+        EXPECT_EQ(window().table().Preset(0).hotkey, expected);
     }
 }
 

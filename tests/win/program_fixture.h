@@ -1,44 +1,72 @@
-// The in-process tests' running program: fake sound devices, and its files in
-// a folder of its own.
+// The in-process tests' running program, and the messages a user's actions
+// send to the configuration window's controls.
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <string>
 
-#include "app/program_win32.h"
-#include "fake_mixer.h"
-#include "win_test_support.h"
+#include "program_harness_win32.h"
+#include "table_builder.h"
+#include "win32/ui_win32.h"
 
 namespace quendrel::test {
 
-class ProgramTest : public ::testing::Test {
+class ProgramTest : public ::testing::Test, protected ProgramHarness {
 protected:
-    void TearDown() override { program.reset(); }
+    void TearDown() override { Stop(); }
 
-    // Starts from the table given, or from the all-zero five slots, as
-    // SndCols.ini (so no first-run window opens).
-    void StartProgram(const SettingTable* table = nullptr, unsigned devices = 1) {
-        const auto image = table ? table->Image() : SettingTable{}.Image();
-        WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-        StartWithoutFile(devices);
+    // From the table as SndCols.ini; by default the all-zero five slots.
+    void StartProgram(const SettingTable& table = {}, unsigned devices = 1, unsigned percent = 0) {
+        ASSERT_TRUE(Start(&table, devices, percent));
     }
-    // With fake devices and, unless the test set another, the test's folder;
-    // the rest of the environment as the test set it.
-    void StartWithoutFile(unsigned devices = 1) {
-        auto fake = std::make_unique<FakeMixer>(devices);
-        mixer = fake.get();
-        environment.mixer = std::move(fake);
-        if (environment.dataFolder.empty()) environment.dataFolder = folder.path();
-        program = std::make_unique<Program>(std::move(environment));
-        environment = ProgramEnvironment{};
-        ASSERT_TRUE(program->Start());
+    // Without writing SndCols.ini: a first run, or the file the test left.
+    void StartWithoutFile(unsigned devices = 1) { ASSERT_TRUE(Start(nullptr, devices)); }
+    // The configuration window open over two devices at 40 %; without a table
+    // as on a first run.
+    void OpenWindow(const SettingTable* table = nullptr) {
+        ASSERT_TRUE(Start(table, 2, 40));
+        window().Open();
     }
 
-    TempFolder folder;  // outlives the program
-    ProgramEnvironment environment;
-    FakeMixer* mixer = nullptr;
-    std::unique_ptr<Program> program;
+    static void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+    static std::wstring Text(HWND control) { return GetText(control); }
+    static bool Enabled(HWND control) { return IsWindowEnabled(control) != FALSE; }
+
+    // What the bar sends while the user drags its thumb and lets go.
+    void Slide(const TrackBar& bar, int position) {
+        SendMessageW(bar.hwnd(), TBM_SETPOS, TRUE, position);
+        SendMessageW(window().hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position),
+                     reinterpret_cast<LPARAM>(bar.hwnd()));
+        SendMessageW(window().hwnd(), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(bar.hwnd()));
+    }
+
+    // A key press as the message loop delivers it: key preview first, then
+    // dialog navigation, then the focused window.
+    void Press(HWND target, WPARAM key) {
+        MSG message{target, WM_KEYDOWN, key, 1, GetTickCount(), {}};
+        if (window().PreviewKey(message)) return;
+        if (IsDialogMessageW(window().hwnd(), &message)) return;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    // A key typed into a hotkey control, without modifiers.
+    static void TypeKey(HWND control, WPARAM key) {
+        SetFocus(control);
+        SendMessageW(control, WM_KEYDOWN, key, 0);
+        SendMessageW(control, WM_KEYUP, key, 0);
+    }
+
+    // Opens the caption editor as F2 does; null when it did not open.
+    HWND OpenEditor(WPARAM key = VK_F2) {
+        SetFocus(presetPanel().presetList.hwnd());
+        Press(presetPanel().presetList.hwnd(), key);
+        return Editor();
+    }
+    HWND Editor() { return presetPanel().presetList.Editor(); }
 };
 
 }  // namespace quendrel::test

@@ -11,34 +11,27 @@
 #include <memory>
 #include <vector>
 
-#include "app/program_win32.h"
 #include "mixer/winmm_mixer_win32.h"
+#include "program_fixture.h"
 #include "raw_mixer.h"
 #include "table/table_texts.h"
-#include "win_test_support.h"
 
 namespace quendrel {
 namespace {
 
-TEST(SoakTest, EveryDeviceHoldsWhatTheLastHotkeySetAtEveryCheckpoint) {
-    test::TempFolder folder;
-    SettingTable table;
-    table.SetDefaults();
-    for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kNotifySlot}) table[slot].enabled = kEnabledOn;
+class SoakTest : public test::ProgramTest {};
+
+TEST_F(SoakTest, EveryDeviceHoldsWhatTheLastHotkeySetAtEveryCheckpoint) {
+    SettingTable table = test::TableWith();
+    for (std::size_t slot : {kUpSlot, kDownSlot, kMuteSlot, kNotifySlot}) test::SwitchOn(table, slot);
     table[kUpSlot].value = 7;
     table[kDownSlot].value = 5;
     table[kNotifySlot].value = 1;
     for (int i = 0; i < 10; ++i) table.AppendPresetRecord("P" + std::to_string(i), 5 + i * 10, 0x6070 + i);
-    const auto image = table.Image();
-    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-    WritePrivateProfileStringW(L"Changes", L"FADE", L"1", folder.File(L"NotifyFont.ini").c_str());
-
-    ProgramEnvironment environment;
+    test::WriteFade(folder.path(), true);
     environment.mixer = std::make_unique<WinmmMixer>();
-    environment.dataFolder = folder.path();
-    Program program(std::move(environment));
-    ASSERT_TRUE(program.Start());
-    ConfigWindow& form = program.configWindow();
+    StartProgram(table);
+    ConfigWindow& form = window();
     const unsigned devices = WinmmMixer().DeviceCount();
     std::vector<bool> speakers;
     for (unsigned device = 0; device < devices; ++device) speakers.push_back(test::HasVolume(device));
@@ -57,14 +50,14 @@ TEST(SoakTest, EveryDeviceHoldsWhatTheLastHotkeySetAtEveryCheckpoint) {
             if (id != kCaptureSlot) press(id);
         }
         // The last word: a preset at once, then the mute key.
-        WritePrivateProfileStringW(L"Changes", L"FADE", L"0", folder.File(L"NotifyFont.ini").c_str());
+        test::WriteFade(folder.path(), false);
         const unsigned preset = kFirstPreset + checkpoint % 10;
         test::PumpMessages(200);
         for (int i = 0; i < 200 && form.applier().FadeCurrent() != form.applier().FadeTarget(); ++i)
             test::PumpMessages(30);
         press(preset);
         press(kMuteSlot);
-        WritePrivateProfileStringW(L"Changes", L"FADE", L"1", folder.File(L"NotifyFont.ini").c_str());
+        test::WriteFade(folder.path(), true);
 
         const unsigned volume = static_cast<unsigned>(table.Preset(preset - kFirstPreset).value);
         const bool muted = form.table()[kMuteSlot].Name() == std::string(texts::kMuteStatePrefix) + texts::kMuteTrue;

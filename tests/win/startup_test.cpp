@@ -3,10 +3,8 @@
 
 #include <thread>
 
-#include "app/program_win32.h"
-#include "fake_mixer.h"
+#include "program_fixture.h"
 #include "table/table_texts.h"
-#include "win_test_support.h"
 
 namespace quendrel {
 namespace {
@@ -14,34 +12,22 @@ namespace {
 using test::FileExists;
 using test::ReadBytes;
 
-class StartupTest : public ::testing::Test {
-protected:
-    std::unique_ptr<Program> Start(unsigned devices = 1) {
-        ProgramEnvironment environment;
-        environment.mixer = std::make_unique<FakeMixer>(devices);
-        environment.dataFolder = folder.path();
-        auto program = std::make_unique<Program>(std::move(environment));
-        EXPECT_TRUE(program->Start());
-        return program;
-    }
-
-    test::TempFolder folder;
-};
+class StartupTest : public test::ProgramTest {};
 
 TEST_F(StartupTest, FirstRunShowsTheWindowAndClosingWritesTheDefaults) {
-    auto program = Start();
-    HWND form1 = program->configWindow().hwnd();
-    EXPECT_TRUE(IsWindowVisible(form1));
-    EXPECT_FALSE(IsWindowVisible(program->aboutWindow().hwnd()));
-    EXPECT_FALSE(IsWindowVisible(program->notification().hwnd()));
+    StartWithoutFile();
+    HWND config = window().hwnd();
+    EXPECT_TRUE(IsWindowVisible(config));
+    EXPECT_FALSE(IsWindowVisible(about().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(notification().hwnd()));
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
     // The application window carries the tool-window style alone.
     EXPECT_EQ(GetWindowLongPtrW(program->applicationWindow(), GWL_EXSTYLE), WS_EX_TOOLWINDOW);
-    EXPECT_EQ(GetWindow(form1, GW_OWNER), program->applicationWindow());
+    EXPECT_EQ(GetWindow(config, GW_OWNER), program->applicationWindow());
 
-    SendMessageW(form1, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(form1));
-    EXPECT_FALSE(IsWindowVisible(form1));
+    SendMessageW(config, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(config));
+    EXPECT_FALSE(IsWindowVisible(config));
     const auto bytes = ReadBytes(folder.File(L"SndCols.ini"));
     ASSERT_EQ(bytes.size(), 600u);
     EXPECT_EQ(bytes[0], 12);
@@ -52,61 +38,52 @@ TEST_F(StartupTest, FirstRunShowsTheWindowAndClosingWritesTheDefaults) {
 }
 
 TEST_F(StartupTest, EscapeClosesLikeTheCloseBox) {
-    auto program = Start();
-    HWND form1 = program->configWindow().hwnd();
+    StartWithoutFile();
+    HWND config = window().hwnd();
     // With no control focused Escape comes as a system key, and still closes;
     // Alt+Escape is not Escape.
-    MSG altEscape{form1, WM_SYSKEYDOWN, VK_ESCAPE, 1 << 29, 0, {}};
-    EXPECT_FALSE(program->configWindow().PreviewKey(altEscape));
-    MSG key{form1, WM_SYSKEYDOWN, VK_ESCAPE, 0, 0, {}};
-    EXPECT_TRUE(program->configWindow().PreviewKey(key));
+    MSG altEscape{config, WM_SYSKEYDOWN, VK_ESCAPE, 1 << 29, 0, {}};
+    EXPECT_FALSE(window().PreviewKey(altEscape));
+    MSG key{config, WM_SYSKEYDOWN, VK_ESCAPE, 0, 0, {}};
+    EXPECT_TRUE(window().PreviewKey(key));
     test::PumpMessages();
-    EXPECT_FALSE(IsWindowVisible(form1));
+    EXPECT_FALSE(IsWindowVisible(config));
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")).size(), 600u);
 }
 
 TEST_F(StartupTest, AValidFileShowsNoWindowAndRegistersEnabledHotkeys) {
-    SettingTable table;
-    table.SetDefaults();
-    table[kUpSlot].enabled = kEnabledOn;
-    table[kUpSlot].hotkey = 0x6070;  // Ctrl+Shift+F1
-    table.AppendPresetRecord("A", 30, 0x6071);
+    SettingTable table = test::TableWith({{"A", 30, 0x6071}});
+    test::SwitchOn(table, kUpSlot, 0x6070);  // Ctrl+Shift+F1
     const auto image = table.Image();
-    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
-
-    auto program = Start();
-    EXPECT_FALSE(IsWindowVisible(program->configWindow().hwnd()));
-    EXPECT_EQ(program->configWindow().table().count, 1);
+    StartProgram(table);
+    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
+    EXPECT_EQ(window().table().count, 1);
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F2));
 
     // Opening the window withdraws every hotkey; closing brings them back.
-    program->configWindow().Open();
+    window().Open();
     EXPECT_FALSE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
-    SendMessageW(program->configWindow().hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), std::vector<unsigned char>(image.begin(), image.end()));
 }
 
 TEST_F(StartupTest, NoSoundDeviceIsReportedAndTheProgramGoesOn) {
     test::MessageBoxAnswerer answerer;
-    auto program = Start(0);
+    StartWithoutFile(0);
     ASSERT_EQ(answerer.texts().size(), 1u);
     EXPECT_EQ(answerer.texts()[0], L"サウンドデバイスが見つかりません ");
     EXPECT_EQ(answerer.captions()[0], L"Quendrel");
     // The same window still takes the hook's messages.
-    PostMessageW(program->configWindow().hwnd(), WM_CLOSE, 0, 0);
+    PostMessageW(window().hwnd(), WM_CLOSE, 0, 0);
     test::PumpMessages();
     EXPECT_TRUE(FileExists(folder.File(L"SndCols.ini")));
 }
 
 TEST_F(StartupTest, ATrayPressWhileStartUpWaitsOnItsMessageOpensNothing) {
-    SettingTable table;
-    table.SetDefaults();
-    table[kUpSlot].enabled = kEnabledOn;
-    table[kUpSlot].hotkey = 0x6070;  // Ctrl+Shift+F1
-    const auto image = table.Image();
-    test::WriteBytes(folder.File(L"SndCols.ini"), {image.begin(), image.end()});
+    SettingTable table = test::TableWith();
+    test::SwitchOn(table, kUpSlot, 0x6070);  // Ctrl+Shift+F1
     // The no-device message runs its own loop: the icon is already there, and
     // a press on it comes in before the table is loaded.
     std::thread pressing([] {
@@ -119,11 +96,11 @@ TEST_F(StartupTest, ATrayPressWhileStartUpWaitsOnItsMessageOpensNothing) {
         Sleep(200);
         if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
-    auto program = Start(0);
+    StartProgram(table, 0);
     pressing.join();
     test::PumpMessages();
     // Loaded, resident, hotkeys on: the press did not open the window early.
-    EXPECT_FALSE(IsWindowVisible(program->configWindow().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
 }
 
@@ -131,19 +108,19 @@ TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
     const std::vector<unsigned char> old(720, 0);
     test::WriteBytes(folder.File(L"SndCols.ini"), old);
     SetFileAttributesW(folder.File(L"SndCols.ini").c_str(), FILE_ATTRIBUTE_READONLY);
-    auto program = Start();
-    EXPECT_EQ(program->configWindow().table().count, 1);  // read-only still loads
+    StartWithoutFile();
+    EXPECT_EQ(window().table().count, 1);  // read-only still loads
     test::MessageBoxAnswerer answerer;
-    program->configWindow().Open();
-    program->configWindow().table().AppendPresetRecord("new", 1, 0);
-    SendMessageW(program->configWindow().hwnd(), WM_CLOSE, 0, 0);
+    window().Open();
+    window().table().AppendPresetRecord("new", 1, 0);
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), old);
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini.tmp")));
     Sleep(300);
     ASSERT_EQ(answerer.texts().size(), 1u);
     EXPECT_NE(answerer.texts()[0].find(L"SndCols.ini に書き込めません."), std::wstring::npos);
     // Modal to the open window: it cannot be closed again behind the message.
-    EXPECT_EQ(answerer.owners()[0], program->configWindow().hwnd());
+    EXPECT_EQ(answerer.owners()[0], window().hwnd());
 }
 
 // Two starts at the same moment: the other one makes the mutex just after
@@ -151,23 +128,19 @@ TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
 TEST_F(StartupTest, AnInstanceStartedAtTheSameMomentIsFoundByCreatingTheMutex) {
     HANDLE other = nullptr;
     test::MessageBoxAnswerer answerer;
-    ProgramEnvironment environment;
-    environment.mixer = std::make_unique<FakeMixer>(1);
-    environment.dataFolder = folder.path();
     environment.afterInstanceLook = [&] { other = CreateMutexW(nullptr, TRUE, L"Quendrel"); };
-    Program program(std::move(environment));
-    EXPECT_FALSE(program.Start());
+    EXPECT_FALSE(Start(nullptr));
     Sleep(300);
     EXPECT_EQ(answerer.texts(), std::vector<std::wstring>{L"このプログラムは二重起動することはできません"});
-    EXPECT_EQ(program.applicationWindow(), nullptr);
+    EXPECT_EQ(program->applicationWindow(), nullptr);
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
     ASSERT_NE(other, nullptr);
     CloseHandle(other);
 }
 
 TEST_F(StartupTest, QuittingRemovesTheLoopAndReleasesTheMutex) {
-    auto program = Start();
-    program->configWindow().Quit();
+    StartWithoutFile();
+    window().Quit();
     EXPECT_EQ(program->RunMessageLoop(), 0);  // ends at once on WM_QUIT
     program->Shutdown();
     HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"Quendrel");

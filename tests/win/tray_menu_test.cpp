@@ -1,15 +1,12 @@
 // The tray menu: its items, its marks from what is stored, and the Run value
-// that AutoStart1 writes and deletes.
+// that the autostart item writes and deletes.
 #include <gtest/gtest.h>
 
 #include <cwchar>
 
-#include "app/program_win32.h"
-#include "fake_mixer.h"
 #include "program_fixture.h"
 #include "tray/autostart_win32.h"
 #include "tray/tray_menu_win32.h"
-#include "win_test_support.h"
 
 namespace quendrel {
 namespace {
@@ -26,7 +23,7 @@ protected:
         environment.runKey = runKey;
         environment.executablePath = kExe;
         StartProgram();
-        ConfigWindow& form = program->configWindow();
+        ConfigWindow& form = window();
         menu =
             std::make_unique<TrayMenu>(form.hwnd(), form.parts().autoStart, form.parts().profile, form.MenuActions());
     }
@@ -178,10 +175,10 @@ TEST_F(TrayMenuTest, TheSmoothChangeMarkFollowsTheFileAndEachClickTogglesIt) {
     EXPECT_EQ(std::string(on.begin(), on.end()), "[Changes]\r\nFADE=1\r\n");
 }
 
-TEST_F(TrayMenuTest, OpenRunsOpenClick) {
-    EXPECT_FALSE(IsWindowVisible(program->configWindow().hwnd()));
+TEST_F(TrayMenuTest, OpenShowsTheConfigurationWindow) {
+    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
     menu->Run(kOpenItem);
-    EXPECT_TRUE(IsWindowVisible(program->configWindow().hwnd()));
+    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The winmm mixer keeps one handle per device: against Wine's mixer, and
-// against a fake winmm whose devices come and go.
+// The winmm mixer against Wine's mixer (the fixed scale, one handle per
+// device), and against a fake winmm whose devices come and go.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -7,13 +7,49 @@
 
 #include <vector>
 
+#include "fake_winmm_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "raw_mixer.h"
 
 namespace quendrel {
 namespace {
 
-using test::HasVolume;
+using namespace test;
+
+TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
+    WinmmMixer mixer;
+    const unsigned count = mixer.DeviceCount();
+    ASSERT_GE(count, 1u) << "the test environment provides sound devices";
+    unsigned withVolume = 0;
+    for (unsigned device = 0; device < count; ++device) {
+        if (!RawVolume(device)) continue;  // no speakers line: left alone
+        ++withVolume;
+        mixer.SetMasterVolume(device, 37);
+        EXPECT_EQ(RawVolume(device), 24235u);
+        EXPECT_EQ(mixer.GetMasterVolume(device), 37u);
+        mixer.SetMasterVolume(device, 100);
+        EXPECT_EQ(RawVolume(device), 65500u);
+        EXPECT_EQ(mixer.GetMasterVolume(device), 100u);
+        mixer.SetMasterMute(device, true);
+        EXPECT_EQ(mixer.GetMasterMute(device), 1u);
+        mixer.SetMasterMute(device, false);
+        EXPECT_EQ(mixer.GetMasterMute(device), 0u);
+    }
+    EXPECT_GE(withVolume, 1u);
+    // The about window's lines: every device by its capabilities, in order.
+    const auto devices = mixer.DescribeDevices();
+    ASSERT_EQ(devices.size(), count);
+    for (unsigned device = 0; device < count; ++device) {
+        MIXERCAPSW caps{};
+        mixerGetDevCapsW(device, &caps, sizeof caps);
+        EXPECT_EQ(devices[device].name, caps.szPname);
+        EXPECT_EQ(devices[device].driverVersion, caps.vDriverVersion);
+    }
+    // A device that does not exist reads as 0 and takes writes quietly.
+    mixer.SetMasterVolume(count + 5, 50);
+    EXPECT_EQ(mixer.GetMasterVolume(count + 5), 0u);
+    EXPECT_EQ(mixer.GetMasterMute(count + 5), 0u);
+}
 
 // Under Wine the 257th open of a device yields a handle to the next one: a
 // mixer that opens at every call sends these writes to the wrong devices.
@@ -37,69 +73,6 @@ TEST(WinmmMixer, HundredsOfWritesReachTheirOwnDevices) {
     EXPECT_GE(withVolume, 2u);
 }
 
-// Devices are objects that handles point to; a device's number is its place
-// in the list, so inserting one renumbers the others, as plugging one in may.
-// Bumping the generation makes every open handle stale.
-struct FakeDevice {
-    bool speakers = true;
-    DWORD volume = 0;
-    DWORD mute = 0;
-};
-std::vector<FakeDevice*> fakeDevices;
-unsigned fakeGeneration = 1;
-MMRESULT fakeStaleResult = MMSYSERR_INVALHANDLE;
-unsigned fakeOpens = 0;
-unsigned fakeCloses = 0;
-std::vector<std::pair<unsigned, FakeDevice*>> fakeHandles;  // generation and device, by handle - 1
-
-FakeDevice* Resolve(HMIXEROBJ object) {
-    const auto index = reinterpret_cast<UINT_PTR>(object) - 1;
-    if (index >= fakeHandles.size()) return nullptr;
-    return fakeHandles[index].first == fakeGeneration ? fakeHandles[index].second : nullptr;
-}
-
-UINT WINAPI FakeNumDevs() { return static_cast<UINT>(fakeDevices.size()); }
-MMRESULT WINAPI FakeOpen(LPHMIXER handle, UINT device, DWORD_PTR, DWORD_PTR, DWORD) {
-    if (device >= fakeDevices.size()) return MMSYSERR_BADDEVICEID;
-    ++fakeOpens;
-    fakeHandles.emplace_back(fakeGeneration, fakeDevices[device]);
-    *handle = reinterpret_cast<HMIXER>(static_cast<UINT_PTR>(fakeHandles.size()));
-    return MMSYSERR_NOERROR;
-}
-MMRESULT WINAPI FakeClose(HMIXER) {
-    ++fakeCloses;
-    return MMSYSERR_NOERROR;
-}
-MMRESULT WINAPI FakeLineInfo(HMIXEROBJ object, LPMIXERLINEA line, DWORD) {
-    FakeDevice* device = Resolve(object);
-    if (!device) return fakeStaleResult;
-    line->dwLineID = 7;
-    return device->speakers ? MMSYSERR_NOERROR : MIXERR_INVALLINE;
-}
-MMRESULT WINAPI FakeLineControls(HMIXEROBJ object, LPMIXERLINECONTROLSA controls, DWORD) {
-    if (!Resolve(object)) return fakeStaleResult;
-    controls->pamxctrl->dwControlID = controls->dwControlType;
-    return MMSYSERR_NOERROR;
-}
-DWORD* FakeControl(FakeDevice& device, const MIXERCONTROLDETAILS& details) {
-    return details.dwControlID == MIXERCONTROL_CONTROLTYPE_VOLUME ? &device.volume : &device.mute;
-}
-MMRESULT WINAPI FakeGetDetails(HMIXEROBJ object, LPMIXERCONTROLDETAILS details, DWORD) {
-    FakeDevice* device = Resolve(object);
-    if (!device) return fakeStaleResult;
-    *static_cast<DWORD*>(details->paDetails) = *FakeControl(*device, *details);
-    return MMSYSERR_NOERROR;
-}
-MMRESULT WINAPI FakeSetDetails(HMIXEROBJ object, LPMIXERCONTROLDETAILS details, DWORD) {
-    FakeDevice* device = Resolve(object);
-    if (!device) return fakeStaleResult;
-    *FakeControl(*device, *details) = *static_cast<DWORD*>(details->paDetails);
-    return MMSYSERR_NOERROR;
-}
-
-constexpr WinmmApi kFakeWinmm = {FakeNumDevs,      FakeOpen,       FakeClose,     FakeLineInfo,
-                                 FakeLineControls, FakeGetDetails, FakeSetDetails};
-
 class FakeWinmmTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -111,7 +84,7 @@ protected:
     void Press(WinmmMixer& mixer, unsigned percent) {
         for (unsigned device = 0; device < mixer.DeviceCount(); ++device) mixer.SetMasterVolume(device, percent);
     }
-    FakeDevice a, b, plugged;
+    FakeMixerDevice a, b, plugged;
 };
 
 TEST_F(FakeWinmmTest, ADevicePluggedInIsUsedAtTheNextPressWhateverNumberItTakes) {

@@ -1,0 +1,57 @@
+// The dispatcher's host as plain records, and the dispatch wired over fake
+// devices as the configuration window wires it.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "actions/hotkey_dispatch.h"
+#include "fake_fade.h"
+#include "fake_mixer.h"
+
+namespace quendrel {
+
+struct FakeDispatchHost : DispatchHost {
+    SettingTable& table;
+    explicit FakeDispatchHost(SettingTable& t) : table(t) {}
+
+    bool fade = false;
+    bool notify = true;
+    int fadeReads = 0;
+    struct Added {
+        std::string name;
+        std::int32_t volume;
+        std::uint32_t hotkey;
+    };
+    std::vector<Added> added;
+    std::vector<std::pair<std::string, std::int32_t>> shown;
+
+    bool ReadFadeSetting() override {
+        ++fadeReads;
+        return fade;
+    }
+    void AddPreset(const std::string& name, std::int32_t volume, std::uint32_t hotkey) override {
+        added.push_back({name, volume, hotkey});
+        table.AppendPresetRecord(name, volume, hotkey);  // refuses the 29th, as the window does
+    }
+    bool NotifyEnabled() override { return notify; }
+    void ShowNotification(const std::string& text, std::int32_t seconds) override { shown.emplace_back(text, seconds); }
+
+    std::string LastText() const { return shown.empty() ? "<none>" : shown.back().first; }
+};
+
+template <typename DeviceMixer = FakeMixer>
+struct DispatchRig {
+    explicit DispatchRig(unsigned devices) : mixer(devices) {}
+
+    SettingTable table;
+    DeviceMixer mixer;
+    FakeTimer timer;
+    FakeFadeView view;
+    VolumeApplier applier{mixer, timer, view};
+    FakeDispatchHost host{table};
+    HotkeyDispatcher dispatcher{table, mixer, applier, host};
+};
+
+}  // namespace quendrel

@@ -1,0 +1,19 @@
+// Command-line actions in one line.
+#pragma once
+
+#include <cstdint>
+#include <utility>
+
+#include "cli/command_line.h"
+
+namespace quendrel {
+
+inline Action MakeAction(ActionKind kind, std::uint32_t number = 0, Utf16String name = {}) {
+    Action action;
+    action.kind = kind;
+    action.number = number;
+    action.name = std::move(name);
+    return action;
+}
+
+}  // namespace quendrel
