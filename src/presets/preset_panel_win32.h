@@ -26,7 +26,7 @@ class Mixer;
 class Window;
 struct SettingTable;
 
-class PresetPanel : public FadeView {
+class PresetPanel final : public FadeView {
 public:
     // readFadeSetting: the smooth-change switch, read afresh at each use.
     PresetPanel(SettingTable& table, VolumeApplier& applier, Mixer& mixer, std::function<bool()> readFadeSetting)

@@ -5,7 +5,7 @@
 namespace quendrel {
 
 WindowTimer::~WindowTimer() {
-    Stop();
+    Kill();
     if (window_) window_->Unregister(*this);
 }
 
@@ -20,7 +20,9 @@ void WindowTimer::Start() {
     running_ = true;
 }
 
-void WindowTimer::Stop() {
+void WindowTimer::Stop() { Kill(); }
+
+void WindowTimer::Kill() {
     if (running_ && window_ && window_->hwnd()) KillTimer(window_->hwnd(), id_);
     running_ = false;
 }

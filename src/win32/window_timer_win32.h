@@ -12,7 +12,7 @@ namespace quendrel {
 
 class Window;
 
-class WindowTimer : public Timer {
+class WindowTimer final : public Timer {
 public:
     WindowTimer(UINT_PTR id, UINT milliseconds) : id_(id), milliseconds_(milliseconds) {}
     WindowTimer(const WindowTimer&) = delete;
@@ -34,6 +34,8 @@ public:
     std::function<void()> onTick;
 
 private:
+    void Kill();
+
     Window* window_ = nullptr;
     UINT_PTR id_;
     UINT milliseconds_;

@@ -1,22 +1,21 @@
 // The gauge follows device 0 while the window shows, and the notification
 // goes to the monitor chosen in NotifyFont.ini.
-#include "config_window_fixture.h"
+#include "program_fixture.h"
 // clang-format off: the mixer header needs <windows.h> first.
 #include <mmsystem.h>
 // clang-format on
 #include "mixer/winmm_mixer_win32.h"
-#include "program_fixture.h"
 
 namespace quendrel {
 namespace {
 
-class LiveGaugeTest : public test::ConfigWindowTest {
+class LiveGaugeTest : public test::ProgramTest {
 protected:
     const Gauge& gauge() { return presetPanel().systemVolume; }
 };
 
 TEST_F(LiveGaugeTest, TheGaugeShowsDeviceZeroFromTheFirstRunOnAndFollowsItWhileShown) {
-    Start();  // a first run, the devices at 40
+    OpenWindow();  // a first run, the devices at 40
     EXPECT_EQ(gauge().Value(), 40);
     ASSERT_TRUE(mixer->watcher);
 
@@ -28,11 +27,11 @@ TEST_F(LiveGaugeTest, TheGaugeShowsDeviceZeroFromTheFirstRunOnAndFollowsItWhileS
     EXPECT_TRUE(gauge().Muted());
 
     // Hidden, nothing is watched; shown again, it reads the device afresh.
-    SendMessageW(form().hwnd(), WM_CLOSE, 0, 0);
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(mixer->watcher);
     mixer->SetPercent(0, 12);
     mixer->mute[0] = 0;
-    form().Open();
+    window().Open();
     EXPECT_EQ(gauge().Value(), 12);
     EXPECT_FALSE(gauge().Muted());
 }
