@@ -162,7 +162,7 @@ std::vector<DeviceDescription> CoreAudioMixer::DescribeDevices() {
 }
 
 void CoreAudioMixer::WatchDevice0(std::function<void()> changed) {
-    StopWatching();
+    EndWatch();
     notices_.SetWatcher(std::move(changed));
     auto volume = EndpointVolume(0);
     if (!volume) return;
@@ -172,7 +172,7 @@ void CoreAudioMixer::WatchDevice0(std::function<void()> changed) {
     callback_ = std::move(callback);
 }
 
-void CoreAudioMixer::StopWatching() {
+void CoreAudioMixer::EndWatch() {
     if (watched_ && callback_) watched_->UnregisterControlChangeNotify(callback_.get());
     watched_.reset();
     callback_.reset();

@@ -37,7 +37,7 @@ ComPtr<IMMDeviceEnumerator> CreateDeviceEnumerator();
 class CoreAudioMixer : public Mixer {
 public:
     explicit CoreAudioMixer(ComPtr<IMMDeviceEnumerator> enumerator);
-    ~CoreAudioMixer() override { StopWatching(); }
+    ~CoreAudioMixer() override { EndWatch(); }
 
     unsigned DeviceCount() override;
     unsigned GetMasterVolume(unsigned device) override;
@@ -49,9 +49,10 @@ public:
     // The endpoint's change callback runs on a thread of the system's; it
     // posts to the notices' window, which calls changed on this thread.
     void WatchDevice0(std::function<void()> changed) override;
-    void StopWatching() override;
+    void StopWatching() override { EndWatch(); }
 
 private:
+    void EndWatch();
     std::vector<ComPtr<IMMDevice>> Devices();
     ComPtr<IAudioEndpointVolume> EndpointVolume(unsigned device);
 

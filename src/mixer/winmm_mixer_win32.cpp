@@ -147,7 +147,7 @@ std::vector<DeviceDescription> WinmmMixer::DescribeDevices() {
 }
 
 void WinmmMixer::WatchDevice0(std::function<void()> changed) {
-    StopWatching();
+    EndWatch();
     notices_.SetWatcher(std::move(changed));
     HMIXER handle = nullptr;
     if (api_.open(&handle, 0, reinterpret_cast<DWORD_PTR>(notices_.Window()), 0,
@@ -155,7 +155,7 @@ void WinmmMixer::WatchDevice0(std::function<void()> changed) {
         watch_ = handle;
 }
 
-void WinmmMixer::StopWatching() {
+void WinmmMixer::EndWatch() {
     if (watch_) api_.close(watch_);
     watch_ = nullptr;
     notices_.SetWatcher({});

@@ -40,7 +40,7 @@ public:
     WinmmMixer(const WinmmMixer&) = delete;
     WinmmMixer& operator=(const WinmmMixer&) = delete;
     ~WinmmMixer() override {
-        StopWatching();
+        EndWatch();
         CloseAll();
     }
 
@@ -54,10 +54,11 @@ public:
     // A handle of device 0 of its own, opened with CALLBACK_WINDOW: the
     // system posts each control change to the notices' window.
     void WatchDevice0(std::function<void()> changed) override;
-    void StopWatching() override;
+    void StopWatching() override { EndWatch(); }
     HWND NoticeWindow() { return notices_.Window(); }
 
 private:
+    void EndWatch();
     struct Device {
         HMIXER handle = nullptr;  // null: not open yet, or the open failed
         std::optional<DWORD> volume;
