@@ -4,7 +4,7 @@
 #include "config_window/config_window_texts.h"
 #include "mixer/mixer.h"
 #include "notify/notification_window_win32.h"
-#include "notify/notify_profile_win32.h"
+#include "profile/notify_profile_win32.h"
 #include "presets/preset_texts.h"
 #include "table/settings_file_win32.h"
 #include "table/table_texts.h"

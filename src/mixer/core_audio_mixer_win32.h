@@ -13,7 +13,7 @@
 #include "mixer/change_notices_win32.h"
 #include "mixer/mixer.h"
 #include "mixer/volume_memory.h"
-#include "win32/com_win32.h"
+#include "mixer/com_win32.h"
 
 namespace quendrel {
 

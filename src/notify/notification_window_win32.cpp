@@ -1,7 +1,7 @@
 #include "notify/notification_window_win32.h"
 
+#include "notify/monitor_dpi_win32.h"
 #include "notify/notify_texts.h"
-#include "win32/dpi_win32.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 

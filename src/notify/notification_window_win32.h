@@ -10,7 +10,7 @@
 #include <string>
 
 #include "notify/notify_counter.h"
-#include "notify/notify_profile_win32.h"
+#include "profile/notify_profile_win32.h"
 #include "win32/handles_win32.h"
 #include "win32/window_timer_win32.h"
 #include "win32/window_win32.h"

@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "notify/notification_window_win32.h"
-#include "notify/notify_profile_win32.h"
+#include "profile/notify_profile_win32.h"
 
 namespace quendrel {
 

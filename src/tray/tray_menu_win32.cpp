@@ -1,6 +1,6 @@
 #include "tray/tray_menu_win32.h"
 
-#include "notify/notify_profile_win32.h"
+#include "profile/notify_profile_win32.h"
 #include "tray/autostart_win32.h"
 #include "tray/tray_texts.h"
 #include "win32/text_win32.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "mixer/winmm_mixer_win32.h"
-#include "notify/notify_profile_win32.h"
+#include "profile/notify_profile_win32.h"
 #include "program_harness_win32.h"
 #include "table_builder.h"
 #include "win32/text_win32.h"

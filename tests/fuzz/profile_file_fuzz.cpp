@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "notify/profile_file.h"
+#include "profile/profile_file.h"
 
 using namespace quendrel;
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "notify/profile_value.h"
+#include "profile/profile_value.h"
 
 using namespace quendrel;
 

@@ -1,4 +1,4 @@
-#include "notify/profile_file.h"
+#include "profile/profile_file.h"
 
 #include <gtest/gtest.h>
 

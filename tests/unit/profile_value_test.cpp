@@ -1,8 +1,8 @@
-#include "notify/profile_value.h"
+#include "profile/profile_value.h"
 
 #include <gtest/gtest.h>
 
-#include "notify/fade_setting.h"
+#include "profile/fade_setting.h"
 
 namespace quendrel {
 namespace {

@@ -6,7 +6,7 @@
 #include "app/program_win32.h"
 #include "fake_mixer.h"
 #include "notify/notify_font_dialogs_win32.h"
-#include "notify/notify_profile_win32.h"
+#include "profile/notify_profile_win32.h"
 #include "program_fixture.h"
 #include "tray/tray_menu_win32.h"
 #include "win32/ui_win32.h"

@@ -1,11 +1,11 @@
-#include "notify/notify_profile_win32.h"
+#include "profile/notify_profile_win32.h"
 
 #include <cstring>
 #include <utility>
 
 #include "base/decimal.h"
-#include "notify/fade_setting.h"
-#include "notify/profile_value.h"
+#include "profile/fade_setting.h"
+#include "profile/profile_value.h"
 #include "win32/handles_win32.h"
 #include "win32/ui_win32.h"
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <utility>
 
-#include "notify/monitor_choice.h"
-#include "notify/profile_file.h"
+#include "profile/monitor_choice.h"
+#include "profile/profile_file.h"
 
 namespace quendrel {
 

@@ -1,6 +1,6 @@
-#include "notify/fade_setting.h"
+#include "profile/fade_setting.h"
 
-#include "notify/profile_value.h"
+#include "profile/profile_value.h"
 
 namespace quendrel {
 

@@ -1,4 +1,4 @@
-#include "notify/profile_value.h"
+#include "profile/profile_value.h"
 
 #include "base/decimal.h"
 

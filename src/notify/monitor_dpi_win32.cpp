@@ -1,4 +1,4 @@
-#include "win32/dpi_win32.h"
+#include "notify/monitor_dpi_win32.h"
 
 #include "win32/ui_win32.h"
 
