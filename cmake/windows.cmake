@@ -33,7 +33,7 @@ quendrel_lean(Quendrel)
 # Only the test programs need the libraries.
 set_target_properties(quendrel_core quendrel_win PROPERTIES EXCLUDE_FROM_ALL ON)
 
-if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+if(QUENDREL_TESTS)
   # GoogleTest from Debian's source package, built with the cross compiler.
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -51,9 +51,7 @@ if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   # One ctest entry per suite keeps the Wine start-up cost low.
   add_test(NAME win_tests COMMAND win_tests --gtest_brief=1)
   set_tests_properties(win_tests PROPERTIES TIMEOUT 600)
-endif()
 
-if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   # End-to-end scenarios: another process that starts and drives Quendrel.exe.
   file(GLOB QUENDREL_E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
   add_executable(e2e_tests ${QUENDREL_E2E_TESTS} tests/support/win_test_support.cpp tests/support/real_input_win32.cpp
@@ -65,9 +63,7 @@ if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   add_dependencies(e2e_tests Quendrel)
   add_test(NAME e2e_tests COMMAND e2e_tests --gtest_brief=1)
   set_tests_properties(e2e_tests PROPERTIES TIMEOUT 1200)
-endif()
 
-if(QUENDREL_TESTS AND CMAKE_SIZEOF_VOID_P EQUAL 8)
   # Benchmark programs (scripts/bench); built with the tests so they keep compiling.
   add_executable(minimal_win32 WIN32 tests/bench/minimal_win32.cpp)
   target_link_options(minimal_win32 PRIVATE ${QUENDREL_STATIC_FLAGS} -municode -s)

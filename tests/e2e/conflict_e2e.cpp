@@ -13,26 +13,28 @@ namespace {
 
 constexpr UINT kCtrlShift = MOD_CONTROL | MOD_SHIFT;
 
+struct BalloonSearch {
+    const std::wstring& text;
+    bool found;
+};
+
+// Named, not a lambda: i686 needs the callback's stdcall convention.
+BOOL CALLBACK MatchBalloon(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<BalloonSearch*>(param);
+    wchar_t name[64] = {}, shown[512] = {};
+    GetClassNameW(window, name, 64);
+    DWORD_PTR ignored = 0;
+    if (lstrcmpW(name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(window) &&
+        SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 2000, &ignored))
+        search.found = search.found || search.text == shown;
+    return TRUE;
+}
+
 // Whether the shell shows a balloon with the text: a visible tooltip of the
 // shell's, whose text is the balloon's.
 bool BalloonShown(const std::wstring& text) {
-    struct Search {
-        const std::wstring& text;
-        bool found;
-    } search{text, false};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(param);
-            wchar_t name[64] = {}, shown[512] = {};
-            GetClassNameW(window, name, 64);
-            DWORD_PTR ignored = 0;
-            if (lstrcmpW(name, TOOLTIPS_CLASSW) == 0 && IsWindowVisible(window) &&
-                SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 2000,
-                                    &ignored))
-                search.found = search.found || search.text == shown;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    BalloonSearch search{text, false};
+    EnumWindows(MatchBalloon, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -13,23 +13,26 @@
 namespace quendrel::e2e {
 namespace {
 
+struct BoxCount {
+    DWORD pid;
+    int boxes;
+};
+
+// Named, not a lambda: i686 needs the callback's stdcall convention.
+BOOL CALLBACK CountBox(HWND window, LPARAM param) {
+    auto* count = reinterpret_cast<BoxCount*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (owner == count->pid && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) ++count->boxes;
+    return TRUE;
+}
+
 // The process's visible message boxes.
 int MessageBoxes(DWORD pid) {
-    struct Count {
-        DWORD pid;
-        int boxes;
-    } count{pid, 0};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* count = reinterpret_cast<Count*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (owner == count->pid && lstrcmpW(name, L"#32770") == 0 && IsWindowVisible(window)) ++count->boxes;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    BoxCount count{pid, 0};
+    EnumWindows(CountBox, reinterpret_cast<LPARAM>(&count));
     return count.boxes;
 }
 
