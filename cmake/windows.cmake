@@ -26,7 +26,9 @@ add_executable(Quendrel WIN32 src/app/main_win32.cpp src/app/terminate_handler.c
                               ${QUENDREL_CORE_SOURCES} ${QUENDREL_WIN_SOURCES})
 target_include_directories(Quendrel PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(Quendrel PRIVATE ${QUENDREL_WIN_LIBS})
-target_link_options(Quendrel PRIVATE ${QUENDREL_STATIC_FLAGS} -municode -s)
+# No link time in the header: the same sources give the same bytes, so a
+# released exe can be matched by its hash to the one the tests ran.
+target_link_options(Quendrel PRIVATE ${QUENDREL_STATIC_FLAGS} -municode -s -Wl,--no-insert-timestamp)
 set_target_properties(Quendrel PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 include(${CMAKE_CURRENT_LIST_DIR}/lean.cmake)
 quendrel_lean(Quendrel)
