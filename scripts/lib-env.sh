@@ -60,9 +60,19 @@ env_prefix() {
     export WINEPREFIX="${QUENDREL_WINEPREFIX:-$env_dir/prefix-$arch}"
     env_wineprefix=$WINEPREFIX
     export WINEARCH=$arch
+    # A prefix kept in our tree (scripts/run's) is made again when Wine has
+    # changed since, as when wine32 came after it.
+    local wine_now
+    wine_now=$(dpkg-query -W -f='${Package}:${Architecture} ${Version}\n' wine64 'wine32:i386' 2>/dev/null)
+    if [ -f "$WINEPREFIX/system.reg" ] && [ "$(cat "$WINEPREFIX/.quendrel-wine" 2>/dev/null)" != "$wine_now" ] &&
+        [[ $WINEPREFIX == "$QUENDREL_ROOT"/run/* ]]; then
+        env_log "lib-env: $WINEPREFIX was made by another Wine; making it again"
+        rm -rf "$WINEPREFIX"
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         wineboot -i >/dev/null 2>&1
         wineserver -w
+        printf '%s\n' "$wine_now" >"$WINEPREFIX/.quendrel-wine"
     fi
     env_set_winver "$winver"
     # One Wine desktop with its own taskbar and notification area, as a user's
