@@ -14,6 +14,7 @@ namespace quendrel {
 // What a dispatch needs beyond the table, the mixer and the applier.
 class DispatchHost {
 public:
+    virtual ~DispatchHost() = default;
     // The smooth-change switch, read afresh.
     virtual bool ReadFadeSetting() = 0;
     // The window's AddPreset with caption editing off; at 28 presets it shows
@@ -24,9 +25,6 @@ public:
     // The notification window shows the text for seconds, in the font and
     // colour stored now.
     virtual void ShowNotification(const std::string& textCp932, std::int32_t seconds) = 0;
-
-protected:
-    ~DispatchHost() = default;
 };
 
 class HotkeyDispatcher {

@@ -13,11 +13,9 @@ namespace quendrel {
 // The status line and the system volume gauge of the configuration window.
 class FadeView {
 public:
+    virtual ~FadeView() = default;
     virtual void SetStatus(std::string_view utf8) = 0;
     virtual void SetGauge(int percent) = 0;
-
-protected:
-    ~FadeView() = default;
 };
 
 class VolumeApplier {

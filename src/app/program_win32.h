@@ -13,12 +13,12 @@
 #include "app/instance_lock_win32.h"
 #include "cli/command_line.h"
 #include "config_window/config_window_win32.h"
+#include "mixer/com_win32.h"
 #include "notify/notification_window_win32.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "profile/notify_profile_win32.h"
 #include "table/settings_file_win32.h"
 #include "tray/autostart_win32.h"
-#include "mixer/com_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {

@@ -6,13 +6,11 @@ namespace quendrel {
 
 class Timer {
 public:
+    virtual ~Timer() = default;
     // Starting a running timer would restart its period: callers ask first.
     virtual void Start() = 0;
     virtual void Stop() = 0;
     virtual bool Running() const = 0;
-
-protected:
-    ~Timer() = default;
 };
 
 }  // namespace quendrel

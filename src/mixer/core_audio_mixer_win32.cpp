@@ -161,9 +161,9 @@ std::vector<DeviceDescription> CoreAudioMixer::DescribeDevices() {
     return devices;
 }
 
-void CoreAudioMixer::WatchDevice0(std::function<void()> changed) {
+void CoreAudioMixer::WatchDevice0(const std::function<void()>& changed) {
     EndWatch();
-    notices_.SetWatcher(std::move(changed));
+    notices_.SetWatcher(changed);
     auto volume = EndpointVolume(0);
     if (!volume) return;
     ComPtr<IAudioEndpointVolumeCallback> callback(new PostingCallback(notices_.Window()));

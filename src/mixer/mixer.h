@@ -35,7 +35,7 @@ public:
     // mute may have changed, whoever changed it, until StopWatching; nothing
     // is registered with the system otherwise. A backend that cannot tell
     // never calls it.
-    virtual void WatchDevice0(std::function<void()> changed) { (void)changed; }
+    virtual void WatchDevice0(const std::function<void()>& changed) { (void)changed; }
     virtual void StopWatching() {}
 };
 

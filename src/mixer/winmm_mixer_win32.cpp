@@ -146,9 +146,9 @@ std::vector<DeviceDescription> WinmmMixer::DescribeDevices() {
     return devices;
 }
 
-void WinmmMixer::WatchDevice0(std::function<void()> changed) {
+void WinmmMixer::WatchDevice0(const std::function<void()>& changed) {
     EndWatch();
-    notices_.SetWatcher(std::move(changed));
+    notices_.SetWatcher(changed);
     HMIXER handle = nullptr;
     if (api_.open(&handle, 0, reinterpret_cast<DWORD_PTR>(notices_.Window()), 0,
                   CALLBACK_WINDOW | MIXER_OBJECTF_MIXER) == MMSYSERR_NOERROR)

@@ -17,7 +17,7 @@ public:
     WindowTimer(UINT_PTR id, UINT milliseconds) : id_(id), milliseconds_(milliseconds) {}
     WindowTimer(const WindowTimer&) = delete;
     WindowTimer& operator=(const WindowTimer&) = delete;
-    ~WindowTimer();
+    ~WindowTimer() override;
 
     // The window whose WM_TIMER with this id runs onTick.
     void Attach(Window& window);

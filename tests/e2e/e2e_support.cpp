@@ -31,6 +31,7 @@ bool QuendrelProcess::Start(const std::wstring& arguments, HANDLE output) {
     const std::wstring exe = File(L"Quendrel.exe");
     if (!test::FileExists(exe) && !CopyFileW(ProgramUnderTest().c_str(), exe.c_str(), FALSE)) return false;
     if (info_.hProcess) {
+        Kill();  // a process left running would hold the mutex for every later scenario
         CloseHandle(info_.hProcess);
         CloseHandle(info_.hThread);
         info_ = {};

@@ -275,8 +275,11 @@ TEST_F(RealWindow, AKeyTypedIntoThePresetHotkeyAndAVolumeDraggedActAfterEscape) 
 }
 
 // comdlg32 is delay-loaded into the release exe: its first call is the first
-// time the import is resolved, which no in-process test reaches.
-TEST_F(RealWindow, TheFontAndColourDialogsOpenAndCancelLeavesTheFile) {
+// time the import is resolved, which no in-process test reaches. Started here,
+// not by RealWindow: the buttons act only with the notification on.
+class RealDialogs : public RealInputScenario {};
+
+TEST_F(RealDialogs, TheFontAndColourDialogsOpenAndCancelLeavesTheFile) {
     table[kNotifySlot].enabled = kEnabledOn;  // their buttons act only then
     Start();
     OpenFromTray();

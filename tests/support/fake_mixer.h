@@ -60,7 +60,7 @@ public:
     // Device 0's watcher while one is registered; Changed() tells it, as the
     // system would.
     std::function<void()> watcher;
-    void WatchDevice0(std::function<void()> changed) override { watcher = std::move(changed); }
+    void WatchDevice0(const std::function<void()>& changed) override { watcher = changed; }
     void StopWatching() override { watcher = nullptr; }
     void Changed() const {
         if (watcher) watcher();
