@@ -27,9 +27,13 @@ CoTaskString DeviceId(IMMDevice* device) {
 }
 
 // Called by the endpoint on a thread of the system's: it only posts.
-class PostingCallback : public IAudioEndpointVolumeCallback {
+class PostingCallback final : public IAudioEndpointVolumeCallback {
 public:
     explicit PostingCallback(HWND target) : target_(target) {}
+    PostingCallback(const PostingCallback&) = delete;
+    PostingCallback& operator=(const PostingCallback&) = delete;
+    // Reference counted: only Release deletes it.
+    virtual ~PostingCallback() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (!object) return E_POINTER;
@@ -53,7 +57,6 @@ public:
     }
 
 private:
-    virtual ~PostingCallback() = default;
     HWND target_;
     LONG references_ = 1;
 };

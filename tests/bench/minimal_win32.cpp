@@ -1,7 +1,9 @@
-// The baselines of the start-up benchmark: a Win32 program that creates one
-// window and waits in its message loop. Built twice: as it is, and with
-// QUENDREL_SAME_IMPORTS, when it also imports every DLL that Quendrel.exe
-// imports (the calls never run; the loader maps the DLLs all the same).
+// The baselines of the start-up and memory benchmarks: a Win32 program that
+// creates one window and waits in its message loop. Built three times: as it
+// is; with QUENDREL_SAME_IMPORTS, when it also imports every DLL that
+// Quendrel.exe imports (the calls never run; the loader maps the DLLs all the
+// same); and with QUENDREL_OPENS_SOUND as well, when it also opens every mixer
+// device at start, the sound system's start that any volume control makes.
 #include <windows.h>
 
 #ifdef QUENDREL_SAME_IMPORTS
@@ -36,6 +38,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     RegisterClassW(&wc);
     CreateWindowExW(0, L"MinimalWindow", L"Minimal", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, instance,
                     nullptr);
+#ifdef QUENDREL_OPENS_SOUND
+    for (UINT device = 0, count = mixerGetNumDevs(); device < count; ++device) {
+        HMIXER mixer = nullptr;
+        mixerOpen(&mixer, device, 0, 0, MIXER_OBJECTF_MIXER);  // kept open, as a volume control keeps it
+    }
+#endif
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
     return 0;

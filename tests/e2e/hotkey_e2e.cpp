@@ -115,7 +115,7 @@ TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
     Hotkey(7, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form3) != FALSE; }, 3000));
     RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) << GetLastError();
     RECT rect{};
     GetWindowRect(form3, &rect);
     EXPECT_LT(rect.left, work.right);
@@ -134,7 +134,10 @@ TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
         ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form3) != FALSE; }, 3000));
         RECT there{};
         GetWindowRect(form3, &there);
-        EXPECT_TRUE(EqualRect(&there, &rect)) << "Monitor=" << test::Narrow(monitor);
+        EXPECT_TRUE(EqualRect(&there, &rect))
+            << "Monitor=" << test::Narrow(monitor) << ": " << there.left << "," << there.top << " " << there.right
+            << "," << there.bottom << " for " << rect.left << "," << rect.top << " " << rect.right << ","
+            << rect.bottom;
         ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form3); }, 5000));
     }
 }
