@@ -10,7 +10,9 @@ namespace quendrel {
 NotifyMonitor SystemMonitor(MonitorChoice choice) {
     NotifyMonitor found;
     if (choice == MonitorChoice::kPrimary) {
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &found.work, 0);
+        // A system that cannot tell its work area still has a screen.
+        if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &found.work, 0))
+            found.work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
         found.dpi = ScreenDpi();
         return found;
     }
