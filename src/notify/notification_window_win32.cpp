@@ -10,9 +10,19 @@ namespace quendrel {
 NotifyMonitor SystemMonitor(MonitorChoice choice) {
     NotifyMonitor found;
     if (choice == MonitorChoice::kPrimary) {
-        // A system that cannot tell its work area still has a screen.
-        if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &found.work, 0))
-            found.work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        // A work area that the system cannot tell, or tells as empty (Wine
+        // while its display devices are rewritten), is taken from the primary
+        // monitor's own record; a system that can tell neither still has a
+        // screen.
+        if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &found.work, 0) || IsRectEmpty(&found.work)) {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            if (GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info) &&
+                !IsRectEmpty(&info.rcWork))
+                found.work = info.rcWork;
+            else
+                found.work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        }
         found.dpi = ScreenDpi();
         return found;
     }

@@ -114,8 +114,7 @@ TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
     const DWORD shown = GetTickCount();
     Hotkey(7, 0);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form3) != FALSE; }, 3000));
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT work = test::PrimaryWorkArea();
     RECT rect{};
     GetWindowRect(form3, &rect);
     EXPECT_LT(rect.left, work.right);

@@ -173,6 +173,15 @@ void RemoveTrayIcon(DWORD pid) {
     }
 }
 
+RECT PrimaryWorkArea() {
+    static const RECT work = [] {
+        RECT read{};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &read, 0);
+        return read;
+    }();
+    return work;
+}
+
 void PumpMessages(DWORD milliseconds) {
     const DWORD end = GetTickCount() + milliseconds;
     do {

@@ -91,6 +91,12 @@ bool WaitUntil(Condition condition, DWORD milliseconds = 10000) {
     return true;
 }
 
+// The primary monitor's work area as this process first read it. Wine can
+// lose a long-lived process's display devices when another process rewrites
+// them (every display call then fails for good), so the runner reads it once
+// at start; the screen does not change during a run.
+RECT PrimaryWorkArea();
+
 // Runs this thread's messages until nothing is left or the time is up.
 void PumpMessages(DWORD milliseconds = 50);
 

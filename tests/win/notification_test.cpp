@@ -20,8 +20,7 @@ TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
     shown.LoadFont();
     shown.ShapeTo(texts::kUpName + std::string(" 52%"));
     EXPECT_TRUE(shown.HasOutline());
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const RECT work = test::PrimaryWorkArea();
     RECT window{};
     GetWindowRect(shown.hwnd(), &window);
     // The window reaches from the text's top-left far beyond the corner.
