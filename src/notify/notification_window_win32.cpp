@@ -128,26 +128,27 @@ void NotificationWindow::ShapeTo(const std::string& textCp932, const NotifyMonit
     // No outline (empty text, a raster font): show nothing rather than a
     // rectangle over the screen.
     if (!hasOutline_) region.reset(CreateRectRgn(0, 0, 0, 0));
+    constexpr UINT kHide = SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
     // Wine keeps the old outline of a shown layered window when its region
     // changes, and the old letters stay on the screen beside the new ones:
     // there it is hidden while it changes. Windows never needs it.
     const bool reshow = IsWindowVisible(hwnd()) && RunningUnderWine();
-    if (reshow) ShowWindow(hwnd(), SW_HIDE);
-    // The system owns the region once it is the window's.
-    if (SetWindowRgn(hwnd(), region.get(), TRUE)) region.release();
+    if (reshow) SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, kHide);
+    // The system owns the region once it is the window's; a hidden window
+    // needs no redrawing for it.
+    if (SetWindowRgn(hwnd(), region.get(), !reshow)) region.release();
     {
         // The letters' cell ends at the work area's corner; the window runs on
         // as far as the work area is wide and high, the region showing only
         // the letters.
-        // Placed on top in the same call: a window already shown then needs
-        // nothing more from ShowOnTop.
+        // Placed on top (and shown again) in the same call: a window already
+        // shown then needs nothing more from ShowOnTop.
         std::optional<PerMonitorDpiScope> perMonitor;
         if (monitor.perMonitor) perMonitor.emplace();
         SetWindowPos(hwnd(), HWND_TOPMOST, work.right - extent.cx, work.bottom - extent.cy, work.right - work.left,
-                     work.bottom - work.top, SWP_NOACTIVATE);
+                     work.bottom - work.top, SWP_NOACTIVATE | (reshow ? SWP_SHOWWINDOW : 0));
     }
     InvalidateRect(hwnd(), nullptr, TRUE);
-    if (reshow) ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
 }
 
 void NotificationWindow::ShowOnTop() {
