@@ -22,7 +22,7 @@ set(QUENDREL_STATIC_FLAGS -static -static-libgcc -static-libstdc++)
 # in Release it is compiled lean (cmake/lean.cmake), while the test programs
 # link ordinary builds of the same sources (GoogleTest needs exceptions, and
 # LTO objects in a shared library would make every test link an LTO link).
-add_executable(Quendrel WIN32 src/app/main_win32.cpp src/app/terminate_handler.cpp res/quendrel.rc
+add_executable(Quendrel WIN32 src/app/main_win32.cpp src/app/lean_runtime.cpp res/quendrel.rc
                               ${QUENDREL_CORE_SOURCES} ${QUENDREL_WIN_SOURCES})
 target_include_directories(Quendrel PRIVATE ${CMAKE_SOURCE_DIR}/src)
 target_link_libraries(Quendrel PRIVATE ${QUENDREL_WIN_LIBS})

@@ -3,7 +3,6 @@
 
 namespace quendrel::texts {
 
-inline constexpr char kAboutCaption[] = "プログラムInfo";
 inline constexpr char kAboutTitle[] = "Quendrel Ver 2.30";
 inline constexpr char kAboutUpdated[] = "LastUpdated on 2003/09/08";
 inline constexpr char kAboutCredit[] = "Quendrel — 音量をホットキーで";

@@ -5,6 +5,7 @@
 
 #include "about/about_texts.h"
 #include "about/device_line.h"
+#include "base/identity.h"
 #include "controls/buttons_win32.h"
 #include "mixer/mixer.h"
 #include "win32/text_win32.h"
@@ -35,8 +36,8 @@ void Open(HWND parent, const std::wstring& file) {
 }  // namespace
 
 bool AboutWindow::Create(HWND applicationWindow) {
-    const std::wstring caption = Widen(texts::kAboutCaption);
-    if (!CreateNative({L"TForm2", caption.c_str(), kStyle, kExStyle,
+    const std::wstring caption = Widen(identity::kAboutCaption);
+    if (!CreateNative({identity::kAboutClass, caption.c_str(), kStyle, kExStyle,
                        WindowRectForClient(525, 216, kClientWidth, kClientHeight, kStyle, kExStyle), applicationWindow,
                        nullptr, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)}))
         return false;
@@ -101,10 +102,10 @@ void AboutWindow::CreateControls() {
         address->SetColors(kLinkBlue, window);
         address->SetHoverColors(kLinkBlue, kLinkHot);  // HPMouseEnter/Leave, MailMouseEnter/Leave
     }
-    webLink.onClick = [this] { OnWebClick(); };
-    mailLink.onClick = [this] { OnMailClick(); };
-    banner.onClick = [this] { OnBannerClick(); };
-    okButton.onClick = [this] { OnOkClick(); };
+    webLink.onClick = Bind<&AboutWindow::OnWebClick>(this);
+    mailLink.onClick = Bind<&AboutWindow::OnMailClick>(this);
+    banner.onClick = Bind<&AboutWindow::OnWebClick>(this);
+    okButton.onClick = Bind<&AboutWindow::OnOkClick>(this);
 
     // Button-face pixels of the glyph take the button's own face colour.
     okGlyph_.reset(static_cast<HBITMAP>(

@@ -57,7 +57,6 @@ private:
     void CreateControls();
     void OnWebClick();
     void OnMailClick();
-    void OnBannerClick() { OnWebClick(); }
     void OnOkClick();
 
     Mixer& mixer_;

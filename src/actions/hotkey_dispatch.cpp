@@ -1,7 +1,6 @@
 #include "actions/hotkey_dispatch.h"
 
-#include <optional>
-
+#include "actions/action_texts.h"
 #include "base/decimal.h"
 #include "base/hotkey_value.h"
 #include "mixer/mixer_scale.h"
@@ -16,43 +15,44 @@ void HotkeyDispatcher::DispatchHotKey(unsigned id) {
     if (id >= table_.UsedRecords()) return;
 
     // Device 0 is read only where the action starts from it: a preset does not.
-    const auto current = [this] { return ClampPercent(mixer_.GetMasterVolume(0)); };
+    const auto current = [this] { return std::int64_t{ClampPercent(mixer_.GetMasterVolume(0))}; };
     SettingRecord& record = table_[id];
-    // Volumes from the file or from a sum with the step are clamped before
-    // they reach the mixer, and the notification shows the volume applied,
-    // not the stored one: a preset stored as 150 sets and shows 100.
-    std::optional<int> shown;
-
     switch (id) {
     case kUpSlot:
-        shown = ClampPercent(std::int64_t{current()} + record.value);
-        applier_.ApplyVolume(*shown, false);
-        break;
+        return ApplyAndNotify(record.Name(), current() + record.value, false);
     case kDownSlot:
-        shown = ClampPercent(std::int64_t{current()} - record.value);
-        applier_.ApplyVolume(*shown, false);
-        break;
+        return ApplyAndNotify(record.Name(), current() - record.value, false);
     case kMuteSlot: {
         const bool muted = mixer_.GetMasterMute(0) == 0;
         applier_.SetMuteOnAllDevices(muted);
         record.SetName(std::string(texts::kMuteStatePrefix) + (muted ? texts::kMuteTrue : texts::kMuteFalse));
-        break;
+        return Notify(record.Name());
     }
     case kCaptureSlot:
-        Capture(current());
-        break;
+        Capture(static_cast<int>(current()));
+        return Notify(record.Name());
     case kNotifySlot:
-        break;
+        return Notify(record.Name());
     default:
-        shown = ClampPercent(record.value);
-        applier_.ApplyVolume(*shown, host_.ReadFadeSetting());
-        break;
+        return ApplyAndNotify(record.Name(), record.value, host_.ReadFadeSetting());
     }
+}
 
-    if (!host_.NotifyEnabled()) return;
-    std::string text = record.Name();
-    if (shown) text += " " + FormatDecimal(*shown) + "%";
-    host_.ShowNotification(text, table_[kNotifySlot].value);
+void HotkeyDispatcher::SetVolume(std::int64_t percent) {
+    ApplyAndNotify(texts::kVolumeWord, percent, host_.ReadFadeSetting());
+}
+
+void HotkeyDispatcher::ApplyAndNotify(const std::string& nameCp932, std::int64_t volume, bool smooth) {
+    // Volumes from the file or from a sum with the step are clamped before
+    // they reach the mixer, and the notification shows the volume applied,
+    // not the stored one: a preset stored as 150 sets and shows 100.
+    const int applied = ClampPercent(volume);
+    applier_.ApplyVolume(applied, smooth);
+    Notify(nameCp932 + " " + FormatDecimal(applied) + "%");
+}
+
+void HotkeyDispatcher::Notify(const std::string& textCp932) {
+    if (table_[kNotifySlot].IsEnabled()) host_.ShowNotification(textCp932, table_[kNotifySlot].value);
 }
 
 void HotkeyDispatcher::Capture(int current) {

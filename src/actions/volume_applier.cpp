@@ -32,7 +32,7 @@ void VolumeApplier::SetMuteOnAllDevices(bool muted) {
 void VolumeApplier::FadeStep() {
     if (fadeCurrent_ == fadeTarget_) {
         timer_.Stop();
-        view_.SetStatus("");
+        SetStatus("");
         return;
     }
     if (fadeCurrent_ < fadeTarget_)
@@ -40,17 +40,17 @@ void VolumeApplier::FadeStep() {
     else
         --fadeCurrent_;
     ApplyVolume(fadeCurrent_, false);
-    view_.SetGauge(fadeCurrent_);
+    if (view_) view_->SetGauge(fadeCurrent_);
 }
 
 void VolumeApplier::OnApplyAtOnceChecked() {
     savedVolume_ = ReadDevice0();
-    view_.SetStatus(texts::kStatusAutoChangingEnabled);
+    SetStatus(texts::kStatusAutoChangingEnabled);
 }
 
 void VolumeApplier::OnApplyAtOnceCleared(bool fade) {
     ApplyVolume(savedVolume_, fade);
-    view_.SetStatus(texts::kStatusAutoChangeDisabled);
+    SetStatus(texts::kStatusAutoChangeDisabled);
 }
 
 }  // namespace quendrel

@@ -10,17 +10,23 @@
 
 namespace quendrel {
 
-// The status line and the system volume gauge of the configuration window.
+// Where the applier shows what it does: the configuration window's status
+// line and system volume gauge.
 class FadeView {
 public:
-    virtual ~FadeView() = default;
     virtual void SetStatus(std::string_view utf8) = 0;
     virtual void SetGauge(int percent) = 0;
+
+protected:
+    ~FadeView() = default;
 };
 
 class VolumeApplier {
 public:
-    VolumeApplier(Mixer& mixer, Timer& fadeTimer, FadeView& view) : mixer_(mixer), timer_(fadeTimer), view_(view) {}
+    VolumeApplier(Mixer& mixer, Timer& fadeTimer) : mixer_(mixer), timer_(fadeTimer) {}
+
+    // Who shows the status and the fade from now on; null: nobody.
+    void SetView(FadeView* view) { view_ = view; }
 
     // volume is clamped to 0..100 first. Smooth: (re)targets the fade and runs
     // one step at once; direct: writes every device and leaves the fade alone.
@@ -35,16 +41,15 @@ public:
     void OnApplyAtOnceChecked();
     void OnApplyAtOnceCleared(bool fade);
 
-    std::uint16_t FadeCurrent() const { return fadeCurrent_; }
-    std::uint16_t FadeTarget() const { return fadeTarget_; }
-    int SavedVolume() const { return savedVolume_; }
-
 private:
     int ReadDevice0();
+    void SetStatus(std::string_view utf8) const {
+        if (view_) view_->SetStatus(utf8);
+    }
 
     Mixer& mixer_;
     Timer& timer_;
-    FadeView& view_;
+    FadeView* view_ = nullptr;
     std::uint16_t fadeCurrent_ = 0;
     std::uint16_t fadeTarget_ = 0;
     int savedVolume_ = 0;

@@ -3,7 +3,6 @@
 
 namespace quendrel::texts {
 
-inline constexpr char kMutexName[] = "Quendrel";
 inline constexpr char kAlreadyRunning[] = "このプログラムは二重起動することはできません";
 
 }  // namespace quendrel::texts

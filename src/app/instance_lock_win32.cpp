@@ -2,19 +2,19 @@
 
 #include <string>
 
-#include "app/app_texts.h"
+#include "base/identity.h"
 #include "win32/text_win32.h"
 #include "win32/trace_win32.h"
 
 namespace quendrel {
 
-bool InstanceLock::Acquire(const std::function<void()>& afterLook) {
-    const std::wstring name = Widen(texts::kMutexName);
+bool InstanceLock::Acquire(Callback<void()> afterLook) {
+    const std::wstring name = Widen(identity::kMutexName);
     if (HANDLE existing = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, name.c_str())) {
         CloseHandle(existing);
         return false;
     }
-    if (afterLook) afterLook();
+    afterLook();
     mutex_.reset(CreateMutexW(nullptr, TRUE, name.c_str()));
     // Another instance made it after the look above (both started at the
     // same moment), or made it with rights that this one lacks.

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/app_texts.h"
+#include "base/identity.h"
 #include "cli/action_receiver_win32.h"
 #include "cli/command_line_win32.h"
 #include "mixer/mixer_factory_win32.h"
@@ -37,7 +38,7 @@ std::wstring DataFolder(const ProgramEnvironment& environment) {
 bool ApplicationWindow::Create() {
     const std::wstring title = Widen(texts::kAppTitle);
     WindowSpec spec;
-    spec.className = L"TApplication";
+    spec.className = identity::kApplicationClass;
     spec.caption = title.c_str();
     spec.exStyle = WS_EX_TOOLWINDOW;
     return CreateNative(spec);
@@ -70,16 +71,12 @@ bool Program::Start() {
     if (!environment_.mixer) environment_.mixer = CreateSystemMixer();
     Mixer& mixer = *environment_.mixer;
     notification_ = std::make_unique<NotificationWindow>(profile_, environment_.findMonitor);
-    fontDialogs_ = std::make_unique<NotifyFontDialogs>(profile_, *notification_, environment_.fontDialog,
-                                                       environment_.colorDialog);
+    fontDialogs_ = std::make_unique<NotifyFontDialogs>(profile_, *notification_, environment_.dialogs);
     aboutWindow_ = std::make_unique<AboutWindow>(mixer);
-    configWindow_ =
-        std::make_unique<ConfigWindow>(ConfigWindow::Parts{mixer, profile_, autoStart_, settingsFile_, *aboutWindow_,
-                                                           *notification_, *fontDialogs_, environment_.shellNotify});
+    resident_ = std::make_unique<Resident>(
+        Resident::Parts{mixer, profile_, autoStart_, settingsFile_, *aboutWindow_, *notification_, environment_.shell});
+    configWindow_ = std::make_unique<ConfigWindow>(*resident_, mixer, profile_, *fontDialogs_);
     ConfigWindow& config = *configWindow_;
-    config.onCopyData = [&config](const COPYDATASTRUCT& data, LRESULT& result) {
-        return ReceiveAction(config, data, result);
-    };
     // In this order: the configuration window, the about window, the notification.
     config.Create(application_.hwnd());
     // While it is open the configuration window owns the messages it causes.
@@ -88,7 +85,7 @@ bool Program::Start() {
     notification_->Create(application_.hwnd());
     // After start-up, as from a second start; on a first run the window is
     // open and refuses it.
-    if (environment_.action) ReportAnswer(PerformAction(config, *environment_.action));
+    if (environment_.action) ReportAnswer(PerformAction(resident_->actions(), *environment_.action));
     return true;
 }
 
@@ -104,8 +101,9 @@ int Program::RunMessageLoop() {
 }
 
 void Program::Shutdown() {
-    if (configWindow_) configWindow_->trayIcon().Delete();  // nothing when quitting already took it away
+    if (resident_) resident_->RemoveTrayIcon();  // nothing when quitting already took it away
     configWindow_.reset();
+    resident_.reset();
     aboutWindow_.reset();
     fontDialogs_.reset();
     notification_.reset();

@@ -1,24 +1,25 @@
-// The program body: single instance, the application window and the three
-// windows, the message loop.
+// The program body: single instance, the application window, the resident
+// state and the three windows, the message loop.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "about/about_window_win32.h"
 #include "app/instance_lock_win32.h"
+#include "base/callback.h"
 #include "cli/command_line.h"
 #include "config_window/config_window_win32.h"
-#include "mixer/com_win32.h"
 #include "notify/notification_window_win32.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "profile/notify_profile_win32.h"
+#include "resident/resident_win32.h"
 #include "table/settings_file_win32.h"
 #include "tray/autostart_win32.h"
+#include "win32/com_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
@@ -28,17 +29,16 @@ class Mixer;
 // What the program works with from outside. Empty fields take the real
 // thing; tests give their own.
 struct ProgramEnvironment {
-    std::unique_ptr<Mixer> mixer;  // the system's backend
-    std::wstring dataFolder;       // the executable's folder
-    std::wstring executablePath;   // the running executable (the autostart value names it)
-    std::wstring runKey;           // AutoStart::kRunKey
-    FontDialog fontDialog;         // ChooseFontW
-    ColorDialog colorDialog;       // ChooseColorW
-    ShellNotify shellNotify;       // Shell_NotifyIconW
-    MonitorFinder findMonitor;     // SystemMonitor
+    std::unique_ptr<Mixer> mixer;          // the system's backend
+    std::wstring dataFolder;               // the executable's folder
+    std::wstring executablePath;           // the running executable (the autostart value names it)
+    std::wstring runKey;                   // AutoStart::kRunKey
+    CommonDialogs* dialogs = nullptr;      // ChooseFontW, ChooseColorW
+    TrayShell* shell = nullptr;            // Shell_NotifyIconW
+    MonitorFinder* findMonitor = nullptr;  // SystemMonitor
     // Runs between the look for a running instance and the creation of the
     // mutex: the moment at which a second start can slip in.
-    std::function<void()> afterInstanceLook;
+    Callback<void()> afterInstanceLook;
     // From the command line: performed once start-up is done. With one, a
     // second start shows no message; its caller forwards the action.
     std::optional<Action> action;
@@ -63,10 +63,10 @@ public:
     // The way out after the loop: the windows go, the mutex is released.
     void Shutdown();
 
+    Resident& resident() { return *resident_; }
     ConfigWindow& configWindow() { return *configWindow_; }
     AboutWindow& aboutWindow() { return *aboutWindow_; }
     NotificationWindow& notification() { return *notification_; }
-    NotifyFontDialogs& fontDialogs() { return *fontDialogs_; }
     HWND applicationWindow() const { return application_.hwnd(); }
 
 private:
@@ -80,6 +80,7 @@ private:
     std::unique_ptr<NotificationWindow> notification_;
     std::unique_ptr<NotifyFontDialogs> fontDialogs_;
     std::unique_ptr<AboutWindow> aboutWindow_;
+    std::unique_ptr<Resident> resident_;
     std::unique_ptr<ConfigWindow> configWindow_;
 };
 

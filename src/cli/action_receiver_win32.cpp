@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "config_window/config_window_win32.h"
+#include "actions/actions.h"
+#include "base/identity.h"
 #include "win32/text_win32.h"
 
 namespace quendrel {
@@ -23,41 +24,35 @@ std::string NameCp932(const Action& action) {
 
 }  // namespace
 
-bool ReceiveAction(ConfigWindow& window, const COPYDATASTRUCT& data, LRESULT& result) {
-    if (data.dwData != kCopyDataId) return false;
+bool ReceiveAction(Actions& actions, const COPYDATASTRUCT& data, LRESULT& result) {
+    if (data.dwData != identity::kCopyDataId) return false;
     // Decoding copies the bytes: they are not ours once the answer is sent.
     const auto action = DecodeAction(static_cast<const std::uint8_t*>(data.lpData), data.cbData);
-    result = AnswerResult(action ? PerformAction(window, *action) : Answer::kBadUsage);
+    result = AnswerResult(action ? PerformAction(actions, *action) : Answer::kBadUsage);
     return true;
 }
 
-Answer PerformAction(ConfigWindow& window, const Action& action) {
+Answer PerformAction(Actions& actions, const Action& action) {
     // Until start-up is over the table may be half read; while the window is
     // open the user is editing it and hotkeys do not act either.
-    if (!window.started()) return Answer::kRefused;
+    if (actions.phase() == Actions::Phase::kStarting) return Answer::kRefused;
     if (action.kind == ActionKind::kOpen) {
         AnswerNow(Answer::kDone);
-        window.Perform([&window] { window.Open(); });
+        actions.OpenWindow();
         return Answer::kDone;
     }
-    if (IsWindowVisible(window.hwnd())) return Answer::kRefused;
-    if (action.kind != ActionKind::kVolume && !ActionRecord(action, window.table(), NameCp932(action)))
+    if (actions.phase() == Actions::Phase::kEditing) return Answer::kRefused;
+    if (action.kind != ActionKind::kVolume && !ActionRecord(action, actions.table(), NameCp932(action)))
         return Answer::kBadUsage;
 
     // Accepted: the caller goes on at once, and the action follows those
     // before it.
     AnswerNow(Answer::kDone);
-    window.Perform([&window, action] {
-        DispatchHost& host = window.dispatchHost();
-        if (action.kind == ActionKind::kVolume) {
-            window.applier().ApplyVolume(static_cast<int>(action.number), host.ReadFadeSetting());
-            if (host.NotifyEnabled())
-                host.ShowNotification(VolumeNotificationText(action.number), window.table()[kNotifySlot].value);
-            return;
-        }
+    actions.Perform([&actions, action] {
+        if (action.kind == ActionKind::kVolume) return actions.dispatcher().SetVolume(action.number);
         // Looked up again: an action before it may have moved the presets.
-        if (const auto record = ActionRecord(action, window.table(), NameCp932(action)))
-            window.dispatcher().DispatchHotKey(static_cast<unsigned>(*record));
+        if (const auto record = ActionRecord(action, actions.table(), NameCp932(action)))
+            actions.dispatcher().DispatchHotKey(static_cast<unsigned>(*record));
     });
     return Answer::kDone;
 }

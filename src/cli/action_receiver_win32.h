@@ -8,14 +8,14 @@
 
 namespace quendrel {
 
-class ConfigWindow;
+class Actions;
 
 // The configuration window's WM_COPYDATA: false when the message is not ours
 // (another dwData); otherwise result is the answer to return from the window
 // procedure.
-bool ReceiveAction(ConfigWindow& window, const COPYDATASTRUCT& data, LRESULT& result);
+bool ReceiveAction(Actions& actions, const COPYDATASTRUCT& data, LRESULT& result);
 
-// Acts only through what the hotkeys and the tray use; the answer.
-Answer PerformAction(ConfigWindow& window, const Action& action);
+// Acts only as the hotkeys and the tray do; the answer.
+Answer PerformAction(Actions& actions, const Action& action);
 
 }  // namespace quendrel

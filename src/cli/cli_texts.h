@@ -1,11 +1,7 @@
-// Texts of the command-line actions (UTF-8; converted at the API boundary),
-// except the notification word, which goes to the notification as code page
-// 932 bytes like every other notification text; the unit tests check it.
+// Texts of the command-line actions (UTF-8; converted at the API boundary).
 #pragma once
 
 namespace quendrel::texts {
-
-inline constexpr char kVolumeWord[] = "\x89\xB9\x97\xCA";  // 音量
 
 inline constexpr char kUsage[] =
     "使い方: Quendrel.exe [アクション]\r\n"

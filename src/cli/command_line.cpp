@@ -238,8 +238,4 @@ const char* AnswerText(Answer answer) {
     return texts::kNoAnswer;
 }
 
-std::string VolumeNotificationText(std::uint32_t percent) {
-    return std::string(texts::kVolumeWord) + " " + FormatDecimal(percent) + "%";
-}
-
 }  // namespace quendrel

@@ -7,19 +7,17 @@
 //      kStart: start as without arguments. kHelp: print kUsage, exit 0.
 //      kError: print ErrorText and kUsage, exit 2.
 //   2. kAction: WM_COPYDATA to the running instance's window with dwData
-//      kCopyDataId and EncodeAction's bytes; AnswerFromResult(the result)
+//      identity::kCopyDataId and EncodeAction's bytes; AnswerFromResult(the result)
 //      is the exit code. The look for the window and the answer share
 //      kAnswerWaitMilliseconds: an instance that holds the mutex may not
 //      have its window yet. No window or no answer in time: kNoAnswer.
 //      Print AnswerText when it has one.
-// Receiver (running instance, WM_COPYDATA with dwData kCopyDataId):
+// Receiver (running instance, WM_COPYDATA with dwData identity::kCopyDataId):
 //   1. DecodeAction(lpData, cbData); nothing: answer kBadUsage.
 //   2. Start-up not over (its message boxes let messages in), or the
 //      configuration window open and the action not kOpen: answer kRefused,
 //      as hotkeys do not act then either.
-//   3. kOpen: open the window. kVolume: the applier's ApplyVolume(number,
-//      the fade setting), then, if the notification is on, ShowNotification(
-//      VolumeNotificationText(number), the notification slot's value).
+//   3. kOpen: open the window. kVolume: the dispatcher's SetVolume(number).
 //      Otherwise ActionRecord() (the name converted to code page 932 first):
 //      DispatchHotKey(that index), or kBadUsage when it has none.
 //   4. Return AnswerResult(answer) from the window procedure.
@@ -95,7 +93,7 @@ CommandLine ParseCommandLine(const std::vector<Utf16String>& args);
 const char* ErrorText(ParseError error);
 const char* UsageText();
 
-// WM_COPYDATA: dwData is kCopyDataId, lpData the payload, little-endian:
+// WM_COPYDATA: dwData is identity::kCopyDataId, lpData the payload, little-endian:
 //   0     version (kPayloadVersion)
 //   1     ActionKind
 //   2..5  number (uint32)
@@ -103,7 +101,6 @@ const char* UsageText();
 //   8..   the name's UTF-16 units, two bytes each
 // Exactly that many bytes; DecodeAction takes only what EncodeAction writes
 // for a valid Action, so decode(encode(a)) == a and encode(decode(b)) == b.
-constexpr std::uint32_t kCopyDataId = 0x514E4452;  // "QNDR"
 constexpr std::uint8_t kPayloadVersion = 1;
 constexpr std::size_t kPayloadHeaderSize = 8;
 constexpr std::size_t kMaxPayloadSize = kPayloadHeaderSize + 2 * kMaxActionNameUnits;
@@ -136,8 +133,5 @@ Answer AnswerFromResult(std::intptr_t result);
 // UTF-8 text the second process prints for an answer, or null for kDone.
 // kBadUsage from the receiver means no such preset.
 const char* AnswerText(Answer answer);
-
-// "音量 N%" in code page 932, the /volume notification.
-std::string VolumeNotificationText(std::uint32_t percent);
 
 }  // namespace quendrel

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "config_window/config_window_texts.h"
+#include "base/identity.h"
 #include "win32/handles_win32.h"
 #include "win32/text_win32.h"
 
@@ -56,8 +56,8 @@ void Print(DWORD stream, std::string_view utf8) {
 
 // The configuration window of the instance that holds the mutex.
 HWND FindRunningInstance() {
-    const std::wstring caption = Widen(texts::kConfigCaption);
-    HWND window = FindWindowW(L"TForm1", caption.c_str());
+    const std::wstring caption = Widen(identity::kConfigCaption);
+    HWND window = FindWindowW(identity::kConfigClass, caption.c_str());
     DWORD pid = 0;
     if (window) GetWindowThreadProcessId(window, &pid);
     return window && pid != GetCurrentProcessId() ? window : nullptr;
@@ -81,7 +81,7 @@ Answer Forward(const Action& action) {
     GetWindowThreadProcessId(window, &pid);
     AllowSetForegroundWindow(pid);  // /open brings the window to the front
     std::vector<std::uint8_t> payload = EncodeAction(action);
-    COPYDATASTRUCT data{kCopyDataId, static_cast<DWORD>(payload.size()), payload.data()};
+    COPYDATASTRUCT data{identity::kCopyDataId, static_cast<DWORD>(payload.size()), payload.data()};
     DWORD_PTR result = 0;
     const DWORD timeout = left() > 0 ? left() : 1;
     if (!SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, timeout,

@@ -4,9 +4,8 @@
 
 namespace quendrel::texts {
 
-// The caption is also how a second start finds the running instance.
-inline constexpr char kConfigCaption[] = "Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ";
-inline constexpr char kNoSoundDevice[] = "サウンドデバイスが見つかりません ";
+// The window's face, also its labels' (larger, bold).
+inline constexpr char kConfigFont[] = "ＭＳ ゴシック";
 
 // Function controls (right half).
 inline constexpr char kFunctionGroup[] = "その他のQuendrelの機能を使用する";

@@ -96,26 +96,24 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
     notifySeconds.Setup(notifySecondsSpin_.hwnd(), 1, 100, 1);
     fontButton.Setup();
     colorButton.Setup();
-    HWND owner = window.hwnd();
-    fontButton.onClick = [this, owner] { dialogs_.OnFontClick(owner); };
-    colorButton.onClick = [this, owner] { dialogs_.OnColorClick(owner); };
+    owner_ = window.hwnd();
+    fontButton.onClick = Bind<&FunctionPanel::OnFontClick>(this);
+    colorButton.onClick = Bind<&FunctionPanel::OnColorClick>(this);
 
     // Bound once the controls hold their first values: setting those up must
     // not reach the table.
-    upBox.onClick = [this] { OnSwitched(kUpSlot, upBox, {&upStep, &upStepLabel, &upKey}); };
-    downBox.onClick = [this] { OnSwitched(kDownSlot, downBox, {&downStep, &downStepLabel, &downKey}); };
-    muteBox.onClick = [this] { OnSwitched(kMuteSlot, muteBox, {&muteKey}); };
-    captureBox.onClick = [this] { OnSwitched(kCaptureSlot, captureBox, {&captureKey}); };
-    notifyBox.onClick = [this] {
-        OnSwitched(kNotifySlot, notifyBox, {&notifySeconds, &notifySecondsLabel, &fontButton, &colorButton});
-    };
-    upStep.onChange = [this] { OnStepChanged(kUpSlot, upStep, upStepLabel, texts::kUpSuffix); };
-    downStep.onChange = [this] { OnStepChanged(kDownSlot, downStep, downStepLabel, texts::kDownSuffix); };
-    upKey.onChange = [this] { OnKeyChanged(kUpSlot, upKey); };
-    downKey.onChange = [this] { OnKeyChanged(kDownSlot, downKey); };
-    muteKey.onChange = [this] { OnKeyChanged(kMuteSlot, muteKey); };
-    captureKey.onChange = [this] { OnKeyChanged(kCaptureSlot, captureKey); };
-    notifySeconds.onChange = [this] { table_[kNotifySlot].value = notifySeconds.Value(); };
+    upBox.onClick = Bind<&FunctionPanel::OnUpSwitched>(this);
+    downBox.onClick = Bind<&FunctionPanel::OnDownSwitched>(this);
+    muteBox.onClick = Bind<&FunctionPanel::OnMuteSwitched>(this);
+    captureBox.onClick = Bind<&FunctionPanel::OnCaptureSwitched>(this);
+    notifyBox.onClick = Bind<&FunctionPanel::OnNotifySwitched>(this);
+    upStep.onChange = Bind<&FunctionPanel::OnUpStepChanged>(this);
+    downStep.onChange = Bind<&FunctionPanel::OnDownStepChanged>(this);
+    upKey.onChange = Bind<&FunctionPanel::OnUpKeyChanged>(this);
+    downKey.onChange = Bind<&FunctionPanel::OnDownKeyChanged>(this);
+    muteKey.onChange = Bind<&FunctionPanel::OnMuteKeyChanged>(this);
+    captureKey.onChange = Bind<&FunctionPanel::OnCaptureKeyChanged>(this);
+    notifySeconds.onChange = Bind<&FunctionPanel::OnSecondsChanged>(this);
 
     for (CheckBox* box : {&upBox, &downBox, &muteBox, &captureBox, &notifyBox}) box->SetPointer(IDC_HAND);
 
@@ -127,15 +125,19 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
     tips_.Add({&notifyBox}, texts::kNotifyBoxHint);
 }
 
-void FunctionPanel::HotkeysChanged() const {
-    if (onHotkeysChanged) onHotkeysChanged();
-}
+void FunctionPanel::OnUpStepChanged() { OnStepChanged(kUpSlot, upStep, upStepLabel, texts::kUpSuffix); }
+
+void FunctionPanel::OnDownStepChanged() { OnStepChanged(kDownSlot, downStep, downStepLabel, texts::kDownSuffix); }
+
+void FunctionPanel::OnFontClick() { dialogs_.OnFontClick(owner_); }
+
+void FunctionPanel::OnColorClick() { dialogs_.OnColorClick(owner_); }
 
 void FunctionPanel::OnSwitched(std::size_t slot, const CheckBox& box, std::initializer_list<const Control*> followers) {
     const bool on = box.Checked();
     for (const Control* follower : followers) follower->Enable(on);
     table_[slot].enabled = on ? kEnabledOn : 0;
-    HotkeysChanged();
+    onHotkeysChanged();
 }
 
 void FunctionPanel::OnStepChanged(std::size_t slot, const TrackBar& step, const Control& label, const char* suffix) {
@@ -145,7 +147,7 @@ void FunctionPanel::OnStepChanged(std::size_t slot, const TrackBar& step, const 
 
 void FunctionPanel::OnKeyChanged(std::size_t slot, const HotkeyControl& key) {
     table_[slot].hotkey = key.Value();
-    HotkeysChanged();
+    onHotkeysChanged();
 }
 
 void FunctionPanel::ShowFunction(CheckBox& box, TrackBar* step, HotkeyControl& key, const SettingRecord& record) {

@@ -6,9 +6,9 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <initializer_list>
 
+#include "base/callback.h"
 #include "controls/buttons_win32.h"
 #include "controls/group_box_win32.h"
 #include "controls/hotkey_control_win32.h"
@@ -36,7 +36,7 @@ public:
     void ShowFunctionSettings();
 
     // Runs after a function key or a switch changed.
-    std::function<void()> onHotkeysChanged;
+    Callback<void()> onHotkeysChanged;
 
     GroupBox group;
     CheckBox upBox, downBox, muteBox, captureBox, notifyBox;
@@ -52,10 +52,28 @@ private:
     void OnStepChanged(std::size_t slot, const TrackBar& step, const Control& label, const char* suffix);
     void OnKeyChanged(std::size_t slot, const HotkeyControl& key);
     void ShowFunction(CheckBox& box, TrackBar* step, HotkeyControl& key, const SettingRecord& record);
-    void HotkeysChanged() const;
+
+    // Each control's own handler.
+    void OnUpSwitched() { OnSwitched(kUpSlot, upBox, {&upStep, &upStepLabel, &upKey}); }
+    void OnDownSwitched() { OnSwitched(kDownSlot, downBox, {&downStep, &downStepLabel, &downKey}); }
+    void OnMuteSwitched() { OnSwitched(kMuteSlot, muteBox, {&muteKey}); }
+    void OnCaptureSwitched() { OnSwitched(kCaptureSlot, captureBox, {&captureKey}); }
+    void OnNotifySwitched() {
+        OnSwitched(kNotifySlot, notifyBox, {&notifySeconds, &notifySecondsLabel, &fontButton, &colorButton});
+    }
+    void OnUpStepChanged();
+    void OnDownStepChanged();
+    void OnUpKeyChanged() { OnKeyChanged(kUpSlot, upKey); }
+    void OnDownKeyChanged() { OnKeyChanged(kDownSlot, downKey); }
+    void OnMuteKeyChanged() { OnKeyChanged(kMuteSlot, muteKey); }
+    void OnCaptureKeyChanged() { OnKeyChanged(kCaptureSlot, captureKey); }
+    void OnSecondsChanged() { table_[kNotifySlot].value = notifySeconds.Value(); }
+    void OnFontClick();
+    void OnColorClick();
 
     SettingTable& table_;
     NotifyFontDialogs& dialogs_;
+    HWND owner_ = nullptr;  // the dialogs' owner
     Control notifySecondsSpin_;
     Tooltips tips_;
     UniqueFont checkFont_;

@@ -3,7 +3,7 @@
 namespace quendrel {
 
 bool Button::OnCommand(WORD code) {
-    if (code == BN_CLICKED && onClick) onClick();
+    if (code == BN_CLICKED) onClick();
     return true;
 }
 
@@ -12,11 +12,11 @@ bool CheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) =
 void CheckBox::SetChecked(bool checked) {
     if (Checked() == checked) return;
     SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-    if (onClick) onClick();
+    onClick();
 }
 
 bool CheckBox::OnCommand(WORD code) {
-    if (code == BN_CLICKED && onClick) onClick();
+    if (code == BN_CLICKED) onClick();
     return true;
 }
 

@@ -1,8 +1,7 @@
 // Push buttons and check boxes.
 #pragma once
 
-#include <functional>
-
+#include "base/callback.h"
 #include "controls/control_win32.h"
 
 namespace quendrel {
@@ -10,7 +9,7 @@ namespace quendrel {
 // A push button: onClick on every click (and on Enter when it is the default).
 class Button : public Control {
 public:
-    std::function<void()> onClick;
+    Callback<void()> onClick;
     bool OnCommand(WORD code) override;
 };
 
@@ -18,7 +17,7 @@ public:
 // the latter only when the state changes.
 class CheckBox : public Control {
 public:
-    std::function<void()> onClick;
+    Callback<void()> onClick;
     bool Checked() const;
     void SetChecked(bool checked);
     bool OnCommand(WORD code) override;

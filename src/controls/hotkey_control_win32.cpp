@@ -19,7 +19,7 @@ void HotkeyControl::Set(std::uint16_t value) {
 }
 
 bool HotkeyControl::OnCommand(WORD code) {
-    if (code == EN_CHANGE && !setting_ && onChange) onChange();
+    if (code == EN_CHANGE && !setting_) onChange();
     return true;
 }
 

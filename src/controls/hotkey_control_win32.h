@@ -2,8 +2,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
+#include "base/callback.h"
 #include "controls/control_win32.h"
 
 namespace quendrel {
@@ -12,7 +12,7 @@ namespace quendrel {
 // no handler; the user's changes run onChange.
 class HotkeyControl : public Control {
 public:
-    std::function<void()> onChange;
+    Callback<void()> onChange;
     // The function keys refuse a key alone, with Shift alone or with Ctrl
     // alone; the preset key refuses only a key alone.
     static constexpr WPARAM kFunctionKeyRules = HKCOMB_NONE | HKCOMB_S | HKCOMB_C;

@@ -11,7 +11,7 @@ void Link::SetHoverColors(COLORREF normal, COLORREF hot) {
 }
 
 bool Link::OnCommand(WORD code) {
-    if (code == STN_CLICKED && onClick) onClick();
+    if (code == STN_CLICKED) onClick();
     return true;
 }
 

@@ -1,9 +1,9 @@
 // A label or picture (SS_NOTIFY) that acts when clicked.
 #pragma once
 
-#include <functional>
 #include <optional>
 
+#include "base/callback.h"
 #include "controls/control_win32.h"
 
 namespace quendrel {
@@ -12,7 +12,7 @@ namespace quendrel {
 // mouse is over it.
 class Link : public Control {
 public:
-    std::function<void()> onClick;
+    Callback<void()> onClick;
     void SetHoverColors(COLORREF normal, COLORREF hot);
     bool OnCommand(WORD code) override;
 

@@ -36,7 +36,7 @@ void SpinEdit::Enable(bool enabled) const {
 
 bool SpinEdit::OnCommand(WORD code) {
     if (code == EN_CHANGE) {
-        if (onChange) onChange();
+        onChange();
     } else if (code == EN_KILLFOCUS) {
         const int value = Value();
         if (std::clamp(value, minimum_, maximum_) != value) SetValue(value);

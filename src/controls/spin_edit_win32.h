@@ -1,8 +1,7 @@
 // An edit with an up-down buddy holding a number in a range.
 #pragma once
 
-#include <functional>
-
+#include "base/callback.h"
 #include "controls/control_win32.h"
 
 namespace quendrel {
@@ -11,7 +10,7 @@ namespace quendrel {
 // focus loss the text is clamped to the range.
 class SpinEdit : public Control {
 public:
-    std::function<void()> onChange;
+    Callback<void()> onChange;
     void Setup(HWND upDown, int minimum, int maximum, int value);
     HWND upDown() const { return upDown_; }
     // The text as a decimal number; anything else counts as the minimum.

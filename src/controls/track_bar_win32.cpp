@@ -23,7 +23,7 @@ void TrackBar::SetPosition(int position) {
     if (clamped == Position()) return;
     SendMessageW(hwnd_, TBM_SETPOS, TRUE, clamped);
     last_ = clamped;
-    if (onChange) onChange();
+    onChange();
 }
 
 bool TrackBar::OnScroll() {
@@ -31,7 +31,7 @@ bool TrackBar::OnScroll() {
     const int position = Position();
     if (position == last_) return true;
     last_ = position;
-    if (onChange) onChange();
+    onChange();
     return true;
 }
 

@@ -1,8 +1,7 @@
 // A horizontal track bar holding a position in a range.
 #pragma once
 
-#include <functional>
-
+#include "base/callback.h"
 #include "controls/control_win32.h"
 
 namespace quendrel {
@@ -11,7 +10,7 @@ namespace quendrel {
 // for a position it already has. A position set from code is clamped first.
 class TrackBar : public Control {
 public:
-    std::function<void()> onChange;
+    Callback<void()> onChange;
     void Setup(int minimum, int maximum, int page, int position);
     int Position() const;
     void SetPosition(int position);

@@ -24,7 +24,7 @@ bool HasRegisteredKey(const SettingTable& table, std::size_t index) {
     return index != kNotifySlot && RegistersAKey(table, index);
 }
 
-std::wstring EntryName(std::size_t index, const PresetCaptionFunction& caption) {
+std::wstring EntryName(std::size_t index, PresetCaptionFunction caption) {
     switch (index) {
     case kUpSlot:
         return Utf8ToWide(texts::kUpFunction);
@@ -47,10 +47,6 @@ std::wstring Joined(const std::vector<std::wstring>& entries, std::size_t count)
         text += entries[i];
     }
     return text;
-}
-
-std::wstring Prefixed(const char* prefix, const std::wstring& entries) {
-    return entries.empty() ? std::wstring() : Utf8ToWide(prefix) + entries;
 }
 
 }  // namespace
@@ -89,7 +85,7 @@ HotkeyConflicts FindHotkeyConflicts(const SettingTable& table, const std::vector
     return conflicts;
 }
 
-std::wstring HotkeyText(std::uint16_t value, const KeyNameFunction& keyName) {
+std::wstring HotkeyText(std::uint16_t value, KeyNameFunction keyName) {
     const std::wstring join = Utf8ToWide(texts::kKeyJoin);
     std::wstring text;
     if (value & kHotkeyCtrl) text += keyName(kVkControl) + join;
@@ -100,7 +96,7 @@ std::wstring HotkeyText(std::uint16_t value, const KeyNameFunction& keyName) {
 }
 
 std::vector<std::wstring> ConflictEntryList(const std::vector<std::size_t>& indices, const SettingTable& table,
-                                            const PresetCaptionFunction& caption, const KeyNameFunction& keyName) {
+                                            PresetCaptionFunction caption, KeyNameFunction keyName) {
     std::vector<std::wstring> entries;
     for (std::size_t index : indices) {
         if (index == kNotifySlot || index >= table.UsedRecords()) continue;
@@ -110,17 +106,7 @@ std::vector<std::wstring> ConflictEntryList(const std::vector<std::size_t>& indi
     return entries;
 }
 
-std::wstring ConflictEntries(const std::vector<std::size_t>& indices, const SettingTable& table,
-                             const PresetCaptionFunction& caption, const KeyNameFunction& keyName) {
-    const auto entries = ConflictEntryList(indices, table, caption, keyName);
-    return Joined(entries, entries.size());
-}
-
-std::wstring ConflictBalloonText(const std::wstring& entries) { return Prefixed(texts::kConflictBalloon, entries); }
-
-std::wstring ConflictStatusText(const std::wstring& entries) { return Prefixed(texts::kConflictStatus, entries); }
-
-std::wstring FitConflictText(ConflictPlace place, const std::vector<std::wstring>& entries, const FitsFunction& fits) {
+std::wstring FitConflictText(ConflictPlace place, const std::vector<std::wstring>& entries, FitsFunction fits) {
     if (entries.empty()) return {};
     const char* prefix = place == ConflictPlace::kBalloon ? texts::kConflictBalloon : texts::kConflictStatus;
     std::wstring text;

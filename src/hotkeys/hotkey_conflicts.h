@@ -3,18 +3,18 @@
 // pass runs in ascending order, so only the lower index acts). The Win32 side
 // collects the indices whose RegisterHotKey failed, then:
 //   conflicts = FindHotkeyConflicts(table, failed);
-//   status bar: ConflictStatusText(ConflictEntries(conflicts.Unusable(), ...));
-//   if (report.ShouldReport(conflicts.heldElsewhere, table))
-//       balloon: ConflictBalloonText(ConflictEntries(conflicts.heldElsewhere, ...)).
+//   entries = ConflictEntryList(conflicts.Unusable() or .heldElsewhere, ...);
+//   the status bar or the balloon: FitConflictText(place, entries, fits),
+//   the balloon only when report.ShouldReport(conflicts.heldElsewhere, table).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "base/callback.h"
 #include "table/setting_table.h"
 
 namespace quendrel {
@@ -43,35 +43,28 @@ HotkeyConflicts FindHotkeyConflicts(const SettingTable& table, const std::vector
 // The system's name of a virtual key, as the hotkey control gets it:
 // GetKeyNameTextW of the key's scan code, with the extended bit for the keys
 // that exist only as extended keys (IsExtendedOnlyKey).
-using KeyNameFunction = std::function<std::wstring(std::uint8_t virtualKey)>;
+using KeyNameFunction = std::wstring (*)(std::uint8_t virtualKey);
 // A preset's caption in the list, by record index (5 ..).
-using PresetCaptionFunction = std::function<std::wstring(std::size_t recordIndex)>;
+using PresetCaptionFunction = Callback<std::wstring(std::size_t recordIndex)>;
 
 constexpr std::uint8_t kVkShift = 0x10, kVkControl = 0x11, kVkMenu = 0x12;
 
 // The key as the hotkey control writes it: the names of Ctrl, Shift and Alt
 // (in that order, each followed by " + "), then the key's name.
-std::wstring HotkeyText(std::uint16_t value, const KeyNameFunction& keyName);
+std::wstring HotkeyText(std::uint16_t value, KeyNameFunction keyName);
 
 // "name (key)" for each index; the slots 0..3 by their fixed names, presets
 // by caption; the notification slot and indices past the last preset get no
 // entry.
 std::vector<std::wstring> ConflictEntryList(const std::vector<std::size_t>& indices, const SettingTable& table,
-                                            const PresetCaptionFunction& caption, const KeyNameFunction& keyName);
-// The same joined by "、".
-std::wstring ConflictEntries(const std::vector<std::size_t>& indices, const SettingTable& table,
-                             const PresetCaptionFunction& caption, const KeyNameFunction& keyName);
-
-// The texts around the entries; empty when there are none.
-std::wstring ConflictBalloonText(const std::wstring& entries);
-std::wstring ConflictStatusText(const std::wstring& entries);
+                                            PresetCaptionFunction caption, KeyNameFunction keyName);
 
 enum class ConflictPlace { kBalloon, kStatusBar };
-using FitsFunction = std::function<bool(const std::wstring& text)>;
+using FitsFunction = Callback<bool(const std::wstring& text)>;
 // The place's text with as many whole entries as fit, then "、ほか N 件"
 // for the rest, never cut inside an entry; with none that fits, the count
 // alone. Empty when there are no entries.
-std::wstring FitConflictText(ConflictPlace place, const std::vector<std::wstring>& entries, const FitsFunction& fits);
+std::wstring FitConflictText(ConflictPlace place, const std::vector<std::wstring>& entries, FitsFunction fits);
 
 // Whether the balloon is due: the hotkeys held elsewhere are not none and not
 // those of the last balloon. A hotkey counts with its index and combination,

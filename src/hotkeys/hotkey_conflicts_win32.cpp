@@ -5,6 +5,11 @@
 #include "win32/window_win32.h"
 
 namespace quendrel {
+namespace {
+
+bool FitsBalloon(const std::wstring& text) { return text.size() <= TrayIcon::kBalloonTextMax; }
+
+}  // namespace
 
 std::wstring SystemKeyName(std::uint8_t virtualKey) {
     wchar_t name[64] = {};
@@ -14,16 +19,13 @@ std::wstring SystemKeyName(std::uint8_t virtualKey) {
     return name;
 }
 
-void HotkeyConflictWatch::Create(Window& window, HFONT font) {
-    statusBar_.Create(window, font);
+void HotkeyConflictWatch::Attach(Window& window) {
     retryTimer_.Attach(window);
-    retryTimer_.onTick = [this] { OnRetryTick(); };
+    retryTimer_.onTick = Bind<&HotkeyConflictWatch::OnRetryTick>(this);
 }
 
 std::vector<std::wstring> HotkeyConflictWatch::Entries(const std::vector<std::size_t>& indices) const {
-    // A lambda, not the function's address: std::function would bring the
-    // run-time type information of function pointers into the exe.
-    return ConflictEntryList(indices, table_, caption_, [](std::uint8_t key) { return SystemKeyName(key); });
+    return ConflictEntryList(indices, table_, caption_, &SystemKeyName);
 }
 
 void HotkeyConflictWatch::SetRetrying(bool on) {
@@ -38,9 +40,7 @@ void HotkeyConflictWatch::AfterRegistration() {
     heldElsewhere_ = FindHotkeyConflicts(table_, hotkeys_.Refused()).heldElsewhere;
     if (report_.ShouldReport(heldElsewhere_, table_))
         tray_.ShowBalloon(texts::kAppTitle, FitConflictText(ConflictPlace::kBalloon, Entries(heldElsewhere_),
-                                                            [](const std::wstring& text) {
-                                                                return text.size() <= TrayIcon::kBalloonTextMax;
-                                                            }));
+                                                            FitsFunction::ToFunction<&FitsBalloon>()));
     SetRetrying(!heldElsewhere_.empty());
 }
 
@@ -58,29 +58,8 @@ void HotkeyConflictWatch::OnRetryTick() {
     SetRetrying(!heldElsewhere_.empty());
 }
 
-void HotkeyConflictWatch::ShowStatus() {
-    // The window's own hotkeys are withdrawn: whatever refuses a probe is
-    // held by another program.
-    const HotkeyConflicts conflicts = FindHotkeyConflicts(table_, hotkeys_.Probe(table_));
-    const auto entries = Entries(conflicts.Unusable());
-    const auto all = [](const std::wstring&) { return true; };
-    const auto fits = [this](const std::wstring& text) { return statusBar_.Fits(text); };
-    statusBar_.SetStatus(FitConflictText(ConflictPlace::kStatusBar, entries, fits),
-                         FitConflictText(ConflictPlace::kStatusBar, entries, all));
-}
-
-void HotkeyConflictWatch::Opened() {
-    open_ = true;
-    ShowStatus();
-}
-
-void HotkeyConflictWatch::Closed() {
-    open_ = false;
-    statusBar_.SetStatus({});
-}
-
-void HotkeyConflictWatch::Edited() {
-    if (open_) ShowStatus();
+std::vector<std::wstring> HotkeyConflictWatch::Unusable() const {
+    return Entries(FindHotkeyConflicts(table_, hotkeys_.Probe(table_)).Unusable());
 }
 
 }  // namespace quendrel

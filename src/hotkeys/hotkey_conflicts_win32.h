@@ -1,8 +1,8 @@
 // Hotkeys that cannot act, told to the user. After a registration pass a
 // tray balloon names those that other programs hold, when they are news, and
 // they are tried again every 5 seconds until they register. While the
-// configuration window is open its status bar names every unusable hotkey:
-// probed when it opens and again after each edit of keys, switches or list.
+// configuration window is open it asks for every unusable hotkey, to show in
+// its status bar.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "controls/status_bar_win32.h"
 #include "hotkeys/hotkey_conflicts.h"
 #include "hotkeys/hotkey_registration_win32.h"
 #include "table/setting_table.h"
@@ -28,30 +27,24 @@ class HotkeyConflictWatch {
 public:
     HotkeyConflictWatch(const SettingTable& table, HotkeyRegistration& hotkeys, TrayIcon& tray,
                         PresetCaptionFunction caption)
-        : table_(table), hotkeys_(hotkeys), tray_(tray), caption_(std::move(caption)) {}
+        : table_(table), hotkeys_(hotkeys), tray_(tray), caption_(caption) {}
     HotkeyConflictWatch(const HotkeyConflictWatch&) = delete;
     HotkeyConflictWatch& operator=(const HotkeyConflictWatch&) = delete;
 
-    // The status bar, hidden; the retry timer on the window.
-    void Create(Window& window, HFONT font);
+    // The retry timer on the window.
+    void Attach(Window& window);
 
     // After RegisterHotKeys: the balloon when due; retries while needed.
     void AfterRegistration();
     // Before UnregisterHotKeys: nothing is retried while withdrawn.
     void BeforeWithdrawal();
-    // The window opens (its hotkeys withdrawn) and closes.
-    void Opened();
-    void Closed();
-    // A key, a switch or the preset list changed; only the open window tells.
-    void Edited();
-
-    // It runs only while a hotkey is held elsewhere.
-    const WindowTimer& retryTimer() const { return retryTimer_; }
-    const StatusBar& statusBar() const { return statusBar_; }
+    // Every hotkey that cannot act, "name (key)" each, probed now: only
+    // while the table's own hotkeys are withdrawn does a refusal mean
+    // another program holds it.
+    std::vector<std::wstring> Unusable() const;
 
 private:
     std::vector<std::wstring> Entries(const std::vector<std::size_t>& indices) const;
-    void ShowStatus();
     void SetRetrying(bool on);
     void OnRetryTick();
 
@@ -60,10 +53,8 @@ private:
     TrayIcon& tray_;
     PresetCaptionFunction caption_;
     ConflictReport report_;
-    StatusBar statusBar_;
     WindowTimer retryTimer_{3, 5000};
     std::vector<std::size_t> heldElsewhere_;  // of the last pass or retry
-    bool open_ = false;
 };
 
 }  // namespace quendrel

@@ -4,17 +4,16 @@ namespace quendrel {
 
 HWND ChangeNotices::Window() {
     if (!window_) {
-        window_ = std::make_unique<MessageWindow>(
-            [this](UINT message, WPARAM, LPARAM, LRESULT&) { return OnMessage(message); });
+        window_ = std::make_unique<MessageWindow>(Bind<&ChangeNotices::OnMessage>(this));
         window_->Create();
     }
     return window_->hwnd();
 }
 
-bool ChangeNotices::OnMessage(UINT message) {
+bool ChangeNotices::OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
     if (message != kChanged && message != MM_MIXM_CONTROL_CHANGE && message != MM_MIXM_LINE_CHANGE) return false;
     // A notice posted just before the watch ended finds nobody.
-    if (changed_) changed_();
+    changed_();
     return true;
 }
 

@@ -7,9 +7,9 @@
 
 #include <mmsystem.h>
 
-#include <functional>
 #include <memory>
 
+#include "base/callback.h"
 #include "win32/message_window_win32.h"
 
 namespace quendrel {
@@ -21,12 +21,12 @@ public:
     // The window to post to; made on first use.
     HWND Window();
     // Who hears of changes from now on; empty: nobody.
-    void SetWatcher(std::function<void()> changed) { changed_ = std::move(changed); }
+    void SetWatcher(Callback<void()> changed) { changed_ = changed; }
 
 private:
-    bool OnMessage(UINT message);
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-    std::function<void()> changed_;
+    Callback<void()> changed_;
     std::unique_ptr<MessageWindow> window_;
 };
 

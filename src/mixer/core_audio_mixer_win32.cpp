@@ -164,7 +164,7 @@ std::vector<DeviceDescription> CoreAudioMixer::DescribeDevices() {
     return devices;
 }
 
-void CoreAudioMixer::WatchDevice0(const std::function<void()>& changed) {
+void CoreAudioMixer::WatchDevice0(Callback<void()> changed) {
     EndWatch();
     notices_.SetWatcher(changed);
     auto volume = EndpointVolume(0);

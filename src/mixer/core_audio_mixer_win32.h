@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "mixer/change_notices_win32.h"
-#include "mixer/com_win32.h"
 #include "mixer/mixer.h"
 #include "mixer/volume_memory.h"
+#include "win32/com_win32.h"
 
 namespace quendrel {
 
@@ -48,7 +48,7 @@ public:
     std::vector<DeviceDescription> DescribeDevices() override;
     // The endpoint's change callback runs on a thread of the system's; it
     // posts to the notices' window, which calls changed on this thread.
-    void WatchDevice0(const std::function<void()>& changed) override;
+    void WatchDevice0(Callback<void()> changed) override;
     void StopWatching() override { EndWatch(); }
 
 private:

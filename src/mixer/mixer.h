@@ -4,9 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "base/callback.h"
 
 namespace quendrel {
 
@@ -35,7 +36,7 @@ public:
     // mute may have changed, whoever changed it, until StopWatching; nothing
     // is registered with the system otherwise. A backend that cannot tell
     // never calls it.
-    virtual void WatchDevice0(const std::function<void()>& changed) { (void)changed; }
+    virtual void WatchDevice0(Callback<void()> changed) { (void)changed; }
     virtual void StopWatching() {}
 };
 

@@ -146,7 +146,7 @@ std::vector<DeviceDescription> WinmmMixer::DescribeDevices() {
     return devices;
 }
 
-void WinmmMixer::WatchDevice0(const std::function<void()>& changed) {
+void WinmmMixer::WatchDevice0(Callback<void()> changed) {
     EndWatch();
     notices_.SetWatcher(changed);
     HMIXER handle = nullptr;

@@ -53,7 +53,7 @@ public:
     std::vector<DeviceDescription> DescribeDevices() override;
     // A handle of device 0 of its own, opened with CALLBACK_WINDOW: the
     // system posts each control change to the notices' window.
-    void WatchDevice0(const std::function<void()>& changed) override;
+    void WatchDevice0(Callback<void()> changed) override;
     void StopWatching() override { EndWatch(); }
     HWND NoticeWindow() { return notices_.Window(); }
 

@@ -1,7 +1,7 @@
 #include "notify/notification_window_win32.h"
 
+#include "base/identity.h"
 #include "notify/monitor_dpi_win32.h"
-#include "notify/notify_texts.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
 
@@ -45,14 +45,30 @@ NotifyMonitor SystemMonitor(MonitorChoice choice) {
     return found;
 }
 
+LOGFONTW NotifyLogFont(const NotifyFontSpec& spec, int dpi) {
+    LOGFONTW lf{};
+    // Points to pixels, rounded.
+    lf.lfHeight = -MulDiv(spec.size, dpi > 0 ? dpi : ScreenDpi(), 72);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = spec.charset;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
+    return lf;
+}
+
 bool NotificationWindow::Create(HWND applicationWindow) {
     // Per-monitor aware alone of the program's windows, so that it can be
     // placed and sized in any monitor's own pixels.
     PerMonitorDpiScope perMonitor;
     constexpr DWORD style = WS_POPUP;
     constexpr DWORD exStyle = WS_EX_LAYERED | WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
-    const std::wstring caption = Widen(texts::kNotificationCaption);
-    if (!CreateNative({L"TForm3", caption.c_str(), style, exStyle, {0, 0, Scale(110), Scale(38)}, applicationWindow}))
+    const std::wstring caption = Widen(identity::kNotificationCaption);
+    if (!CreateNative({identity::kNotificationClass,
+                       caption.c_str(),
+                       style,
+                       exStyle,
+                       {0, 0, Scale(110), Scale(38)},
+                       applicationWindow}))
         return false;
     // Exactly black is transparent: only the coloured letters show.
     SetLayeredWindowAttributes(hwnd(), RGB(0, 0, 0), 0, LWA_COLORKEY);
@@ -61,7 +77,7 @@ bool NotificationWindow::Create(HWND applicationWindow) {
     backgroundColor_ = GetSysColor(COLOR_BTNFACE);
     background_.reset(CreateSolidBrush(backgroundColor_));
     hideTimer_.Attach(*this);
-    hideTimer_.onTick = [this] { OnHideTick(); };
+    hideTimer_.onTick = Bind<&NotificationWindow::OnHideTick>(this);
     return true;
 }
 
@@ -81,7 +97,7 @@ void NotificationWindow::OnHideTick() {
 }
 
 NotifyMonitor NotificationWindow::Find(MonitorChoice choice) const {
-    return findMonitor_ ? findMonitor_(choice) : SystemMonitor(choice);
+    return findMonitor_ ? findMonitor_->Find(choice) : SystemMonitor(choice);
 }
 
 void NotificationWindow::SetFont(const NotifyFontSpec& spec) {

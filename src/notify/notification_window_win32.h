@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -25,14 +24,26 @@ struct NotifyMonitor {
     int dpi = 96;
     bool perMonitor = false;
 };
-// The monitor for a choice; empty: the system's (SystemMonitor).
-using MonitorFinder = std::function<NotifyMonitor(MonitorChoice choice)>;
+// Where the system says a choice's monitor is; tests stand in for it.
+class MonitorFinder {
+public:
+    virtual NotifyMonitor Find(MonitorChoice choice) = 0;
+
+protected:
+    ~MonitorFinder() = default;
+};
 NotifyMonitor SystemMonitor(MonitorChoice choice);
+
+// The font as GDI takes it: points to pixels at the given DPI (the screen's
+// unless the monitor's), plain, outline faces preferred (the window is shaped
+// from the outline).
+LOGFONTW NotifyLogFont(const NotifyFontSpec& spec, int dpi = 0);
 
 class NotificationWindow : public Window {
 public:
-    explicit NotificationWindow(const NotifyProfile& profile, MonitorFinder findMonitor = {})
-        : profile_(profile), findMonitor_(std::move(findMonitor)) {}
+    // findMonitor: null for SystemMonitor.
+    explicit NotificationWindow(const NotifyProfile& profile, MonitorFinder* findMonitor = nullptr)
+        : profile_(profile), findMonitor_(findMonitor) {}
     bool Create(HWND applicationWindow);
 
     // The whole show: the stored font, colour and monitor, the text, on top
@@ -67,7 +78,7 @@ private:
     NotifyMonitor Find(MonitorChoice choice) const;
 
     const NotifyProfile& profile_;
-    MonitorFinder findMonitor_;
+    MonitorFinder* findMonitor_;
     NotifyFontSpec spec_;
     UniqueFont font_;
     int fontDpi_ = 0;

@@ -17,7 +17,7 @@ void NotifyFontDialogs::OnFontClick(HWND owner) {
     dialog.rgbColors = current.color;
     // No effects group: colour, underline and strike-out are not the font's.
     dialog.Flags = CF_SCREENFONTS | CF_FORCEFONTEXIST | CF_INITTOLOGFONTSTRUCT;
-    if (!(fontDialog_ ? fontDialog_(dialog) : ChooseFontW(&dialog))) return;
+    if (!(dialogs_ ? dialogs_->PickFont(dialog) : ChooseFontW(&dialog))) return;
 
     // The pixel height back to whole points at the screen's DPI.
     const int points = MulDiv(font.lfHeight < 0 ? -font.lfHeight : font.lfHeight, 72, ScreenDpi());
@@ -32,7 +32,7 @@ void NotifyFontDialogs::OnColorClick(HWND owner) {
     dialog.rgbResult = notification_.font().color;
     dialog.lpCustColors = customColors_;
     dialog.Flags = CC_RGBINIT | CC_PREVENTFULLOPEN;
-    if (!(colorDialog_ ? colorDialog_(dialog) : ChooseColorW(&dialog))) return;
+    if (!(dialogs_ ? dialogs_->PickColor(dialog) : ChooseColorW(&dialog))) return;
 
     if (!profile_.WriteColor(dialog.rgbResult)) return ReportRefusedWrite();
     notification_.LoadFont();

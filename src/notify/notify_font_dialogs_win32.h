@@ -6,25 +6,26 @@
 
 #include <commdlg.h>
 
-#include <functional>
-
 #include "notify/notification_window_win32.h"
 #include "profile/notify_profile_win32.h"
 
 namespace quendrel {
 
-// The modal dialogs; empty: the system's ChooseFontW / ChooseColorW.
-using FontDialog = std::function<BOOL(CHOOSEFONTW&)>;
-using ColorDialog = std::function<BOOL(CHOOSECOLORW&)>;
+// The system's modal dialogs, where tests stand in for them.
+class CommonDialogs {
+public:
+    virtual BOOL PickFont(CHOOSEFONTW& dialog) = 0;
+    virtual BOOL PickColor(CHOOSECOLORW& dialog) = 0;
+
+protected:
+    ~CommonDialogs() = default;
+};
 
 class NotifyFontDialogs {
 public:
-    NotifyFontDialogs(const NotifyProfile& profile, NotificationWindow& notification, FontDialog fontDialog = {},
-                      ColorDialog colorDialog = {})
-        : profile_(profile),
-          notification_(notification),
-          fontDialog_(std::move(fontDialog)),
-          colorDialog_(std::move(colorDialog)) {}
+    // dialogs: null for ChooseFontW and ChooseColorW.
+    NotifyFontDialogs(const NotifyProfile& profile, NotificationWindow& notification, CommonDialogs* dialogs = nullptr)
+        : profile_(profile), notification_(notification), dialogs_(dialogs) {}
 
     void OnFontClick(HWND owner);
     void OnColorClick(HWND owner);
@@ -35,8 +36,7 @@ private:
 
     const NotifyProfile& profile_;
     NotificationWindow& notification_;
-    FontDialog fontDialog_;
-    ColorDialog colorDialog_;
+    CommonDialogs* dialogs_;
     COLORREF customColors_[16] = {};
 };
 

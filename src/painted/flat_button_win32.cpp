@@ -62,7 +62,7 @@ void FlatButton::Setup(const wchar_t* glyphResource) {
 }
 
 bool FlatButton::OnCommand(WORD code) {
-    if (code == BN_CLICKED && onClick) onClick();
+    if (code == BN_CLICKED) onClick();
     return true;
 }
 

@@ -1,8 +1,7 @@
 // A flat speed button with an optional 16 x 16 glyph beside its caption.
 #pragma once
 
-#include <functional>
-
+#include "base/callback.h"
 #include "painted/painted_control_win32.h"
 
 namespace quendrel {
@@ -14,7 +13,7 @@ class FlatButton : public PaintedControl {
 public:
     ~FlatButton() override;
     void Setup(const wchar_t* glyphResource = nullptr);
-    std::function<void()> onClick;
+    Callback<void()> onClick;
     bool OnCommand(WORD code) override;
 
 private:

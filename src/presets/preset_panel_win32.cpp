@@ -7,6 +7,7 @@
 #include "mixer/mixer.h"
 #include "mixer/mixer_scale.h"
 #include "presets/preset_texts.h"
+#include "profile/notify_profile_win32.h"
 #include "table/setting_table.h"
 #include "table/table_texts.h"
 #include "win32/text_win32.h"
@@ -43,9 +44,7 @@ constexpr DWORD kLabel = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 
 }  // namespace
 
-void PresetPanel::Create(Window& window, HFONT windowFont) {
-    labelFont_ = MakeFont(texts::kConfigFont, 16, FW_BOLD);
-    HFONT label = labelFont_.get();
+void PresetPanel::Create(Window& window, HFONT windowFont, HFONT label) {
     // The left half as designed (client pixels at 96 DPI). Earlier rows lie
     // above later ones, so the bevel goes last.
     CreateControls(
@@ -77,33 +76,25 @@ void PresetPanel::Create(Window& window, HFONT windowFont) {
     deleteButton.Setup(L"GLYPH_DELETE");
     moveUpButton.Setup(L"GLYPH_UP");
     moveDownButton.Setup(L"GLYPH_DOWN");
-    // The buttons leave the focus where it was; a caption being edited is
-    // finished first, as it was when a click took the focus away from it.
-    const auto afterEdit = [this](void (PresetPanel::*click)()) {
-        return [this, click] {
-            presetList.FinishEdit();
-            (this->*click)();
-        };
-    };
-    createButton.onClick = afterEdit(&PresetPanel::OnCreateClick);
-    deleteButton.onClick = afterEdit(&PresetPanel::OnDeleteClick);
-    moveUpButton.onClick = afterEdit(&PresetPanel::OnMoveUpClick);
-    moveDownButton.onClick = afterEdit(&PresetPanel::OnMoveDownClick);
+    createButton.onClick = Bind<&PresetPanel::OnCreateClick>(this);
+    deleteButton.onClick = Bind<&PresetPanel::OnDeleteClick>(this);
+    moveUpButton.onClick = Bind<&PresetPanel::OnMoveUpClick>(this);
+    moveDownButton.onClick = Bind<&PresetPanel::OnMoveDownClick>(this);
 
     presetList.Setup(texts::kListColumn, 180, kListText, GetSysColor(COLOR_BTNFACE));
-    presetList.onChange = [this] { OnPresetSelected(); };
-    presetList.onKeyDown = [this](WORD key) { OnListKeyDown(key); };
-    presetList.onEdited = [this](int item, const std::wstring& text) { OnPresetRenamed(item, text); };
+    presetList.onChange = Bind<&PresetPanel::OnPresetSelected>(this);
+    presetList.onKeyDown = Bind<&PresetPanel::OnListKeyDown>(this);
+    presetList.onEdited = Bind<&PresetPanel::OnPresetRenamed>(this);
 
     for (Control* text : {&hotkeyLabel, &volumeLabel, &systemVolumeLabel})
         text->SetColors(kLabelColour, GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
 
     presetHotkey.Setup(HotkeyControl::kPresetKeyRules);
-    presetHotkey.onChange = [this] { OnHotkeyChanged(); };
+    presetHotkey.onChange = Bind<&PresetPanel::OnHotkeyChanged>(this);
     presetVolume.Setup(0, 100, 5, 20);
-    presetVolume.onChange = [this] { OnVolumeChanged(true); };
+    presetVolume.onChange = Bind<&PresetPanel::OnVolumeMoved>(this);
     systemVolume.Setup(kGaugeBar);
-    applyAtOnce.onClick = [this] { OnApplyAtOnceClick(); };
+    applyAtOnce.onClick = Bind<&PresetPanel::OnApplyAtOnceClick>(this);
 
     for (FlatButton* button : {&createButton, &deleteButton, &moveUpButton, &moveDownButton})
         button->SetPointer(IDC_HAND);
@@ -122,23 +113,31 @@ void PresetPanel::Create(Window& window, HFONT windowFont) {
     tips_.Add({&applyAtOnce}, texts::kApplyAtOnceHint);
 }
 
-void PresetPanel::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey, bool edit) {
-    const auto index = table_.AppendPresetRecord(nameCp932, volume, hotkey);
-    if (!index) {
-        ShowMessage(texts::kTooManyPresets);
-        return;
-    }
+void PresetPanel::ShowPresets() {
+    for (int position = 0; position < table_.count; ++position) ShowAdded(position, false);
+}
+
+void PresetPanel::ShowAdded(int position, bool edit) {
     // The caption is the stored name, so cut like it.
-    const int added = presetList.Append(FromCp932(table_[*index].Name()));
+    const int added = presetList.Append(FromCp932(table_.Preset(static_cast<std::size_t>(position)).Name()));
     // Selected before the editor opens: selecting afterwards could end the edit.
     presetList.Select(added);
     if (edit) presetList.EditCaption(added);
-    HotkeysChanged();
+    onHotkeysChanged();
 }
 
-void PresetPanel::OnCreateClick() { AddPreset(texts::kNewPresetName, 20, NextPresetHotkey(table_.count), true); }
+// The buttons leave the focus where it was; a caption being edited is
+// finished first, as it was when a click took the focus away from it.
+
+void PresetPanel::OnCreateClick() {
+    presetList.FinishEdit();
+    const auto index = table_.AppendPresetRecord(texts::kNewPresetName, 20, NextPresetHotkey(table_.count));
+    if (!index) return ShowMessage(texts::kTooManyPresets);
+    ShowAdded(static_cast<int>(*index - kFirstPreset), true);
+}
 
 void PresetPanel::OnDeleteClick() {
+    presetList.FinishEdit();
     const int p = Selected();
     if (p < 0) return;
     presetList.Delete(p);
@@ -146,10 +145,11 @@ void PresetPanel::OnDeleteClick() {
     const int count = ItemCount();
     if (count > 0) Select(p < count ? p : p - 1);
     ShowSelectedPreset();
-    HotkeysChanged();
+    onHotkeysChanged();
 }
 
 void PresetPanel::OnMoveUpClick() {
+    presetList.FinishEdit();
     const int p = Selected();
     if (p < 1) return;
     table_.SwapPresetRecords(static_cast<std::size_t>(p - 1));
@@ -158,10 +158,11 @@ void PresetPanel::OnMoveUpClick() {
     presetList.SetItemText(p, upper);
     Select(p - 1);
     ShowSelectedPreset();
-    HotkeysChanged();
+    onHotkeysChanged();
 }
 
 void PresetPanel::OnMoveDownClick() {
+    presetList.FinishEdit();
     const int p = Selected();
     if (p < 0 || p + 1 >= ItemCount()) return;
     table_.SwapPresetRecords(static_cast<std::size_t>(p));
@@ -170,7 +171,7 @@ void PresetPanel::OnMoveDownClick() {
     presetList.SetItemText(p + 1, upper);
     Select(p + 1);
     ShowSelectedPreset();
-    HotkeysChanged();
+    onHotkeysChanged();
 }
 
 void PresetPanel::OnListKeyDown(WORD key) {
@@ -188,7 +189,7 @@ void PresetPanel::OnPresetRenamed(int item, const std::wstring& text) {
     // The list takes the text only after this returns; whoever is told
     // reads the new caption.
     presetList.SetItemText(item, text);
-    HotkeysChanged();
+    onHotkeysChanged();
 }
 
 void PresetPanel::OnPresetSelected() { ShowSelectedPreset(); }
@@ -197,7 +198,7 @@ void PresetPanel::OnHotkeyChanged() {
     const int p = Selected();
     if (p < 0) return;
     table_.Preset(static_cast<std::size_t>(p)).hotkey = presetHotkey.Value();
-    HotkeysChanged();
+    onHotkeysChanged();
 }
 
 void PresetPanel::OnVolumeChanged(bool fromTrackBar) {
@@ -205,7 +206,7 @@ void PresetPanel::OnVolumeChanged(bool fromTrackBar) {
     const int position = presetVolume.Position();
     if (p >= 0) table_.Preset(static_cast<std::size_t>(p)).value = position;
     if (p >= 0 && applyAtOnce.Checked()) {
-        applier_.ApplyVolume(position, readFadeSetting_());
+        applier_.ApplyVolume(position, profile_.ReadFadeSetting());
         if (fromTrackBar) SetText(statusLabel.hwnd(), texts::kStatusAutoChanging);
     }
     SetText(volumeLabel.hwnd(), texts::kVolumeOutput + FormatDecimal(position) + "%");
@@ -221,7 +222,7 @@ void PresetPanel::OnApplyAtOnceClick() {
     if (applyAtOnce.Checked())
         applier_.OnApplyAtOnceChecked();
     else
-        applier_.OnApplyAtOnceCleared(readFadeSetting_());
+        applier_.OnApplyAtOnceCleared(profile_.ReadFadeSetting());
     OnVolumeChanged(false);
 }
 

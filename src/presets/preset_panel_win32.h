@@ -7,38 +7,42 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "actions/volume_applier.h"
+#include "base/callback.h"
 #include "controls/buttons_win32.h"
 #include "controls/hotkey_control_win32.h"
+#include "controls/report_list_win32.h"
 #include "controls/tooltips_win32.h"
 #include "controls/track_bar_win32.h"
 #include "painted/flat_button_win32.h"
 #include "painted/gauge_win32.h"
-#include "presets/report_list_win32.h"
 #include "win32/handles_win32.h"
 
 namespace quendrel {
 
 class Mixer;
+class NotifyProfile;
 class Window;
 struct SettingTable;
 
 class PresetPanel final : public FadeView {
 public:
-    // readFadeSetting: the smooth-change switch, read afresh at each use.
-    PresetPanel(SettingTable& table, VolumeApplier& applier, Mixer& mixer, std::function<bool()> readFadeSetting)
-        : table_(table), applier_(applier), mixer_(mixer), readFadeSetting_(std::move(readFadeSetting)) {}
+    // The profile gives the smooth-change switch, read afresh at each use.
+    PresetPanel(SettingTable& table, VolumeApplier& applier, Mixer& mixer, const NotifyProfile& profile)
+        : table_(table), applier_(applier), mixer_(mixer), profile_(profile) {}
     PresetPanel(const PresetPanel&) = delete;
     PresetPanel& operator=(const PresetPanel&) = delete;
 
-    void Create(Window& window, HFONT windowFont);
+    // labelFont: the window's face, larger and bold.
+    void Create(Window& window, HFONT windowFont, HFONT labelFont);
 
-    // Table half and list half; the message at 28 presets. The new item is
+    // The list as the table holds it, the last preset selected.
+    void ShowPresets();
+    // The preset at the position joined the table: it joins the list,
     // selected, with its caption editor open when edit is set.
-    void AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey, bool edit);
+    void ShowAdded(int position, bool edit);
 
     void OnCreateClick();
     void OnDeleteClick();
@@ -66,7 +70,7 @@ public:
 
     // Runs after an edit that changes the table's hotkeys: a key, or a preset
     // added, deleted, moved or renamed.
-    std::function<void()> onHotkeysChanged;
+    Callback<void()> onHotkeysChanged;
 
     Control bevel;
     FlatButton createButton, deleteButton, moveUpButton, moveDownButton;
@@ -84,16 +88,13 @@ private:
     // The applier's view: the status line and the gauge.
     void SetStatus(std::string_view utf8) override;
     void SetGauge(int percent) override;
-    void HotkeysChanged() const {
-        if (onHotkeysChanged) onHotkeysChanged();
-    }
+    void OnVolumeMoved() { OnVolumeChanged(true); }
 
     SettingTable& table_;
     VolumeApplier& applier_;
     Mixer& mixer_;
-    std::function<bool()> readFadeSetting_;
+    const NotifyProfile& profile_;
     Tooltips tips_;
-    UniqueFont labelFont_;
 };
 
 }  // namespace quendrel

@@ -4,10 +4,6 @@
 
 namespace quendrel::texts {
 
-// The configuration window's face.
-inline constexpr char kConfigFont[] = "ＭＳ ゴシック";
-inline constexpr char kTooManyPresets[] = "これ以上設定を作成することはできません";
-
 inline constexpr char kCreateCaption[] = "Create";
 inline constexpr char kCreateHint[] = "設定を作成します。";
 inline constexpr char kDeleteCaption[] = "Delete";

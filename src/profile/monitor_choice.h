@@ -1,7 +1,7 @@
 // Which monitor the notification shows on: key Monitor of section Changes in
 // NotifyFont.ini, read at every show. 0 or absent is the primary monitor's
-// work area, as the program always did; 1 the monitor that holds the mouse
-// pointer; 2 that of the foreground window. Anything else counts as 0.
+// work area; 1 the monitor that holds the mouse pointer; 2 that of the
+// foreground window. Anything else counts as 0.
 #pragma once
 
 #include <cstdint>

@@ -37,17 +37,6 @@ LeadBytes AnsiLeadBytes() {
 
 }  // namespace
 
-LOGFONTW NotifyLogFont(const NotifyFontSpec& spec, int dpi) {
-    LOGFONTW lf{};
-    // Points to pixels, rounded.
-    lf.lfHeight = -MulDiv(spec.size, dpi > 0 ? dpi : ScreenDpi(), 72);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = spec.charset;
-    lf.lfOutPrecision = OUT_TT_PRECIS;
-    lstrcpynW(lf.lfFaceName, spec.name.c_str(), LF_FACESIZE);
-    return lf;
-}
-
 NotifyProfileValues::NotifyProfileValues(std::string bytes) : file_(std::move(bytes), AnsiLeadBytes()) {}
 
 std::optional<std::wstring> NotifyProfileValues::Text(const wchar_t* section, const wchar_t* key) const {

@@ -30,11 +30,6 @@ struct NotifyFontSpec {
     }
 };
 
-// The font as GDI takes it: points to pixels at the given DPI (the screen's
-// unless the monitor's), plain, outline faces preferred (the window is shaped
-// from the outline).
-LOGFONTW NotifyLogFont(const NotifyFontSpec& spec, int dpi = 0);
-
 // One reading of the file: every value of one show comes from it.
 class NotifyProfileValues {
 public:

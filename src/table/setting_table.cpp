@@ -57,21 +57,13 @@ std::vector<std::uint8_t> SettingTable::Image() const {
     return image;
 }
 
-void SettingTable::LoadFromImage(const std::vector<std::uint8_t>& image, const PresetSink& addPreset) {
+void SettingTable::LoadFromImage(const std::vector<std::uint8_t>& image) {
     const std::size_t whole = std::min(image.size() / kRecordSize, kRecordCount);
     for (std::size_t i = 0; i < whole; ++i) {
-        // A preset lands in the next free record, which is record i unless
-        // something added a preset while the file was being read.
-        const std::size_t target = i < kSlotCount ? i : kFirstPreset + count;
-        if (target >= kRecordCount) break;
-        SettingRecord& record = records[target];
+        SettingRecord& record = records[i];
         std::memcpy(&record, image.data() + i * kRecordSize, kRecordSize);
-        if (i < kSlotCount) continue;
-        const std::string name = record.Name();
-        if (addPreset)
-            addPreset(name, record.value, record.hotkey);
-        else
-            AppendPresetRecord(name, record.value, record.hotkey);
+        // A preset is added as any other: named, switched on, counted.
+        if (i >= kSlotCount) AppendPresetRecord(record.Name(), record.value, record.hotkey);
     }
 }
 

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,9 +52,6 @@ static_assert(offsetof(SettingRecord, value) == 108, "record layout is the file 
 static_assert(offsetof(SettingRecord, reserved) == 112, "record layout is the file format");
 static_assert(offsetof(SettingRecord, enabled) == 116, "record layout is the file format");
 
-// Name, volume and hotkey of a preset on its way into the table.
-using PresetSink = std::function<void(const std::string& name, std::int32_t volume, std::uint32_t hotkey)>;
-
 struct SettingTable {
     std::array<SettingRecord, kRecordCount> records{};
     std::uint8_t count = 0;  // presets, 0..28
@@ -77,10 +73,10 @@ struct SettingTable {
 
     // The file image: records 0 .. count + 4, 120 bytes each.
     std::vector<std::uint8_t> Image() const;
-    // Takes the whole records of a file image, at most 33; the slots as stored,
-    // each preset through addPreset (AppendPresetRecord when empty), which
-    // writes it back into the same index. The table must be all zero first.
-    void LoadFromImage(const std::vector<std::uint8_t>& image, const PresetSink& addPreset = {});
+    // Takes the whole records of a file image, at most 33: the slots as
+    // stored, each preset as AppendPresetRecord adds it. The table must be
+    // all zero first.
+    void LoadFromImage(const std::vector<std::uint8_t>& image);
 };
 
 }  // namespace quendrel

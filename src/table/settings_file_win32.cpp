@@ -9,7 +9,7 @@
 
 namespace quendrel {
 
-LoadResult SettingsFile::LoadSettingTable(SettingTable& table, const PresetSink& addPreset) const {
+LoadResult SettingsFile::LoadSettingTable(SettingTable& table) const {
     // Read access is enough: a read-only file still holds the user's settings.
     UniqueKernelHandle file(CreateFileW(path_.c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
@@ -30,7 +30,7 @@ LoadResult SettingsFile::LoadSettingTable(SettingTable& table, const PresetSink&
         total += got;
     }
     image.resize(total);
-    table.LoadFromImage(image, addPreset);
+    table.LoadFromImage(image);
     return LoadResult::Loaded;
 }
 

@@ -14,8 +14,8 @@ public:
     explicit SettingsFile(std::wstring path) : path_(std::move(path)) {}
     const std::wstring& Path() const { return path_; }
 
-    // Reads the file into an all-zero table; presets go through addPreset.
-    LoadResult LoadSettingTable(SettingTable& table, const PresetSink& addPreset) const;
+    // Reads the file into an all-zero table.
+    LoadResult LoadSettingTable(SettingTable& table) const;
     // Writes the image to a temporary file and replaces the file only when the
     // whole image is on disk; on any failure the old file stays as it was.
     // keepBackup first copies the old file to SndCols.ini.bak.

@@ -27,5 +27,7 @@ inline constexpr char kNewPresetName[] =
     "\x28\x90\x56\x8B\x4B\x8D\xEC\x90\xAC\x82\xB3\x82\xEA\x82\xBD\x90\xDD\x92\xE8\x29";  // (新規作成された設定)
 
 inline constexpr char kCannotRead[] = "%s を読み込めません";
+// A 29th preset, made or captured.
+inline constexpr char kTooManyPresets[] = "これ以上設定を作成することはできません";
 
 }  // namespace quendrel::texts

@@ -35,7 +35,7 @@ void TrayIcon::Delete() {
 }
 
 BOOL TrayIcon::Notify(DWORD message, NOTIFYICONDATAW& data) const {
-    return shellNotify_ ? shellNotify_(message, data) : Shell_NotifyIconW(message, &data);
+    return shell_ ? shell_->NotifyIcon(message, data) : Shell_NotifyIconW(message, &data);
 }
 
 void TrayIcon::ShowBalloon(std::string_view titleUtf8, const std::wstring& text) {

@@ -7,7 +7,6 @@
 
 #include <shellapi.h>
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,15 +14,22 @@
 
 namespace quendrel {
 
-// The shell's tray call; empty: Shell_NotifyIconW.
-using ShellNotify = std::function<BOOL(DWORD message, NOTIFYICONDATAW& data)>;
+// The shell's tray call, where tests stand in for the shell.
+class TrayShell {
+public:
+    virtual BOOL NotifyIcon(DWORD message, NOTIFYICONDATAW& data) = 0;
+
+protected:
+    ~TrayShell() = default;
+};
 
 class TrayIcon {
 public:
     // A balloon's text field holds this many characters and the end.
     static constexpr std::size_t kBalloonTextMax = 255;
 
-    explicit TrayIcon(ShellNotify shellNotify = {}) : shellNotify_(std::move(shellNotify)) {}
+    // shell: null for Shell_NotifyIconW.
+    explicit TrayIcon(TrayShell* shell = nullptr) : shell_(shell) {}
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
     ~TrayIcon() { Delete(); }
@@ -42,7 +48,7 @@ public:
 private:
     BOOL Notify(DWORD message, NOTIFYICONDATAW& data) const;
 
-    ShellNotify shellNotify_;
+    TrayShell* shell_;
     NOTIFYICONDATAW data_{};
     UniqueIcon icon_;
     UINT taskbarCreated_ = 0;

@@ -16,10 +16,6 @@ void SetMark(HMENU menu, UINT item, bool on) {
     CheckMenuItem(menu, item, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void Call(const std::function<void()>& action) {
-    if (action) action();
-}
-
 }  // namespace
 
 TrayMenu::TrayMenu(HWND owner, const AutoStart& autoStart, const NotifyProfile& profile, TrayMenuActions actions)
@@ -62,7 +58,7 @@ void TrayMenu::PopupAt(POINT at) {
 void TrayMenu::Run(UINT item) {
     switch (item) {
     case kOpenItem:
-        Call(actions_.open);
+        actions_.open();
         break;
     case kAutoStartItem:
         OnAutoStartClick();
@@ -71,10 +67,10 @@ void TrayMenu::Run(UINT item) {
         OnFadeClick();
         break;
     case kAboutItem:
-        Call(actions_.about);
+        actions_.about();
         break;
     case kQuitItem:
-        Call(actions_.quit);
+        actions_.quit();
         break;
     default:
         break;

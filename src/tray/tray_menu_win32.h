@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include <functional>
+#include "base/callback.h"
 
 namespace quendrel {
 
@@ -22,9 +22,9 @@ enum TrayMenuItem : UINT {
 
 // What the items that are not switches do.
 struct TrayMenuActions {
-    std::function<void()> open;
-    std::function<void()> about;
-    std::function<void()> quit;
+    Callback<void()> open;
+    Callback<void()> about;
+    Callback<void()> quit;
 };
 
 class TrayMenu {

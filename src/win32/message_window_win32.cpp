@@ -12,7 +12,7 @@ bool MessageWindow::Create() {
 
 LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (handler_ && handler_(message, wParam, lParam, result)) return result;
+    if (handler_(message, wParam, lParam, result)) return result;
     return Window::HandleMessage(message, wParam, lParam);
 }
 

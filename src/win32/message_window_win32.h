@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-#include <functional>
-
+#include "base/callback.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
@@ -13,8 +12,8 @@ namespace quendrel {
 class MessageWindow : public Window {
 public:
     // True when the message was taken, with the result.
-    using Handler = std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
-    explicit MessageWindow(Handler handler) : handler_(std::move(handler)) {}
+    using Handler = Callback<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+    explicit MessageWindow(Handler handler) : handler_(handler) {}
     bool Create();
 
 protected:

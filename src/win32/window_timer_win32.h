@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-#include <functional>
-
+#include "base/callback.h"
 #include "base/timer.h"
 
 namespace quendrel {
@@ -21,6 +20,11 @@ public:
 
     // The window whose WM_TIMER with this id runs onTick.
     void Attach(Window& window);
+    // The window is gone (its timers went with it).
+    void Detach() {
+        window_ = nullptr;
+        running_ = false;
+    }
 
     void Start() override;
     void Stop() override;
@@ -28,10 +32,8 @@ public:
 
     UINT_PTR id() const { return id_; }
     // One tick, as WM_TIMER brings it.
-    void Tick() const {
-        if (onTick) onTick();
-    }
-    std::function<void()> onTick;
+    void Tick() const { onTick(); }
+    Callback<void()> onTick;
 
 private:
     void Kill();

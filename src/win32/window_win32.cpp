@@ -9,7 +9,11 @@ namespace quendrel {
 
 HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
 
-Window::~Window() { Destroy(); }
+Window::~Window() {
+    Destroy();
+    // Timers owned elsewhere may outlive the window.
+    for (WindowTimer* timer : timers_) timer->Detach();
+}
 
 void Window::Destroy() {
     if (hwnd_) DestroyWindow(hwnd_);

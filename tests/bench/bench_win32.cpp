@@ -236,12 +236,12 @@ struct InProcess : test::ProgramHarness {
 int Fade() {
     InProcess p(false, true);
     if (!p.started) return 1;
-    ConfigWindow& form = p.window();
-    form.applier().ApplyVolume(0, false);
+    VolumeApplier& applier = p.resident().actions().applier();
+    applier.ApplyVolume(0, false);
     const LARGE_INTEGER begin = Now();
-    form.applier().ApplyVolume(100, true);
+    applier.ApplyVolume(100, true);
     MSG message;
-    while (form.applier().FadeCurrent() != 100 && GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (p.winmm->GetMasterVolume(0) != 100 && GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -254,12 +254,12 @@ int Fade() {
 int Hotkey() {
     InProcess p(false, false);
     if (!p.started) return 1;
-    ConfigWindow& form = p.window();
+    HotkeyDispatcher& dispatcher = p.resident().actions().dispatcher();
     const unsigned devices = p.winmm->DeviceCount();
     std::vector<double> dispatch, bare;
     for (int i = 0; i < 220; ++i) {
         test::PumpMessages(0);
-        const double d = Time([&] { form.dispatcher().DispatchHotKey(kFirstPreset); });
+        const double d = Time([&] { dispatcher.DispatchHotKey(kFirstPreset); });
         test::PumpMessages(0);
         const double b = Time([&] {
             for (unsigned device = 0; device < devices; ++device) p.winmm->SetMasterVolume(device, 40);

@@ -81,7 +81,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto& [table, mixer, timer, view, applier, host, dispatcher] = rig;
 
     host.fade = (flags & 4u) != 0;
-    host.notify = (flags & 8u) != 0;
     for (unsigned d = 0; d < devices; ++d) {
         if (flags & (16u << d)) mixer.failing.insert(d);
         mixer.units[d] = in.Byte() * 257u;  // 0..65535, the mixer's full range
@@ -93,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (length > size - in.at) length = size - in.at;
     table.LoadFromImage(std::vector<std::uint8_t>(data + in.at, data + in.at + length));
     in.at += length;
+    table[kNotifySlot].enabled = (flags & 8u) != 0 ? kEnabledOn : 0;
     CheckTable(table);
 
     // Long sequences only slow the fuzzer down; 64 presses are enough to fill the table by capture.
@@ -112,8 +112,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (used && id == kDownSlot) CheckLevels(mixer, ClampPercent(std::int64_t{current} - stored));
         if (used && id >= kFirstPreset && !host.fade) CheckLevels(mixer, ClampPercent(stored));
 
+        // Every step of the fade is a write, checked within 0..100 per cent.
         for (unsigned t = 0; t < ticks && timer.Running(); ++t) applier.FadeStep();
-        Check(applier.FadeCurrent() <= 100 && applier.FadeTarget() <= 100);
         CheckMixer(mixer);
         mixer.log.clear();
     }

@@ -1,5 +1,5 @@
-// The dispatcher's host as plain records, and the dispatch wired over fake
-// devices as the configuration window wires it.
+// The actions' host as plain records, and the dispatch wired over fake
+// devices as the resident wires it.
 #pragma once
 
 #include <string>
@@ -12,13 +12,13 @@
 
 namespace quendrel {
 
-struct FakeDispatchHost : DispatchHost {
+struct FakeDispatchHost : ActionHost {
     SettingTable& table;
     explicit FakeDispatchHost(SettingTable& t) : table(t) {}
 
     bool fade = false;
-    bool notify = true;
     int fadeReads = 0;
+    int opened = 0;
     struct Added {
         std::string name;
         std::int32_t volume;
@@ -35,21 +35,21 @@ struct FakeDispatchHost : DispatchHost {
         added.push_back({name, volume, hotkey});
         table.AppendPresetRecord(name, volume, hotkey);  // refuses the 29th, as the window does
     }
-    bool NotifyEnabled() override { return notify; }
     void ShowNotification(const std::string& text, std::int32_t seconds) override { shown.emplace_back(text, seconds); }
+    void OpenWindow() override { ++opened; }
 
     std::string LastText() const { return shown.empty() ? "<none>" : shown.back().first; }
 };
 
 template <typename DeviceMixer = FakeMixer>
 struct DispatchRig {
-    explicit DispatchRig(unsigned devices) : mixer(devices) {}
+    explicit DispatchRig(unsigned devices) : mixer(devices) { applier.SetView(&view); }
 
     SettingTable table;
     DeviceMixer mixer;
     FakeTimer timer;
     FakeFadeView view;
-    VolumeApplier applier{mixer, timer, view};
+    VolumeApplier applier{mixer, timer};
     FakeDispatchHost host{table};
     HotkeyDispatcher dispatcher{table, mixer, applier, host};
 };

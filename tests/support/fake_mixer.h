@@ -59,12 +59,10 @@ public:
 
     // Device 0's watcher while one is registered; Changed() tells it, as the
     // system would.
-    std::function<void()> watcher;
-    void WatchDevice0(const std::function<void()>& changed) override { watcher = changed; }
-    void StopWatching() override { watcher = nullptr; }
-    void Changed() const {
-        if (watcher) watcher();
-    }
+    Callback<void()> watcher;
+    void WatchDevice0(Callback<void()> changed) override { watcher = changed; }
+    void StopWatching() override { watcher = {}; }
+    void Changed() const { watcher(); }
 
     std::vector<DeviceDescription> DescribeDevices() override {
         if (!descriptions.empty()) return descriptions;

@@ -32,6 +32,7 @@ public:
     }
     void Stop() { program.reset(); }
 
+    Resident& resident() { return program->resident(); }
     ConfigWindow& window() { return program->configWindow(); }
     PresetPanel& presetPanel() { return window().presetPanel(); }
     FunctionPanel& functionPanel() { return window().functionPanel(); }

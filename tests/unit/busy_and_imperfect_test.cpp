@@ -26,11 +26,13 @@ TEST(ActionQueue, WorkArrivingDuringWorkWaitsItsTurnInOrder) {
             queue.Perform([&] { log += "d"; });
         });
         queue.Perform([&] { log += "c"; });
-        EXPECT_TRUE(queue.Busy());
+        EXPECT_EQ(log, "a(");  // both wait while this one runs
         log += ")";
     });
     EXPECT_EQ(log, "a()bcd");
-    EXPECT_FALSE(queue.Busy());
+    // Idle again: new work runs at once.
+    queue.Perform([&] { log += "e"; });
+    EXPECT_EQ(log, "a()bcde");
 }
 
 TEST(VolumeMemory, AWrittenVolumeReadsBackAsWrittenWithinOnePerCent) {
@@ -74,11 +76,16 @@ TEST(HotkeyValue, KeysThatExistOnlyAsExtendedKeysAreShownExtended) {
     for (std::uint8_t key : {0x68, 0x0D, 0x41, 0x70, 0xA2, 0x20, 0x29, 0x2C}) EXPECT_FALSE(IsExtendedOnlyKey(key));
 }
 
+// A place as wide as so many characters.
+struct UpTo {
+    std::size_t length;
+    bool Fits(const std::wstring& text) const { return text.size() <= length; }
+    operator FitsFunction() const { return Bind<&UpTo::Fits>(this); }
+};
+
 TEST(HotkeyConflicts, ALongReportShowsWholeEntriesAndCountsTheRest) {
     const std::vector<std::wstring> entries = {L"A (F1)", L"Bb (F2)", L"Ccc (F3)", L"Dddd (F4)"};
-    const auto upTo = [](std::size_t length) {
-        return [length](const std::wstring& text) { return text.size() <= length; };
-    };
+    const auto upTo = [](std::size_t length) { return UpTo{length}; };
     const std::wstring prefix = L"使用できないホットキー: ";
     EXPECT_EQ(FitConflictText(ConflictPlace::kStatusBar, entries, upTo(1000)),
               prefix + L"A (F1)、Bb (F2)、Ccc (F3)、Dddd (F4)");

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/cli_texts.h"
-#include "cp932.h"
 #include "make_action.h"
 
 namespace quendrel {
@@ -150,9 +148,6 @@ TEST(CommandLine, AnswersAndTexts) {
         EXPECT_EQ(AnswerFromResult(AnswerResult(answer)), answer);
     // A window that ignores the message answers 0.
     for (std::intptr_t stray : {0, 2, 3, -1}) EXPECT_EQ(AnswerFromResult(stray), Answer::kNoAnswer) << stray;
-
-    EXPECT_EQ(texts::kVolumeWord, ToCp932("音量"));
-    EXPECT_EQ(VolumeNotificationText(7), ToCp932("音量 7%"));
 }
 
 }  // namespace

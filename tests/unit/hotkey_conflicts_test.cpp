@@ -32,6 +32,7 @@ std::wstring KeyName(std::uint8_t key) {
 }
 
 std::wstring Caption(std::size_t index) { return L"設定" + std::to_wstring(index); }
+bool AnyWidth(const std::wstring&) { return true; }
 
 TEST(HotkeyConflicts, LaterUsersOfACombinationAreDuplicates) {
     SettingTable table;
@@ -79,13 +80,18 @@ TEST(HotkeyConflicts, EntryTexts) {
     SetKey(table, kCaptureSlot, 0x4041);
 
     EXPECT_EQ(HotkeyText(0xE041, KeyName), L"Ctrl + Shift + Alt + A");
-    EXPECT_EQ(ConflictEntries({0, 1, 2, 3, 4, 5, 6}, table, Caption, KeyName),
-              L"音量を上げる (Ctrl + Shift + Alt + A)、音量を下げる (Shift + F2)、ミュート切り替え (Alt + A)、"
-              L"音量をキャプチャ (Ctrl + A)、設定5 (Ctrl + Shift + F1)");
-    const std::wstring one = ConflictEntries({5}, table, Caption, KeyName);
-    EXPECT_EQ(ConflictBalloonText(one), L"他のプログラムが使用中のホットキーがあります: 設定5 (Ctrl + Shift + F1)");
-    EXPECT_EQ(ConflictStatusText(one), L"使用できないホットキー: 設定5 (Ctrl + Shift + F1)");
-    EXPECT_EQ(ConflictStatusText(ConflictEntries({4}, table, Caption, KeyName)), L"");
+    // Each place's text with every entry.
+    const auto whole = [&](ConflictPlace place, const Indices& indices) {
+        const auto entries = ConflictEntryList(indices, table, PresetCaptionFunction::ToFunction<&Caption>(), KeyName);
+        return FitConflictText(place, entries, FitsFunction::ToFunction<&AnyWidth>());
+    };
+    EXPECT_EQ(whole(ConflictPlace::kStatusBar, {0, 1, 2, 3, 4, 5, 6}),
+              L"使用できないホットキー: 音量を上げる (Ctrl + Shift + Alt + A)、音量を下げる (Shift + F2)、"
+              L"ミュート切り替え (Alt + A)、音量をキャプチャ (Ctrl + A)、設定5 (Ctrl + Shift + F1)");
+    EXPECT_EQ(whole(ConflictPlace::kBalloon, {5}),
+              L"他のプログラムが使用中のホットキーがあります: 設定5 (Ctrl + Shift + F1)");
+    EXPECT_EQ(whole(ConflictPlace::kStatusBar, {5}), L"使用できないホットキー: 設定5 (Ctrl + Shift + F1)");
+    EXPECT_EQ(whole(ConflictPlace::kStatusBar, {4}), L"");
 }
 
 TEST(HotkeyConflicts, ReportOnlyANewNonEmptySet) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "actions/action_texts.h"
+#include "cp932.h"
 #include "fake_dispatch.h"
 #include "table/table_texts.h"
 
@@ -12,11 +14,12 @@ const std::string kUp = texts::kUpName;
 const std::string kDown = texts::kDownName;
 const std::string kMutePrefix = texts::kMuteStatePrefix;
 
-// The default slots, the notification for three seconds.
+// The default slots, the notification on for three seconds.
 struct Dispatch : DispatchRig<> {
     explicit Dispatch(unsigned devices) : DispatchRig(devices) {
         table.SetDefaults();
         table[kNotifySlot].value = 3;
+        table[kNotifySlot].enabled = kEnabledOn;
     }
     std::vector<unsigned> Levels() const {
         std::vector<unsigned> levels;
@@ -113,6 +116,15 @@ TEST(HotkeyDispatch, UpDuringAFadeIsPulledBackOntoItsPath) {
     EXPECT_EQ(d.Levels(), (std::vector<unsigned>{22, 22}));
 }
 
+TEST(HotkeyDispatch, AVolumeOfItsOwnIsAppliedAndShownAsOne) {
+    EXPECT_EQ(texts::kVolumeWord, ToCp932("音量"));
+    Dispatch d{2};
+    d.dispatcher.SetVolume(7);
+    EXPECT_EQ(d.Levels(), (std::vector<unsigned>{7, 7}));
+    EXPECT_EQ(d.host.LastText(), ToCp932("音量 7%"));
+    EXPECT_EQ(d.host.fadeReads, 1);
+}
+
 TEST(HotkeyDispatch, MuteTogglesFromDeviceZero) {
     Dispatch d{2};
     d.mixer.mute = {1, 0};
@@ -143,7 +155,6 @@ TEST(HotkeyDispatch, CaptureAddsOnePresetPerNewVolume) {
     EXPECT_EQ(d.host.added[0].hotkey, 0x6070u);
     EXPECT_EQ(d.table[kCaptureSlot].Name(), texts::kCapturedSlotName);
     EXPECT_EQ(d.host.LastText(), texts::kCapturedSlotName);
-    EXPECT_EQ(d.dispatcher.LastCapturedVolume(), 40);
 
     d.mixer.SetPercent(0, 41);
     d.dispatcher.DispatchHotKey(kCaptureSlot);
@@ -160,8 +171,9 @@ TEST(HotkeyDispatch, CaptureWhenFullStillCountsAndNotifies) {
     ASSERT_EQ(d.host.added.size(), 1u);
     EXPECT_EQ(d.host.added[0].hotkey, 0x6070u + 28);
     EXPECT_EQ(d.table.count, 28);
-    EXPECT_EQ(d.dispatcher.LastCapturedVolume(), 60);
     EXPECT_EQ(d.host.LastText(), texts::kCapturedSlotName);
+    d.dispatcher.DispatchHotKey(kCaptureSlot);  // 60 was captured: nothing new
+    EXPECT_EQ(d.host.added.size(), 1u);
 }
 
 TEST(HotkeyDispatch, NotificationSlotAndStrayIdentifiersChangeNothing) {
@@ -183,7 +195,7 @@ TEST(HotkeyDispatch, NotificationSlotAndStrayIdentifiersChangeNothing) {
 
 TEST(HotkeyDispatch, NotifyOffActsWithoutShowing) {
     Dispatch d{1};
-    d.host.notify = false;
+    d.table[kNotifySlot].enabled = 0;
     d.mixer.SetPercent(0, 10);
     d.dispatcher.DispatchHotKey(kUpSlot);
     d.dispatcher.DispatchHotKey(kMuteSlot);

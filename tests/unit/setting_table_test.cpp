@@ -75,26 +75,6 @@ TEST(SettingTable, ImageRoundTripsByteForByte) {
     EXPECT_EQ(table.Image(), image);  // every preset was already on
 }
 
-TEST(SettingTable, APresetAddedWhileLoadingNeitherOverwritesNorIsOverwritten) {
-    SettingTable table;
-    const auto image = RecordBytes(8);
-    bool added = false;
-    table.LoadFromImage(image, [&](const std::string& name, std::int32_t volume, std::uint32_t hotkey) {
-        table.AppendPresetRecord(name, volume, hotkey);
-        if (!added) {
-            added = true;
-            table.AppendPresetRecord("captured", 7, 0x6071);  // a hotkey handled in between
-        }
-    });
-    ASSERT_EQ(table.count, 4);
-    SettingTable plain;
-    plain.LoadFromImage(image);
-    EXPECT_EQ(0, std::memcmp(&table[5], &plain[5], kRecordSize));
-    EXPECT_EQ(table[6].Name(), "captured");
-    EXPECT_EQ(0, std::memcmp(&table[7], &plain[6], kRecordSize));
-    EXPECT_EQ(0, std::memcmp(&table[8], &plain[7], kRecordSize));
-}
-
 TEST(SettingTable, EmptyAndShortFilesLoadAsZero) {
     SettingTable table;
     table.LoadFromImage({});

@@ -115,7 +115,7 @@ void CALLBACK ChooseAboutAgain(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND about = g_program->aboutWindow().hwnd();
     g_overTheConfigWindow = !IsWindowEnabled(g_program->configWindow().hwnd()) &&
                             (GetWindowLongPtrW(about, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    g_program->configWindow().ShowAbout();
+    g_program->resident().ShowAbout();
     g_stillShownAfterSecondClick = IsWindowVisible(about) != FALSE;
 }
 
@@ -128,7 +128,7 @@ TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
     // Chosen again from the tray menu while it is open.
     g_program = program.get();
     SetTimer(nullptr, 0, 100, &ChooseAboutAgain);
-    window().ShowAbout();
+    resident().ShowAbout();
     closer.join();
     EXPECT_TRUE(g_stillShownAfterSecondClick);
     EXPECT_TRUE(g_overTheConfigWindow);

@@ -12,7 +12,7 @@ TEST_F(CaptureTest, CapturesFollowTwentyLoadedPresets) {
     test::SwitchOn(table, kCaptureSlot);
     for (int i = 0; i < 20; ++i) table.AppendPresetRecord("Preset" + std::to_string(i), i * 5, 0x6070 + i);
     StartProgram(table, 2);
-    SettingTable& live = window().table();
+    SettingTable& live = resident().table();
     EXPECT_EQ(live.Image(), table.Image());
     mixer->SetPercent(0, 33);
     SendMessageW(window().hwnd(), WM_HOTKEY, kCaptureSlot, 0);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/identity.h"
 #include "make_action.h"
 #include "program_fixture.h"
 
@@ -34,7 +35,7 @@ protected:
         StartProgram(table, 2, 40);
     }
 
-    Answer SendBytes(const void* bytes, DWORD size, ULONG_PTR id = kCopyDataId) {
+    Answer SendBytes(const void* bytes, DWORD size, ULONG_PTR id = identity::kCopyDataId) {
         COPYDATASTRUCT data{id, size, const_cast<void*>(bytes)};
         return AnswerFromResult(SendMessageW(window().hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
     }
@@ -44,6 +45,11 @@ protected:
     }
 
     bool EveryDeviceAt(unsigned percent) const { return mixer->Percent(0) == percent && mixer->Percent(1) == percent; }
+    // The smooth change reaches the volume, a step per 30 ms.
+    bool WaitUntilFaded(unsigned percent) {
+        for (int i = 0; i < 100 && mixer->Percent(0) != percent; ++i) test::PumpMessages(50);
+        return EveryDeviceAt(percent);
+    }
 
     // The same text in the same font cuts the same outline.
     bool NotificationShows(const std::string& textCp932) {
@@ -71,9 +77,9 @@ TEST_F(CommandLineActionTest, PresetsByNameAndPositionActAsTheirHotkeys) {
 TEST_F(CommandLineActionTest, VolumeSetsEveryDeviceWithItsOwnNotificationAndFollowsTheSwitches) {
     EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 42)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(42));
-    EXPECT_TRUE(NotificationShows(VolumeNotificationText(42)));
+    EXPECT_TRUE(NotificationShows("\x89\xB9\x97\xCA 42%"));  // 音量
 
-    window().table()[kNotifySlot].enabled = 0;
+    resident().table()[kNotifySlot].enabled = 0;
     ShowWindow(notification().hwnd(), SW_HIDE);
     EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 7)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(7));
@@ -82,12 +88,12 @@ TEST_F(CommandLineActionTest, VolumeSetsEveryDeviceWithItsOwnNotificationAndFoll
     // With the smooth change on, one step now and the rest on the fade timer.
     test::WriteFade(folder.path(), true);
     EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 70)), Answer::kDone);
-    EXPECT_EQ(window().applier().FadeTarget(), 70);
     EXPECT_EQ(mixer->Percent(0), 8u);
+    EXPECT_TRUE(WaitUntilFaded(70));
 }
 
 TEST_F(CommandLineActionTest, UpActsWithItsBoxUnticked) {
-    ASSERT_FALSE(window().table()[kUpSlot].IsEnabled());
+    ASSERT_FALSE(resident().table()[kUpSlot].IsEnabled());
     EXPECT_EQ(Send(MakeAction(ActionKind::kUp)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(45));
 }
@@ -114,7 +120,7 @@ TEST_F(CommandLineActionTest, DamagedPayloadsAreBadUsageAndOtherCopiesAreNotOurs
     EXPECT_EQ(SendBytes(nullptr, 200), Answer::kBadUsage);  // a length with nothing behind it
     // Another program's WM_COPYDATA is left to the default handling, which
     // gives no answer of ours.
-    EXPECT_EQ(SendBytes(bytes.data(), static_cast<DWORD>(bytes.size()), kCopyDataId + 1), Answer::kNoAnswer);
+    EXPECT_EQ(SendBytes(bytes.data(), static_cast<DWORD>(bytes.size()), identity::kCopyDataId + 1), Answer::kNoAnswer);
     EXPECT_TRUE(EveryDeviceAt(40));
 }
 

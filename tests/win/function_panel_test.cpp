@@ -21,14 +21,14 @@ TEST_F(FunctionPanelTest, TheDefaultTableLeavesEveryFunctionOff) {
     EXPECT_EQ(Text(f.upStepLabel.hwnd()), L"2% 上げる");
     EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"2% 下げる");
     EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"2");
-    EXPECT_EQ(window().table()[kNotifySlot].value, 2);
+    EXPECT_EQ(resident().table()[kNotifySlot].value, 2);
     EXPECT_EQ(Text(f.group.hwnd()), L"その他のQuendrelの機能を使用する");
 }
 
 TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlotAtOnce) {
     OpenWindow();
     auto& f = functionPanel();
-    SettingRecord& up = window().table()[kUpSlot];
+    SettingRecord& up = resident().table()[kUpSlot];
     Click(f.upBox.hwnd());
     EXPECT_EQ(up.enabled, kEnabledOn);
     EXPECT_TRUE(Enabled(f.upStep.hwnd()));
@@ -49,16 +49,16 @@ TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlotAtOnce) {
 
     Slide(f.downStep, 7);
     EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"7% 下げる");
-    EXPECT_EQ(window().table()[kDownSlot].value, 7);
+    EXPECT_EQ(resident().table()[kDownSlot].value, 7);
 
     Click(f.notifyBox.hwnd());
-    EXPECT_EQ(window().table()[kNotifySlot].enabled, kEnabledOn);
+    EXPECT_EQ(resident().table()[kNotifySlot].enabled, kEnabledOn);
     for (HWND control :
          {f.notifySeconds.hwnd(), f.notifySecondsLabel.hwnd(), f.fontButton.hwnd(), f.colorButton.hwnd()})
         EXPECT_TRUE(Enabled(control));
     Click(f.captureBox.hwnd());
     EXPECT_TRUE(Enabled(f.captureKey.hwnd()));
-    EXPECT_EQ(window().table()[kCaptureSlot].enabled, kEnabledOn);
+    EXPECT_EQ(resident().table()[kCaptureSlot].enabled, kEnabledOn);
 }
 
 TEST_F(FunctionPanelTest, StoredValuesShowClampedAndOnlyMovedOnesAreStoredBack) {
@@ -74,14 +74,14 @@ TEST_F(FunctionPanelTest, StoredValuesShowClampedAndOnlyMovedOnesAreStoredBack) 
     EXPECT_TRUE(Enabled(f.upStep.hwnd()));
     EXPECT_EQ(f.upStep.Position(), 20);
     EXPECT_EQ(Text(f.upStepLabel.hwnd()), L"20% 上げる");
-    EXPECT_EQ(window().table()[kUpSlot].value, 20);
+    EXPECT_EQ(resident().table()[kUpSlot].value, 20);
     EXPECT_EQ(f.upKey.Value(), 0x6041);
-    EXPECT_EQ(window().table()[kUpSlot].enabled, kEnabledOn);  // the click handler wrote it
+    EXPECT_EQ(resident().table()[kUpSlot].enabled, kEnabledOn);  // the click handler wrote it
     EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"2% 下げる");
 
     // 0 shows as 1, the text the edit already had: the slot keeps its 0.
     EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"1");
-    EXPECT_EQ(window().table()[kNotifySlot].value, 0);
+    EXPECT_EQ(resident().table()[kNotifySlot].value, 0);
     EXPECT_TRUE(f.notifyBox.Checked());
     EXPECT_TRUE(Enabled(f.notifySeconds.hwnd()));
 }
@@ -92,7 +92,7 @@ TEST_F(FunctionPanelTest, NotificationSecondsClampOnShowingAndWhenTheEditLosesTh
     table[kNotifySlot].value = 150;
     OpenWindow(&table);
     auto& f = functionPanel();
-    SettingRecord& slot = window().table()[kNotifySlot];
+    SettingRecord& slot = resident().table()[kNotifySlot];
     EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"100");
     EXPECT_EQ(slot.value, 100);
 
@@ -122,18 +122,18 @@ TEST_F(FunctionPanelTest, AHotkeyWithoutShiftAndCtrlGetsBoth) {
     Click(f.muteBox.hwnd());
     HWND key = f.muteKey.hwnd();
     TypeKey(key, 'M');
-    EXPECT_EQ(window().table()[kMuteSlot].hotkey, 0x6000u | 'M');
+    EXPECT_EQ(resident().table()[kMuteSlot].hotkey, 0x6000u | 'M');
 
     // Shift alone is replaced too; Alt is kept.
     SendMessageW(key, WM_KEYDOWN, VK_SHIFT, 0);
     SendMessageW(key, WM_KEYDOWN, 'N', 0);
     SendMessageW(key, WM_KEYUP, 'N', 0);
     SendMessageW(key, WM_KEYUP, VK_SHIFT, 0);
-    EXPECT_EQ(window().table()[kMuteSlot].hotkey, 0x6000u | 'N');
+    EXPECT_EQ(resident().table()[kMuteSlot].hotkey, 0x6000u | 'N');
 
     // Set from code: no handler, the slot keeps the user's key.
     f.muteKey.Set(0x6070);
-    EXPECT_EQ(window().table()[kMuteSlot].hotkey, 0x6000u | 'N');
+    EXPECT_EQ(resident().table()[kMuteSlot].hotkey, 0x6000u | 'N');
 }
 
 }  // namespace

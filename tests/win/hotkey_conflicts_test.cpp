@@ -6,6 +6,9 @@ namespace quendrel {
 namespace {
 
 constexpr UINT kCtrlShift = MOD_CONTROL | MOD_SHIFT;
+// The retry timer's identifier on the window, and more than its period.
+constexpr UINT_PTR kRetryTimer = 3;
+constexpr DWORD kRetryWait = 5500;
 
 // Presets A (Ctrl+Shift+F1), B and C (both Ctrl+Shift+F2).
 SettingTable ThreePresets() { return test::TableWith({{"A", 10, 0x6070}, {"B", 20, 0x6071}, {"C", 30, 0x6071}}); }
@@ -18,7 +21,7 @@ RECT Client(HWND window) {
 
 class ConflictStatusTest : public test::ProgramTest {
 protected:
-    const StatusBar& Bar() { return window().conflicts().statusBar(); }
+    const StatusBar& Bar() { return window().statusBar(); }
     std::wstring BarText() {
         wchar_t text[512] = {};
         SendMessageW(Bar().hwnd(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
@@ -74,17 +77,15 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
 
     // Every key registers at the close: nothing to retry, no timer runs.
     SendMessageW(config, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(window().conflicts().retryTimer().Running());
-    EXPECT_FALSE(KillTimer(config, window().conflicts().retryTimer().id()));
+    EXPECT_FALSE(KillTimer(config, kRetryTimer));
 }
 
-class ConflictReportTest : public test::ProgramTest {
+class ConflictReportTest : public test::ProgramTest, private TrayShell {
 protected:
-    void SetUp() override {
-        environment.shellNotify = [this](DWORD message, NOTIFYICONDATAW& data) {
-            calls.push_back({message, data});
-            return Shell_NotifyIconW(message, &data);
-        };
+    void SetUp() override { environment.shell = this; }
+    BOOL NotifyIcon(DWORD message, NOTIFYICONDATAW& data) override {
+        calls.push_back({message, data});
+        return Shell_NotifyIconW(message, &data);
     }
     std::vector<NOTIFYICONDATAW> Balloons() const {
         std::vector<NOTIFYICONDATAW> balloons;
@@ -101,7 +102,7 @@ TEST_F(ConflictReportTest, AHeldKeyIsToldOnceAndRetriedUntilItRegisters) {
     ASSERT_TRUE(f1.held());
     const SettingTable table = ThreePresets();
     StartProgram(table);
-    ConfigWindow& form = window();
+    ConfigWindow& configWindow = window();
 
     // The duplicate C is no other program's doing: only A is told.
     ASSERT_EQ(Balloons().size(), 1u);
@@ -112,25 +113,26 @@ TEST_F(ConflictReportTest, AHeldKeyIsToldOnceAndRetriedUntilItRegisters) {
     EXPECT_STREQ(balloon.szInfo, L"他のプログラムが使用中のホットキーがあります: A (Control + Shift + F1)");
     ASSERT_EQ(calls[0].first, static_cast<DWORD>(NIM_ADD));
     EXPECT_EQ(calls[0].second.cbSize, NOTIFYICONDATAW_V1_SIZE);
-    EXPECT_TRUE(form.conflicts().retryTimer().Running());
 
-    // The window stops the retries; closing it with the same key still held
-    // retries again, without a second balloon.
-    form.Open();
-    EXPECT_FALSE(form.conflicts().retryTimer().Running());
-    SendMessageW(form.hwnd(), WM_CLOSE, 0, 0);
+    // The window stops the retries: the key, free while it is open, stays free.
+    configWindow.Open();
+    f1.Release();
+    test::PumpMessages(kRetryWait);
+    EXPECT_FALSE(test::IsHotkeyTaken(kCtrlShift, VK_F1));
+    // Closing it with the key held again retries, without a second balloon.
+    test::HotkeyHolder again(kCtrlShift, VK_F1);
+    ASSERT_TRUE(again.held());
+    SendMessageW(configWindow.hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(Balloons().size(), 1u);
-    EXPECT_TRUE(form.conflicts().retryTimer().Running());
 
     // Let go, the next retry takes the key and the timer ends; the duplicate
     // stays refused.
-    f1.Release();
+    again.Release();
     bool taken = false;
     for (int i = 0; i < 120 && !(taken = test::IsHotkeyTaken(kCtrlShift, VK_F1)); ++i) test::PumpMessages(100);
     EXPECT_TRUE(taken);
-    EXPECT_FALSE(form.conflicts().retryTimer().Running());
-    EXPECT_FALSE(KillTimer(form.hwnd(), form.conflicts().retryTimer().id()));
-    EXPECT_EQ(form.hotkeys().results()[7], Registration::Refused);
+    EXPECT_FALSE(KillTimer(configWindow.hwnd(), kRetryTimer));
+    EXPECT_EQ(resident().hotkeys().results()[7], Registration::Refused);
     EXPECT_EQ(Balloons().size(), 1u);
 }
 

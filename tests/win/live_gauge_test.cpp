@@ -64,8 +64,12 @@ TEST(WinmmWatch, AControlChangeReachesTheWatcherOnlyWhileWatched) {
     api.setControlDetails = SetAndNotify;
     api.close = CloseCallback;
     WinmmMixer mixer(api);
-    int changes = 0;
-    mixer.WatchDevice0([&] { ++changes; });
+    struct Counter {
+        int changes = 0;
+        void Changed() { ++changes; }
+    } counter;
+    int& changes = counter.changes;
+    mixer.WatchDevice0(Bind<&Counter::Changed>(&counter));
     EXPECT_EQ(g_opensWithCallback, 1);
     EXPECT_EQ(g_callbackWindow, mixer.NoticeWindow());
     mixer.SetMasterVolume(0, 30);
@@ -79,10 +83,10 @@ TEST(WinmmWatch, AControlChangeReachesTheWatcherOnlyWhileWatched) {
     g_callbackWindow = nullptr;
 }
 
-class MonitorTest : public test::ProgramTest {
+class MonitorTest : public test::ProgramTest, protected MonitorFinder {
 protected:
     // The primary monitor at the origin, a second one of 144 DPI left of it.
-    static NotifyMonitor Fake(MonitorChoice choice) {
+    NotifyMonitor Find(MonitorChoice choice) override {
         if (choice == MonitorChoice::kPrimary) return {{0, 0, 1280, 760}, 96, false};
         return {{-1920, 100, -1, 1120}, 144, false};
     }
@@ -99,7 +103,7 @@ protected:
 };
 
 TEST_F(MonitorTest, TheLettersGoToTheChosenMonitorsCornerAtItsDpi) {
-    environment.findMonitor = Fake;
+    environment.findMonitor = this;
     StartProgram();
     const RECT primary = Letters("Loud 80%", L"0");
     const RECT second = Letters("Loud 80%", L"1");  // the same text: shaped anew for the other monitor

@@ -22,7 +22,7 @@ TEST_F(LogoffTest, EndingTheSessionSavesTheOpenWindowsEditsAsClosingWould) {
 
     // Closed, the window has nothing to save: quitting never saves either.
     SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
-    window().presetPanel().AddPreset("x", 5, 0, false);
+    resident().table().AppendPresetRecord("x", 5, 0);
     SendMessageW(window().hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(test::ReadBytes(file), bytes);
 
@@ -54,7 +54,7 @@ TEST_F(LogoffTest, AReportLongerThanTheBarIsCutAtAnEntryAndWholeInTheTooltip) {
     table.SetDefaults();
     for (int i = 0; i < 28; ++i) table.AppendPresetRecord("Preset with a long name " + std::to_string(i), 10, 0x6070);
     OpenWindow(&table);
-    const StatusBar& bar = window().conflicts().statusBar();
+    const StatusBar& bar = window().statusBar();
     wchar_t shown[2048] = {};
     SendMessageW(bar.hwnd(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
     const std::wstring text = shown;

@@ -20,20 +20,25 @@ using namespace std::string_literals;
 
 std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 
-class NotifyProfileTest : public test::ProgramTest {
+using FontDialog = std::function<BOOL(CHOOSEFONTW&)>;
+using ColorDialog = std::function<BOOL(CHOOSECOLORW&)>;
+
+class NotifyProfileTest : public test::ProgramTest, private CommonDialogs {
 protected:
     void SetUp() override { Start(); }
     // The dialogs are the test's, answered by whatever fontDialog and
-    // colorDialog hold at the time.
+    // colorDialog hold at the time; the buttons are on, as with the
+    // notification ticked.
     void Start(const std::wstring& dataFolder = {}) {
         environment.dataFolder = dataFolder;
-        environment.fontDialog = [this](CHOOSEFONTW& dialog) { return fontDialog(dialog); };
-        environment.colorDialog = [this](CHOOSECOLORW& dialog) { return colorDialog(dialog); };
+        environment.dialogs = this;
         StartProgram();
+        functionPanel().notifyBox.SetChecked(true);
     }
-    NotifyFontDialogs& Dialogs() { return program->configWindow().parts().fontDialogs; }
-    void FontClick() { Dialogs().OnFontClick(program->configWindow().hwnd()); }
-    void ColorClick() { Dialogs().OnColorClick(program->configWindow().hwnd()); }
+    BOOL PickFont(CHOOSEFONTW& dialog) override { return fontDialog(dialog); }
+    BOOL PickColor(CHOOSECOLORW& dialog) override { return colorDialog(dialog); }
+    void FontClick() { Click(functionPanel().fontButton.hwnd()); }
+    void ColorClick() { Click(functionPanel().colorButton.hwnd()); }
 
     // The font dialog confirms a face at a size in points, in bold italic.
     void ChooseFont(const wchar_t* face, int points, BYTE charset) {
@@ -55,8 +60,8 @@ protected:
         ColorClick();
     }
     void ClickFade() {
-        ConfigWindow& form = program->configWindow();
-        TrayMenu menu(form.hwnd(), form.parts().autoStart, form.parts().profile, form.MenuActions());
+        TrayMenu menu(window().hwnd(), resident().parts().autoStart, resident().parts().profile,
+                      resident().MenuActions());
         ASSERT_TRUE(menu.UpdateMarks());
         menu.OnFadeClick();
     }
@@ -66,7 +71,7 @@ protected:
     ColorDialog colorDialog;
 };
 
-TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndTheExampleSequenceWritesTheFile) {
+TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndWriteWhatIsChosen) {
     CHOOSEFONTW seenFont{};
     LOGFONTW seenLog{};
     fontDialog = [&](CHOOSEFONTW& dialog) {
@@ -146,7 +151,7 @@ TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise)
     for (const Fade& f : fades) {
         SCOPED_TRACE(f.file);
         test::WriteBytes(Profile(), Bytes(f.file));
-        EXPECT_EQ(program->configWindow().parts().profile.ReadFadeSetting(), f.on);
+        EXPECT_EQ(resident().parts().profile.ReadFadeSetting(), f.on);
     }
 }
 
@@ -164,7 +169,7 @@ TEST_F(NotifyProfileTest, AJapaneseFaceIsStoredInShiftJisAndReadBack) {
 TEST_F(NotifyProfileTest, OneReadGivesEveryKeyAsTheProfileFunctionsDo) {
     const auto expectSame = [this](const std::string& what) {
         SCOPED_TRACE(testing::PrintToString(what));
-        const NotifyProfileValues values = program->configWindow().parts().profile.Read();
+        const NotifyProfileValues values = resident().parts().profile.Read();
         const wchar_t* names[][2] = {{L"Font", L"size"},  {L"Font", L"chrSet"},  {L"Font", L"Name"},
                                      {L"Font", L"color"}, {L"Changes", L"FADE"}, {L"Changes", L"Monitor"}};
         for (const auto& [section, key] : names) {

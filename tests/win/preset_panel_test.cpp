@@ -32,7 +32,7 @@ TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
     EXPECT_TRUE(p.presetVolume.Enabled());
     EXPECT_FALSE(p.moveUpButton.Enabled());
     EXPECT_FALSE(p.moveDownButton.Enabled());
-    const SettingRecord& record = window().table().Preset(0);
+    const SettingRecord& record = resident().table().Preset(0);
     EXPECT_EQ(record.Name(), texts::kNewPresetName);
     EXPECT_EQ(record.hotkey, 0x6070u);
     EXPECT_EQ(record.value, 20);
@@ -48,7 +48,7 @@ TEST_F(PresetPanelTest, KeysInTheCaptionEditorStayWithTheEditor) {
     SendMessageW(editor, EM_SETSEL, 0, 0);
     Press(editor, VK_DELETE);
     EXPECT_EQ(Text(editor), L"bc");
-    EXPECT_EQ(window().table().count, 1);
+    EXPECT_EQ(resident().table().count, 1);
     EXPECT_EQ(presetPanel().ItemCount(), 1);
 
     Press(editor, VK_ESCAPE);
@@ -56,12 +56,12 @@ TEST_F(PresetPanelTest, KeysInTheCaptionEditorStayWithTheEditor) {
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_TRUE(IsWindowVisible(window().hwnd()));
     EXPECT_EQ(presetPanel().ItemText(0), L"(新規作成された設定)");
-    EXPECT_EQ(window().table().Preset(0).Name(), texts::kNewPresetName);
+    EXPECT_EQ(resident().table().Preset(0).Name(), texts::kNewPresetName);
 
     // Outside the editor the keys act again: Delete deletes, Escape closes.
     SetFocus(presetPanel().presetList.hwnd());
     Press(presetPanel().presetList.hwnd(), VK_DELETE);
-    EXPECT_EQ(window().table().count, 0);
+    EXPECT_EQ(resident().table().count, 0);
     Press(presetPanel().presetList.hwnd(), VK_ESCAPE);
     test::PumpMessages();
     EXPECT_FALSE(IsWindowVisible(window().hwnd()));
@@ -80,7 +80,7 @@ TEST_F(PresetPanelTest, NewWith28PresetsOnlyShowsTheMessage) {
     test::MessageBoxAnswerer answerer;
     Click(p.createButton.hwnd());
     EXPECT_EQ(p.ItemCount(), 28);
-    EXPECT_EQ(window().table().count, 28);
+    EXPECT_EQ(resident().table().count, 28);
     EXPECT_EQ(Editor(), nullptr);
     Sleep(200);
     ASSERT_EQ(answerer.texts().size(), 1u);
@@ -98,20 +98,20 @@ TEST_F(PresetPanelTest, DeletingTheLastSelectsTheNewLastAndTheOnlyEmptiesTheList
     EXPECT_EQ(GetFocus(), p.presetList.hwnd());
     EXPECT_EQ(p.ItemCount(), 2);
     EXPECT_EQ(p.Selected(), 1);
-    EXPECT_EQ(window().table().count, 2);
-    EXPECT_EQ(window().table().Preset(2).Name(), "");  // the freed record is cleared
+    EXPECT_EQ(resident().table().count, 2);
+    EXPECT_EQ(resident().table().Preset(2).Name(), "");  // the freed record is cleared
 
     presetPanel().Select(0);
     Click(p.deleteButton.hwnd());
     EXPECT_EQ(p.Selected(), 0);
     EXPECT_EQ(p.ItemText(0), L"B");
-    EXPECT_EQ(window().table().Preset(0).Name(), "B");
+    EXPECT_EQ(resident().table().Preset(0).Name(), "B");
     EXPECT_EQ(p.presetVolume.Position(), 20);
 
     Click(p.deleteButton.hwnd());
     EXPECT_EQ(p.ItemCount(), 0);
     EXPECT_EQ(p.Selected(), -1);
-    EXPECT_EQ(window().table().count, 0);
+    EXPECT_EQ(resident().table().count, 0);
     EXPECT_TRUE(p.createButton.Enabled());
     EXPECT_FALSE(p.deleteButton.Enabled());
     EXPECT_FALSE(p.moveUpButton.Enabled());
@@ -137,7 +137,7 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     EXPECT_EQ(p.ItemText(0), L"B");
     EXPECT_EQ(p.ItemText(1), L"A");
     EXPECT_EQ(p.Selected(), 0);
-    const SettingRecord& first = window().table().Preset(0);
+    const SettingRecord& first = resident().table().Preset(0);
     EXPECT_EQ(first.Name(), "B");
     EXPECT_EQ(first.hotkey, 0x6071u);
     EXPECT_EQ(first.value, 60);
@@ -149,9 +149,9 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     Click(p.moveDownButton.hwnd());
     EXPECT_EQ(p.ItemText(0), L"A");
     EXPECT_EQ(p.Selected(), 1);
-    EXPECT_EQ(window().table().Preset(1).Name(), "B");
-    EXPECT_EQ(window().table().Preset(1).value, 60);
-    EXPECT_EQ(window().table().Preset(0).hotkey, 0x6070u);
+    EXPECT_EQ(resident().table().Preset(1).Name(), "B");
+    EXPECT_EQ(resident().table().Preset(1).value, 60);
+    EXPECT_EQ(resident().table().Preset(0).hotkey, 0x6070u);
 
     // A caption still being edited when a button is clicked (the button takes
     // no focus from it) is kept, and goes with its preset.
@@ -162,7 +162,7 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     test::PumpMessages();
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(p.ItemText(0), L"B2");
-    EXPECT_EQ(window().table().Preset(0).Name(), "B2");
+    EXPECT_EQ(resident().table().Preset(0).Name(), "B2");
 }
 
 TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRecord) {
@@ -176,7 +176,7 @@ TEST_F(PresetPanelTest, ARenameKeepsTheWholeTextInTheListAndHundredBytesInTheRec
     test::PumpMessages();
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(presetPanel().ItemText(0), typed);
-    const std::string name = window().table().Preset(0).Name();
+    const std::string name = resident().table().Preset(0).Name();
     ASSERT_EQ(name.size(), 100u);
     EXPECT_EQ(name, ToCp932(std::wstring(50, L'あ')));
 
@@ -195,7 +195,7 @@ TEST_F(PresetPanelTest, ApplyAtOnceAppliesPresetVolumesAndPutsTheOldOneBack) {
 
     // Unticked, the slider only edits the preset.
     Slide(p.presetVolume, 0);
-    EXPECT_EQ(window().table().Preset(1).value, 0);
+    EXPECT_EQ(resident().table().Preset(1).value, 0);
     EXPECT_EQ(Text(p.volumeLabel.hwnd()), L"音量出力 0%");
     EXPECT_EQ(mixer->Percent(0), 40u);
     EXPECT_EQ(p.systemVolume.Value(), 40);
@@ -212,7 +212,7 @@ TEST_F(PresetPanelTest, ApplyAtOnceAppliesPresetVolumesAndPutsTheOldOneBack) {
     EXPECT_EQ(mixer->Percent(0), 75u);
     EXPECT_EQ(Text(p.statusLabel.hwnd()), L"Auto Changing");
     EXPECT_EQ(Text(p.volumeLabel.hwnd()), L"音量出力 75%");
-    EXPECT_EQ(window().table().Preset(1).value, 75);
+    EXPECT_EQ(resident().table().Preset(1).value, 75);
 
     presetPanel().Select(0);  // another preset is heard at once
     EXPECT_EQ(mixer->Percent(0), 30u);
@@ -240,7 +240,7 @@ TEST_F(PresetPanelTest, TheUsersHotkeyGoesIntoTheSelectedPreset) {
     OpenWindow(&table);
     HWND key = presetPanel().presetHotkey.hwnd();
     TypeKey(key, 'Q');
-    EXPECT_EQ(window().table().Preset(0).hotkey, 0x6000u | 'Q');
+    EXPECT_EQ(resident().table().Preset(0).hotkey, 0x6000u | 'Q');
 
     // Shift alone or Ctrl alone stays as typed: only a key alone gets Shift+Ctrl.
     for (const auto& [modifier, expected] :
@@ -255,7 +255,7 @@ TEST_F(PresetPanelTest, TheUsersHotkeyGoesIntoTheSelectedPreset) {
         keys[modifier] = 0;
         SetKeyboardState(keys);
         SendMessageW(key, WM_KEYUP, modifier, 0);
-        EXPECT_EQ(window().table().Preset(0).hotkey, expected);
+        EXPECT_EQ(resident().table().Preset(0).hotkey, expected);
     }
 }
 

@@ -57,7 +57,7 @@ TEST_F(StartupTest, AValidFileShowsNoWindowAndRegistersEnabledHotkeys) {
     const auto image = table.Image();
     StartProgram(table);
     EXPECT_FALSE(IsWindowVisible(window().hwnd()));
-    EXPECT_EQ(window().table().count, 1);
+    EXPECT_EQ(resident().table().count, 1);
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F2));
 
@@ -109,10 +109,10 @@ TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
     test::WriteBytes(folder.File(L"SndCols.ini"), old);
     SetFileAttributesW(folder.File(L"SndCols.ini").c_str(), FILE_ATTRIBUTE_READONLY);
     StartWithoutFile();
-    EXPECT_EQ(window().table().count, 1);  // read-only still loads
+    EXPECT_EQ(resident().table().count, 1);  // read-only still loads
     test::MessageBoxAnswerer answerer;
     window().Open();
-    window().table().AppendPresetRecord("new", 1, 0);
+    resident().table().AppendPresetRecord("new", 1, 0);
     SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), old);
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini.tmp")));
@@ -126,21 +126,25 @@ TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
 // Two starts at the same moment: the other one makes the mutex just after
 // this one looked for it. What creating the mutex reports still tells.
 TEST_F(StartupTest, AnInstanceStartedAtTheSameMomentIsFoundByCreatingTheMutex) {
-    HANDLE other = nullptr;
+    // The other instance's mutex, made in the moment after the look.
+    struct OtherInstance {
+        HANDLE mutex = nullptr;
+        void Start() { mutex = CreateMutexW(nullptr, TRUE, L"Quendrel"); }
+    } other;
     test::MessageBoxAnswerer answerer;
-    environment.afterInstanceLook = [&] { other = CreateMutexW(nullptr, TRUE, L"Quendrel"); };
+    environment.afterInstanceLook = Bind<&OtherInstance::Start>(&other);
     EXPECT_FALSE(Start(nullptr));
     Sleep(300);
     EXPECT_EQ(answerer.texts(), std::vector<std::wstring>{L"このプログラムは二重起動することはできません"});
     EXPECT_EQ(program->applicationWindow(), nullptr);
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
-    ASSERT_NE(other, nullptr);
-    CloseHandle(other);
+    ASSERT_NE(other.mutex, nullptr);
+    CloseHandle(other.mutex);
 }
 
 TEST_F(StartupTest, QuittingRemovesTheLoopAndReleasesTheMutex) {
     StartWithoutFile();
-    window().Quit();
+    resident().Quit();
     EXPECT_EQ(program->RunMessageLoop(), 0);  // ends at once on WM_QUIT
     program->Shutdown();
     HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"Quendrel");

@@ -23,9 +23,8 @@ protected:
         environment.runKey = runKey;
         environment.executablePath = kExe;
         StartProgram();
-        ConfigWindow& form = window();
-        menu =
-            std::make_unique<TrayMenu>(form.hwnd(), form.parts().autoStart, form.parts().profile, form.MenuActions());
+        menu = std::make_unique<TrayMenu>(window().hwnd(), resident().parts().autoStart, resident().parts().profile,
+                                          resident().MenuActions());
     }
     void TearDown() override {
         menu.reset();

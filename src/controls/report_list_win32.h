@@ -2,10 +2,10 @@
 // place: the preset list.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
+#include "base/callback.h"
 #include "controls/control_win32.h"
 
 namespace quendrel {
@@ -14,9 +14,9 @@ namespace quendrel {
 // editor are the editor's.
 class ReportList : public Control {
 public:
-    std::function<void()> onChange;                                    // any change of an item
-    std::function<void(WORD key)> onKeyDown;                           // a key while the list has the focus
-    std::function<void(int item, const std::wstring& text)> onEdited;  // an accepted caption edit
+    Callback<void()> onChange;                                    // any change of an item
+    Callback<void(WORD key)> onKeyDown;                           // a key while the list has the focus
+    Callback<void(int item, const std::wstring& text)> onEdited;  // an accepted caption edit
 
     void Setup(std::string_view headingUtf8, int columnWidth, COLORREF text, COLORREF background);
     // The selected index, or -1.

@@ -1,4 +1,4 @@
-// COM for the windows that need it: the apartment of the UI thread and an
+// COM for the program: the apartment of the UI thread and an
 // owner of one reference.
 #pragma once
 

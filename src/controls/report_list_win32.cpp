@@ -1,4 +1,4 @@
-#include "presets/report_list_win32.h"
+#include "controls/report_list_win32.h"
 
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
@@ -101,10 +101,10 @@ bool ReportList::OnNotify(NMHDR& header, LRESULT& result) {
     result = 0;
     switch (header.code) {
     case LVN_ITEMCHANGED:
-        if (onChange) onChange();
+        onChange();
         return true;
     case LVN_KEYDOWN:
-        if (!Editor() && onKeyDown) onKeyDown(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
+        if (!Editor()) onKeyDown(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
         return true;
     case NM_CUSTOMDRAW: {
         // Unfocused, the list marks its selection in the button-face colour,
@@ -127,7 +127,7 @@ bool ReportList::OnNotify(NMHDR& header, LRESULT& result) {
         const auto& info = reinterpret_cast<const NMLVDISPINFOW&>(header);
         // No text: the edit was cancelled.
         if (!info.item.pszText) return true;
-        if (onEdited) onEdited(info.item.iItem, info.item.pszText);
+        onEdited(info.item.iItem, info.item.pszText);
         result = TRUE;  // the item keeps the text as typed
         return true;
     }

@@ -1,0 +1,163 @@
+#include "resident/resident_win32.h"
+
+#include "about/about_window_win32.h"
+#include "base/identity.h"
+#include "cli/action_receiver_win32.h"
+#include "mixer/mixer.h"
+#include "notify/notification_window_win32.h"
+#include "profile/notify_profile_win32.h"
+#include "resident/resident_texts.h"
+#include "table/settings_file_win32.h"
+#include "table/table_texts.h"
+#include "tray/tray_texts.h"
+#include "win32/text_win32.h"
+#include "win32/ui_texts.h"
+#include "win32/ui_win32.h"
+#include "win32/window_win32.h"
+
+namespace quendrel {
+
+Resident::Resident(const Parts& parts)
+    : parts_(parts),
+      actions_(table_, parts.mixer, fadeTimer_, *this),
+      trayIcon_(parts.shell),
+      conflicts_(table_, hotkeys_, trayIcon_, Bind<&Resident::PresetCaption>(this)) {}
+
+void Resident::StartUp(Window& receiver, ResidentView& view) {
+    receiver_ = &receiver;
+    view_ = &view;
+    fadeTimer_.Attach(receiver);
+    fadeTimer_.onTick = Bind<&VolumeApplier::FadeStep>(&actions_.applier());
+    hotkeys_.SetWindow(receiver.hwnd());
+    conflicts_.Attach(receiver);
+
+    trayIcon_.Add(receiver.hwnd(), identity::kTrayIconId, identity::kTrayMessage, L"MAINICON", texts::kTrayTip);
+    // Without a sound device the program still runs: volume operations then
+    // act on no device, and a device that appears later is used.
+    if (parts_.mixer.DeviceCount() == 0) ShowMessage(texts::kNoSoundDevice);
+
+    table_ = SettingTable{};
+    const LoadResult loaded = parts_.settingsFile.LoadSettingTable(table_);
+    if (loaded == LoadResult::Unreadable) {
+        // Keep the user's file: the first save puts a copy beside it.
+        settingsUnreadable_ = true;
+        ShowError(FormatText(texts::kCannotRead, parts_.settingsFile.Path()));
+    }
+    if (loaded != LoadResult::Loaded) table_.SetDefaults();
+    view.ShowTable();
+    if (loaded == LoadResult::Loaded) {
+        RegisterHotKeys();
+        actions_.SetPhase(Actions::Phase::kResident);
+    } else {
+        view.Open();
+        actions_.SetPhase(Actions::Phase::kEditing);
+    }
+}
+
+bool Resident::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = 0;
+    switch (message) {
+    case WM_HOTKEY:
+        actions_.HotKey(static_cast<unsigned>(wParam));
+        return true;
+    case identity::kTrayMessage:
+        OnTrayMessage(lParam);
+        return true;
+    case WM_COPYDATA:
+        return lParam && ReceiveAction(actions_, *reinterpret_cast<const COPYDATASTRUCT*>(lParam), result);
+    case WM_QUERYENDSESSION:
+        result = TRUE;
+        return true;
+    case WM_ENDSESSION:
+        if (wParam) OnEndSession();
+        return true;
+    default:
+        // The shell restarted: the icon goes back.
+        return trayIcon_.OnShellMessage(message);
+    }
+}
+
+void Resident::OnTrayMessage(LPARAM mouseMessage) {
+    // A press while start-up still waits (on its message) would open the
+    // window before the table is there, and the hotkeys would follow it.
+    if (actions_.phase() == Actions::Phase::kStarting) return;
+    switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+        view_->Open();
+        break;
+    case WM_RBUTTONDOWN: {
+        POINT at{};
+        GetCursorPos(&at);
+        TrayMenu menu(receiver_->hwnd(), parts_.autoStart, parts_.profile, MenuActions());
+        menu.PopupAt(at);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void Resident::OnEndSession() {
+    // The session ends with the window open: its edits are saved as closing
+    // would save them. Quitting never saves, so a closed window has nothing
+    // to add; and no message box, since nobody is left to read it.
+    if (actions_.phase() == Actions::Phase::kEditing) Save();
+}
+
+void Resident::BeginEditing() {
+    UnregisterHotKeys();
+    if (actions_.phase() != Actions::Phase::kStarting) actions_.SetPhase(Actions::Phase::kEditing);
+}
+
+void Resident::EndEditing() {
+    if (!Save()) ShowError(FormatText(texts::kCannotWrite, parts_.settingsFile.Path()));
+    RegisterHotKeys();
+    if (actions_.phase() != Actions::Phase::kStarting) actions_.SetPhase(Actions::Phase::kResident);
+}
+
+bool Resident::Save() {
+    if (!parts_.settingsFile.SaveSettingTable(table_, settingsUnreadable_)) return false;
+    settingsUnreadable_ = false;
+    return true;
+}
+
+void Resident::RegisterHotKeys() {
+    hotkeys_.RegisterHotKeys(table_);
+    conflicts_.AfterRegistration();
+}
+
+void Resident::UnregisterHotKeys() {
+    conflicts_.BeforeWithdrawal();
+    hotkeys_.UnregisterHotKeys(table_.UsedRecords());
+}
+
+std::wstring Resident::PresetCaption(std::size_t recordIndex) const {
+    return view_->PresetCaption(recordIndex - kFirstPreset);
+}
+
+bool Resident::ReadFadeSetting() { return parts_.profile.ReadFadeSetting(); }
+
+void Resident::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey) {
+    const auto index = table_.AppendPresetRecord(nameCp932, volume, hotkey);
+    if (!index) return ShowMessage(texts::kTooManyPresets);
+    view_->PresetAdded(*index - kFirstPreset);
+}
+
+void Resident::ShowNotification(const std::string& textCp932, std::int32_t seconds) {
+    parts_.notification.Show(textCp932, seconds);
+}
+
+void Resident::OpenWindow() { view_->Open(); }
+
+void Resident::ShowAbout() { parts_.about.ShowModal(receiver_->hwnd()); }
+
+void Resident::Quit() {
+    RemoveTrayIcon();
+    PostQuitMessage(0);
+}
+
+TrayMenuActions Resident::MenuActions() {
+    return {Bind<&Resident::OpenWindow>(this), Bind<&Resident::ShowAbout>(this), Bind<&Resident::Quit>(this)};
+}
+
+}  // namespace quendrel
