@@ -60,7 +60,11 @@ env_start() {
 # own. Wine counts RandR outputs (Xvfb has one) and falls back to Xinerama
 # heads when RandR is absent: Xephyr, on an Xvfb of its size, gives them.
 # A Wine desktop is one monitor, so env_prefix sets none up here: programs
-# get X windows of their own, with no taskbar or notification area.
+# get X windows of their own and no taskbar. Tray icons go to Wine's own
+# "Wine System Tray" window at the first monitor's top left, each icon a
+# window of class __winex11_tray_icon; deleting the last one waits 2 s while
+# that window is taken down. Only Wine windows get X pointer events: a wheel
+# turned over the bare root window reaches no program.
 env_start_two_monitors() {
     local host screen
     host=$(env_free_display "${QUENDREL_DISPLAY_FROM:-90}")
