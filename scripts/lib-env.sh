@@ -9,19 +9,25 @@ QUENDREL_ROOT=${QUENDREL_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 env_pids=()
 env_dir=""
 env_wineprefix=""
+env_monitors=1
 
 env_log() { printf '%s\n' "$*" >&2; }
 
 # env_start [winver [arch]]: display, sound, and a prefix (env_prefix).
+# QUENDREL_MONITORS=2: two monitors side by side, and no Wine desktop
+# (env_start_two_monitors).
 env_start() {
     local winver=${1:-winxp64} arch=${2:-win64}
     env_dir=$(mktemp -d /tmp/quendrel-env.XXXXXX)
+    env_monitors=${QUENDREL_MONITORS:-1}
     export WINEDEBUG=-all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     export LANG=${QUENDREL_LANG:-ja_JP.UTF-8}
     export LC_ALL=$LANG
 
-    if [ -z "${DISPLAY:-}" ] || [ -n "${QUENDREL_OWN_DISPLAY:-}" ]; then
+    if [ "$env_monitors" = 2 ]; then
+        env_start_two_monitors
+    elif [ -z "${DISPLAY:-}" ] || [ -n "${QUENDREL_OWN_DISPLAY:-}" ]; then
         local n
         for n in $(seq 90 140); do
             [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
@@ -48,6 +54,43 @@ env_start() {
     for _ in $(seq 50); do [ -S "$PULSE_RUNTIME_PATH/native" ] && break; sleep 0.1; done
 
     env_prefix "$arch" "$winver"
+}
+
+# Two monitors of 1280x800, the second at 1280,0, always on a display of our
+# own. Wine counts RandR outputs (Xvfb has one) and falls back to Xinerama
+# heads when RandR is absent: Xephyr, on an Xvfb of its size, gives them.
+# A Wine desktop is one monitor, so env_prefix sets none up here: programs
+# get X windows of their own and no taskbar. Tray icons go to Wine's own
+# "Wine System Tray" window at the first monitor's top left, each icon a
+# window of class __winex11_tray_icon; deleting the last one waits 2 s while
+# that window is taken down. Only Wine windows get X pointer events: a wheel
+# turned over the bare root window reaches no program.
+env_start_two_monitors() {
+    local host screen
+    host=$(env_free_display "${QUENDREL_DISPLAY_FROM:-90}")
+    Xvfb ":$host" -screen 0 2560x800x24 -nolisten tcp >"$env_dir/xvfb.log" 2>&1 &
+    env_pids+=($!)
+    env_wait_display "$host"
+    screen=$(env_free_display $((host + 1)))
+    DISPLAY=":$host" Xephyr ":$screen" +xinerama -extension RANDR -nolisten tcp \
+        -screen 1280x800 -screen 1280x800 >"$env_dir/xephyr.log" 2>&1 &
+    env_pids+=($!)
+    env_wait_display "$screen"
+    export DISPLAY=":$screen"
+    export QUENDREL_OWN_XVFB=1
+}
+
+# env_free_display FROM: the first display number from FROM that nobody uses.
+env_free_display() {
+    local n
+    for n in $(seq "$1" $(($1 + 50))); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    echo "$n"
+}
+
+env_wait_display() {
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$1" ] && break; sleep 0.1; done
 }
 
 # env_prefix ARCH WINVER: a prefix of ARCH (win32 or win64) reporting WINVER,
@@ -77,9 +120,13 @@ env_prefix() {
     env_set_winver "$winver"
     # One Wine desktop with its own taskbar and notification area, as a user's
     # session has: without it every tray icon call waits two seconds for a
-    # notification area that is not there.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
+    # notification area that is not there. Two monitors cannot have one.
+    if [ "$env_monitors" != 2 ]; then
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x800 /f >/dev/null 2>&1
+    else
+        wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+    fi
     local face
     for face in "ＭＳ ゴシック" "ＭＳ Ｐゴシック" "MS UI Gothic" "MS Gothic" "MS PGothic" "MS Shell Dlg" \
         "MS Shell Dlg 2" "Tahoma"; do
@@ -112,6 +159,7 @@ env_stop() {
         wait "$pid" 2>/dev/null || true
     done
     env_pids=()
+    env_monitors=1
     [ -n "$env_dir" ] && rm -rf "$env_dir"
     env_dir=""
 }
