@@ -8,7 +8,9 @@ list(REMOVE_ITEM QUENDREL_WIN_SOURCES ${CMAKE_SOURCE_DIR}/src/app/main_win32.cpp
 # A comdlg32 function that is not listed here fails to link: add it.
 include(${CMAKE_CURRENT_LIST_DIR}/delay_load.cmake)
 quendrel_delay_load(comdlg32_delayed comdlg32.dll ChooseFontW@4 ChooseColorW@4)
-set(QUENDREL_WIN_LIBS comctl32 comdlg32_delayed gdi32 user32 shell32 advapi32 winmm ole32 uuid)
+# oleacc likewise: only a screen reader (or a test) asks for a control's name.
+quendrel_delay_load(oleacc_delayed oleacc.dll CreateStdAccessibleObject@16 LresultFromObject@12)
+set(QUENDREL_WIN_LIBS comctl32 comdlg32_delayed oleacc_delayed gdi32 user32 shell32 advapi32 winmm ole32 uuid)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601
                         _WIN32_IE=0x0600)
 

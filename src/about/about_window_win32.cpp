@@ -27,6 +27,8 @@ constexpr int kGroupX = 53, kGroupY = 170;
 // A one-line label keeps its designed width, or its text's when a substituted
 // face runs wider: an address must show whole.
 constexpr DWORD kFixedLabel = SS_NOPREFIX | SS_LEFTNOWORDWRAP;
+// An address the keyboard reaches (after the OK button and the devices).
+constexpr DWORD kLink = SS_NOTIFY | WS_TABSTOP;
 
 void Open(HWND parent, const std::wstring& file) {
     // Nothing happens when no program takes the address.
@@ -77,14 +79,18 @@ void AboutWindow::CreateControls() {
             {&creditLabel, kCreditLabel, L"STATIC", 123, 70, 262, 13, texts::kAboutCredit, SS_NOPREFIX | SS_LEFT, 0,
              credit},
             {&webLabel, kWebLabel, L"STATIC", 60, 96, 0, 13, texts::kAboutWebLabel, SS_NOPREFIX},
-            {&webLink, kWebLink, L"STATIC", 172, 96, 169, 13, texts::kAboutWebPage, kFixedLabel | SS_NOTIFY, 0, link},
+            {&webLink, kWebLink, L"STATIC", 172, 96, 169, 13, texts::kAboutWebPage, kFixedLabel | kLink, 0, link},
             {&mailLabel, kMailLabel, L"STATIC", 60, 120, 0, 13, texts::kAboutMailLabel, SS_NOPREFIX},
-            {&mailLink, kMailLink, L"STATIC", 172, 120, 122, 13, texts::kAboutMail, kFixedLabel | SS_NOTIFY, 0, link},
+            {&mailLink, kMailLink, L"STATIC", 172, 120, 122, 13, texts::kAboutMail, kFixedLabel | kLink, 0, link},
             {&copyrightLabel, kCopyrightLabel, L"STATIC", 49, 147, 280, 13, texts::kAboutCopyright, kFixedLabel, 0,
              boldItalic},
             {&banner, kBanner, L"STATIC", 155, 286, 200, 40, "", SS_BITMAP | SS_NOTIFY},
         });
     SendMessageW(deviceList.hwnd(), LB_SETITEMHEIGHT, 0, Scale(13));
+    // What screen readers read: the list by its group's heading; the banner,
+    // a picture that opens the web page, as that page.
+    deviceList.SetAccessibleLabel(deviceGroup);
+    banner.SetAccessibleName(texts::kAboutWebLabel);
 
     // Text over the window's background, the group's inside white.
     HBRUSH window = GetSysColorBrush(COLOR_WINDOW);
@@ -131,7 +137,7 @@ void AboutWindow::OnWebClick() { Open(hwnd(), Widen(texts::kAboutWebPage)); }
 
 void AboutWindow::OnMailClick() { Open(hwnd(), L"mailto:" + Widen(texts::kAboutMail)); }
 
-// Enter presses it; Escape does not.
+// Enter presses it, Escape closes the window as well.
 void AboutWindow::OnOkClick() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
 void AboutWindow::ShowModal(HWND configWindow) {
@@ -146,6 +152,7 @@ void AboutWindow::ShowModal(HWND configWindow) {
     HWND config = configWindow && IsWindowEnabled(configWindow) ? configWindow : nullptr;
     EnableWindow(owner, FALSE);
     if (config) EnableWindow(config, FALSE);
+    KeepOnWorkArea(hwnd());
     SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     SetForegroundWindow(hwnd());
     SetFocus(okButton.hwnd());
@@ -166,6 +173,13 @@ void AboutWindow::ShowModal(HWND configWindow) {
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_COMMAND:
+        // Escape, as the dialog keys give it.
+        if (LOWORD(wParam) == IDCANCEL) {
+            OnOkClick();
+            return 0;
+        }
+        break;
     case WM_CLOSE:
         // Closing hides the window and ends the modal show.
         modal_ = false;

@@ -16,6 +16,11 @@ constexpr std::uint32_t kModAlt = 1, kModControl = 2, kModShift = 4;
 
 inline std::uint8_t HotkeyVirtualKey(std::uint16_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
+// Modifiers held with no key yet: what a hotkey control shows while a
+// combination is being typed, and after Shift+Tab has passed through it.
+// Such a value is no hotkey.
+inline bool IsHalfTyped(std::uint16_t value) { return value != 0 && HotkeyVirtualKey(value) == 0; }
+
 // A hotkey value keeps no extended-key flag (the file has no room for it),
 // yet keys that exist only as extended keys must be shown and named as such,
 // or an arrow reads as the keypad's: the arrows, Insert, Delete, Home, End,

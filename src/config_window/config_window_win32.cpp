@@ -91,6 +91,7 @@ void ConfigWindow::Open() {
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     presetPanel_.ShowSelectedPreset();
+    SetFocus(presetPanel_.presetList.hwnd());
 }
 
 void ConfigWindow::Close() {
@@ -111,6 +112,8 @@ void ConfigWindow::ShowUnusableHotkeys() {
     const auto entries = resident_.UnusableHotkeys();
     statusBar_.SetStatus(FitConflictText(ConflictPlace::kStatusBar, entries, Bind<&StatusBar::Fits>(&statusBar_)),
                          FitConflictText(ConflictPlace::kStatusBar, entries, FitsFunction::ToFunction<&AnyWidth>()));
+    // The bar may have made the window run off the screen's work area.
+    KeepOnWorkArea(hwnd());
 }
 
 void ConfigWindow::OnKeyDown(WPARAM key) {

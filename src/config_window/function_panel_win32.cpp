@@ -7,6 +7,7 @@
 #include "base/decimal.h"
 #include "config_window/config_window_texts.h"
 #include "notify/notify_font_dialogs_win32.h"
+#include "presets/preset_texts.h"
 #include "table/table_texts.h"
 #include "win32/ui_win32.h"
 #include "win32/window_win32.h"
@@ -57,7 +58,7 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
         window, windowFont, WS_CLIPSIBLINGS,
         {
             {&group, kIdGroup, L"Button", 377, 1, 249, 280, texts::kFunctionGroup, BS_GROUPBOX | WS_CLIPCHILDREN},
-            {&notifyBox, kIdNotifyBox, L"Button", 15, 207, 209, 15, texts::kNotifyBoxCaption, kCheck, 0, check, in},
+            // Top to bottom, left to right: the keyboard's order too.
             {&upBox, kIdUpBox, L"Button", 16, 22, 57, 17, texts::kStepCaption, kCheck, 0, check, in},
             {&upStep, kIdUpStep, TRACKBAR_CLASSW, 71, 17, 105, 25, nullptr, kTrack, 0, nullptr, in},
             {&upStepLabel, kIdUpStepLabel, L"Static", 184, 24, 60, 14, nullptr, kLabel, 0, nullptr, in},
@@ -71,17 +72,19 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
             {&captureBox, kIdCaptureBox, L"Button", 16, 176, 113, 17, texts::kCaptureFunction, kCheck, 0, check, in},
             {&captureKey, kIdCaptureKey, HOTKEY_CLASSW, 120, 176, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr,
              in},
+            {&notifyBox, kIdNotifyBox, L"Button", 15, 207, 209, 15, texts::kNotifyBoxCaption, kCheck, 0, check, in},
+            // The label before its box, as screen readers look for it.
+            {&notifySecondsLabel, kIdNotifySecondsLabel, L"Static", 112, 232, 125, 14, texts::kNotifySeconds, kLabel, 0,
+             nullptr, in},
             {&notifySeconds, kIdNotifySeconds, L"Edit", 48, 224, 57, 21, "1",
              ES_LEFT | ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP | WS_DISABLED, WS_EX_CLIENTEDGE, nullptr, in},
             // The buddy takes its place at the edit's right edge.
             {&notifySecondsSpin_, kIdNotifySecondsSpin, UPDOWN_CLASSW, 0, 0, 0, 0, nullptr,
              UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | WS_DISABLED, 0, nullptr, in},
-            {&notifySecondsLabel, kIdNotifySecondsLabel, L"Static", 112, 232, 125, 14, texts::kNotifySeconds, kLabel, 0,
-             nullptr, in},
             {&fontButton, kIdFontButton, L"Button", 72, 251, 85, 24, texts::kFontButtonCaption,
-             BS_OWNERDRAW | WS_DISABLED, 0, nullptr, in},
+             BS_OWNERDRAW | WS_TABSTOP | WS_DISABLED, 0, nullptr, in},
             {&colorButton, kIdColorButton, L"Button", 157, 250, 85, 23, texts::kColorButtonCaption,
-             BS_OWNERDRAW | WS_DISABLED, 0, nullptr, in},
+             BS_OWNERDRAW | WS_TABSTOP | WS_DISABLED, 0, nullptr, in},
         });
     group.HoldChildren(GetSysColorBrush(COLOR_BTNFACE));
 
@@ -116,6 +119,21 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
     notifySeconds.onChange = Bind<&FunctionPanel::OnSecondsChanged>(this);
 
     for (CheckBox* box : {&upBox, &downBox, &muteBox, &captureBox, &notifyBox}) box->SetPointer(IDC_HAND);
+
+    // What screen readers read: what a sighted user reads for each control.
+    // The up and down boxes are named by their function (their caption is
+    // the same), the keys after the function they start.
+    upBox.SetAccessibleName(texts::kUpFunction);
+    downBox.SetAccessibleName(texts::kDownFunction);
+    upStep.SetAccessibleLabel(upStepLabel);
+    downStep.SetAccessibleLabel(downStepLabel);
+    const std::string keySuffix = std::string(" ") + texts::kHotkeyLabel;
+    upKey.SetAccessibleName(texts::kUpFunction + keySuffix);
+    downKey.SetAccessibleName(texts::kDownFunction + keySuffix);
+    muteKey.SetAccessibleName(texts::kMuteFunction + keySuffix);
+    captureKey.SetAccessibleName(texts::kCaptureFunction + keySuffix);
+    notifySeconds.SetAccessibleLabel(notifySecondsLabel);
+    notifySecondsSpin_.SetAccessibleLabel(notifySecondsLabel);
 
     tips_.Create(window.hwnd());
     tips_.Add({&upBox, &upStep, &upKey}, texts::kUpHint);

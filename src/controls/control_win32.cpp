@@ -38,12 +38,36 @@ void Control::SetPointer(const wchar_t* cursorId) {
     Subclass();
 }
 
+void Control::SetAccessibleName(std::string_view utf8) {
+    if (!accessible_) accessible_.emplace();
+    accessible_->text = Widen(utf8);
+    accessible_->label = nullptr;
+    Subclass();
+}
+
+void Control::SetAccessibleLabel(const Control& label) {
+    if (!accessible_) accessible_.emplace();
+    accessible_->label = label.hwnd();
+    Subclass();
+}
+
+void Control::SetAccessibleRole(AccessibleRole role) {
+    if (!accessible_) accessible_.emplace();
+    // The window's own text until a name is given.
+    if (accessible_->text.empty() && !accessible_->label) accessible_->label = hwnd_;
+    accessible_->role = role;
+    Subclass();
+}
+
 LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                        DWORD_PTR self) {
     auto* control = reinterpret_cast<Control*>(self);
     if (message == WM_SETCURSOR && control->pointer_ && LOWORD(lParam) == HTCLIENT && IsWindowEnabled(window)) {
         ::SetCursor(LoadCursorW(nullptr, control->pointer_));
         return TRUE;
+    }
+    if (message == WM_GETOBJECT && control->accessible_) {
+        if (const LRESULT answer = AnswerGetObject(window, wParam, lParam, *control->accessible_)) return answer;
     }
     LRESULT result = 0;
     if (control->OnOwnMessage(message, wParam, lParam, result)) return result;
@@ -56,6 +80,28 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
 
 LRESULT Control::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+bool Control::MarkFocus(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+        result = Default(message, wParam, lParam);
+        InvalidateRect(hwnd_, nullptr, TRUE);
+        return true;
+    case WM_PAINT:
+        result = Default(message, wParam, lParam);
+        if (ShowsFocus(hwnd_)) {
+            WindowDC dc(hwnd_);
+            RECT client{};
+            GetClientRect(hwnd_, &client);
+            DrawFocusMark(dc.get(), client);
+        }
+        return true;
+    default:
+        return false;
+    }
 }
 
 void Control::Attach(Window& window, HWND control) {

@@ -9,7 +9,9 @@
 
 #include <initializer_list>
 #include <optional>
+#include <string_view>
 
+#include "win32/accessible_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
@@ -39,6 +41,12 @@ public:
     // The pointer shown over the control while it is enabled (IDC_HAND, IDC_IBEAM, ...).
     void SetPointer(const wchar_t* cursorId);
 
+    // What screen readers read for it: the text a sighted user reads, given
+    // here or the current text of the label beside it; a link is a link.
+    void SetAccessibleName(std::string_view utf8);
+    void SetAccessibleLabel(const Control& label);
+    void SetAccessibleRole(AccessibleRole role);
+
     // The colours given above, if any.
     HBRUSH OnColor(HDC dc) override;
 
@@ -52,6 +60,10 @@ protected:
     void Subclass();
     // The control's class's own handling of a message.
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+    // For a control whose class paints it without a mark of the keyboard
+    // focus: the mark drawn over its painting while it has the focus. For
+    // OnOwnMessage; true when the message was one of it.
+    bool MarkFocus(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     HWND hwnd_ = nullptr;
 
 private:
@@ -64,6 +76,7 @@ private:
     };
     Window* window_ = nullptr;
     std::optional<Colors> colors_;
+    std::optional<AccessibleName> accessible_;
     const wchar_t* pointer_ = nullptr;
     bool subclassed_ = false;
 };

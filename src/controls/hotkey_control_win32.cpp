@@ -6,6 +6,7 @@ namespace quendrel {
 
 void HotkeyControl::Setup(WPARAM invalidCombinations) {
     SendMessageW(hwnd_, HKM_SETRULES, invalidCombinations, MAKELPARAM(HOTKEYF_SHIFT | HOTKEYF_CONTROL, 0));
+    Subclass();
 }
 
 std::uint16_t HotkeyControl::Value() const {
@@ -13,14 +14,24 @@ std::uint16_t HotkeyControl::Value() const {
 }
 
 void HotkeyControl::Set(std::uint16_t value) {
+    whole_ = value;
     setting_ = true;
     SendMessageW(hwnd_, HKM_SETHOTKEY, HotkeyToControl(value), 0);
     setting_ = false;
 }
 
 bool HotkeyControl::OnCommand(WORD code) {
-    if (code == EN_CHANGE && !setting_) onChange();
+    if (code != EN_CHANGE || setting_) return true;
+    const std::uint16_t value = Value();
+    if (IsHalfTyped(value)) return true;
+    whole_ = value;
+    onChange();
     return true;
+}
+
+bool HotkeyControl::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_KILLFOCUS && IsHalfTyped(Value())) Set(whole_);
+    return MarkFocus(message, wParam, lParam, result);
 }
 
 }  // namespace quendrel

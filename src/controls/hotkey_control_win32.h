@@ -9,7 +9,9 @@
 namespace quendrel {
 
 // A combination the rules refuse gets Shift+Ctrl with the same key. Set runs
-// no handler; the user's changes run onChange.
+// no handler; the user's changes run onChange, once a combination is whole
+// (a key, or none at all): modifiers alone are still being typed, and left
+// so (Shift+Tab passing through) the field shows its value again.
 class HotkeyControl : public Control {
 public:
     Callback<void()> onChange;
@@ -23,7 +25,9 @@ public:
     bool OnCommand(WORD code) override;
 
 private:
+    bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool setting_ = false;
+    std::uint16_t whole_ = 0;  // the value last set or typed whole
 };
 
 }  // namespace quendrel

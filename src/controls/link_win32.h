@@ -9,7 +9,8 @@
 namespace quendrel {
 
 // With the hand pointer; with hover colours, its text turns hot while the
-// mouse is over it.
+// mouse is over it. With WS_TABSTOP it takes the keyboard focus, shows it and
+// acts on Enter and Space; screen readers read it as a link.
 class Link : public Control {
 public:
     Callback<void()> onClick;
@@ -22,6 +23,7 @@ protected:
 private:
     bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void ShowHot(bool hot);
+    bool OnKey(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     std::optional<COLORREF> normal_, hot_;
     bool isHot_ = false;
 };

@@ -7,7 +7,10 @@ namespace quendrel {
 
 void ReportList::OnAttached() { Subclass(); }
 
-bool ReportList::OnOwnMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam, LRESULT& result) {
+bool ReportList::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_KEYDOWN) return onKeyDown(static_cast<WORD>(wParam));
+    // An empty list draws nothing of the focus itself.
+    if ((message == WM_SETFOCUS || message == WM_KILLFOCUS) && ItemCount() == 0) InvalidateRect(hwnd_, nullptr, TRUE);
     if (message != WM_NOTIFY) return false;
     switch (reinterpret_cast<const NMHDR*>(lParam)->code) {
     case HDN_BEGINTRACKW:
@@ -103,20 +106,26 @@ bool ReportList::OnNotify(NMHDR& header, LRESULT& result) {
     case LVN_ITEMCHANGED:
         onChange();
         return true;
-    case LVN_KEYDOWN:
-        if (!Editor()) onKeyDown(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
-        return true;
     case NM_CUSTOMDRAW: {
         // Unfocused, the list marks its selection in the button-face colour,
-        // which is its own background: draw it as focused.
+        // which is its own background: draw it as focused, and leave the
+        // focus mark to the list while it has the focus.
         auto& draw = reinterpret_cast<NMLVCUSTOMDRAW&>(header);
         if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) {
-            result = CDRF_NOTIFYITEMDRAW;
+            result = CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
         } else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && (draw.nmcd.uItemState & CDIS_SELECTED)) {
-            draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED | CDIS_FOCUS);
+            draw.nmcd.uItemState &=
+                ~static_cast<UINT>(GetFocus() == hwnd_ ? CDIS_SELECTED : CDIS_SELECTED | CDIS_FOCUS);
             draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
             draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
             result = CDRF_DODEFAULT;
+        } else if (draw.nmcd.dwDrawStage == CDDS_POSTPAINT && ItemCount() == 0 && ShowsFocus(hwnd_)) {
+            // Below the column heading, around where the items would be.
+            RECT client{}, heading{};
+            GetClientRect(hwnd_, &client);
+            GetWindowRect(reinterpret_cast<HWND>(SendMessageW(hwnd_, LVM_GETHEADER, 0, 0)), &heading);
+            client.top += heading.bottom - heading.top;
+            DrawFocusMark(draw.nmcd.hdc, client);
         }
         return true;
     }

@@ -10,12 +10,15 @@
 
 namespace quendrel {
 
-// The selection stays visible without the focus; keys typed in the caption
-// editor are the editor's.
+// The selection stays visible without the focus; with the focus the list
+// marks its focused item, or itself while it is empty. Keys typed in the
+// caption editor are the editor's.
 class ReportList : public Control {
 public:
-    Callback<void()> onChange;                                    // any change of an item
-    Callback<void(WORD key)> onKeyDown;                           // a key while the list has the focus
+    Callback<void()> onChange;  // any change of an item
+    // A key pressed while the list has the focus; true when it was taken, and
+    // the list does nothing more with it.
+    Callback<bool(WORD key)> onKeyDown;
     Callback<void(int item, const std::wstring& text)> onEdited;  // an accepted caption edit
 
     void Setup(std::string_view headingUtf8, int columnWidth, COLORREF text, COLORREF background);

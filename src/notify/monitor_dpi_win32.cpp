@@ -13,15 +13,8 @@ void* const kPerMonitorV2 = reinterpret_cast<void*>(static_cast<INT_PTR>(-4));
 void* const kPerMonitor = reinterpret_cast<void*>(static_cast<INT_PTR>(-3));
 constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
 
-template <typename Function>
-Function Lookup(const wchar_t* module, const char* name) {
-    HMODULE loaded = GetModuleHandleW(module);
-    if (!loaded) loaded = LoadLibraryW(module);
-    return loaded ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(loaded, name))) : nullptr;
-}
-
 SetContext SetThreadContext() {
-    static const auto function = Lookup<SetContext>(L"user32.dll", "SetThreadDpiAwarenessContext");
+    static const auto function = LookupFunction<SetContext>(L"user32.dll", "SetThreadDpiAwarenessContext");
     return function;
 }
 
@@ -39,7 +32,7 @@ PerMonitorDpiScope::~PerMonitorDpiScope() {
 }
 
 int MonitorDpi(HMONITOR monitor) {
-    static const auto function = Lookup<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+    static const auto function = LookupFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
     UINT x = 0, y = 0;
     if (monitor && function && SUCCEEDED(function(monitor, kEffectiveDpi, &x, &y)) && y > 0) return static_cast<int>(y);
     return ScreenDpi();

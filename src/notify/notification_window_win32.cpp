@@ -76,6 +76,7 @@ bool NotificationWindow::Create(HWND applicationWindow) {
     SetFont(NotifyFontSpec{});
     backgroundColor_ = GetSysColor(COLOR_BTNFACE);
     background_.reset(CreateSolidBrush(backgroundColor_));
+    announcer_.Attach(hwnd(), caption);
     hideTimer_.Attach(*this);
     hideTimer_.onTick = Bind<&NotificationWindow::OnHideTick>(this);
     return true;
@@ -88,6 +89,7 @@ void NotificationWindow::Show(const std::string& textCp932, std::int32_t seconds
     SetFont(stored.Font(spec_));
     ShapeTo(textCp932, Find(stored.Monitor()));
     ShowOnTop();
+    announcer_.Announce(FromCp932(textCp932));
     counter_.Start(seconds);
     if (!hideTimer_.Running()) hideTimer_.Start();
 }
@@ -177,6 +179,9 @@ LRESULT NotificationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     switch (message) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_GETOBJECT:
+        if (const LRESULT answer = announcer_.OnGetObject(wParam, lParam)) return answer;
+        break;
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(hwnd(), &client);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "notify/announcer_win32.h"
 #include "notify/notify_counter.h"
 #include "profile/notify_profile_win32.h"
 #include "win32/handles_win32.h"
@@ -47,8 +48,9 @@ public:
     bool Create(HWND applicationWindow);
 
     // The whole show: the stored font, colour and monitor, the text, on top
-    // without activating, hidden once the seconds have passed. A running
-    // count starts again; a running timer keeps its rhythm.
+    // without activating, told to screen readers, hidden once the seconds
+    // have passed. A running count starts again; a running timer keeps its
+    // rhythm.
     void Show(const std::string& textCp932, std::int32_t seconds);
 
     // The stored font and colour become the window's.
@@ -86,6 +88,7 @@ private:
     COLORREF backgroundColor_ = 0;
     bool hasOutline_ = false;
     NotifyCounter counter_;
+    Announcer announcer_;
     WindowTimer hideTimer_{1, 1000};
     // What the window is shaped to; the same text in the same face on the
     // same work area at the same DPI needs no new outline.

@@ -58,6 +58,7 @@ FlatButton::~FlatButton() {
 
 void FlatButton::Setup(const wchar_t* glyphResource) {
     if (glyphResource) glyph_ = LoadGlyph(glyphResource);
+    takesFocus_ = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_TABSTOP) != 0;
     Subclass();
 }
 
@@ -68,14 +69,53 @@ bool FlatButton::OnCommand(WORD code) {
 
 bool FlatButton::Pressed() const { return (SendMessageW(hwnd_, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
 
+void FlatButton::Click() const {
+    SendMessageW(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd_), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(hwnd_));
+}
+
+bool FlatButton::OnKey(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Enter is its own, not the default button's.
+        const auto* key = reinterpret_cast<const MSG*>(lParam);
+        result = Default(message, wParam, lParam);
+        if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) result |= DLGC_WANTMESSAGE;
+        return true;
+    }
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN) Click();
+        if (wParam == VK_SPACE && !Pressed()) SendMessageW(hwnd_, BM_SETSTATE, TRUE, 0);
+        return wParam == VK_RETURN || wParam == VK_SPACE;
+    case WM_KEYUP:
+        if (wParam != VK_SPACE) return false;
+        if (Pressed()) {
+            SendMessageW(hwnd_, BM_SETSTATE, FALSE, 0);
+            Click();
+        }
+        return true;
+    case WM_CHAR:
+        return wParam == L'\r' || wParam == L' ';
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+        Repaint();
+        return false;
+    default:
+        return false;
+    }
+}
+
 bool FlatButton::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (PaintedControl::OnOwnMessage(message, wParam, lParam, result)) return true;
+    if (takesFocus_ && OnKey(message, wParam, lParam, result)) return true;
     HWND window = hwnd_;
     switch (message) {
-    // A speed button never takes the focus: the press is tracked here rather
-    // than by the button, which would focus itself.
+    // The press is tracked here rather than by the button, which would focus
+    // itself: a speed button never takes the focus.
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+        if (takesFocus_) SetFocus(window);
         SetCapture(window);
         SendMessageW(window, BM_SETSTATE, TRUE, 0);
         return true;
@@ -83,9 +123,7 @@ bool FlatButton::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         if (GetCapture() == window) {
             const bool pressed = Pressed();
             ReleaseCapture();
-            if (pressed)
-                SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(window));
+            if (pressed) Click();
         }
         return true;
     case WM_MOUSEMOVE:
@@ -160,6 +198,11 @@ void FlatButton::Paint(HDC dc, const RECT& client) {
     }
     RECT textRect{x, client.top + shift, client.right, client.bottom + shift};
     DrawEmbossedText(dc, text, textRect, enabled);
+    if (ShowsFocus(hwnd_)) {
+        RECT mark = client;
+        InflateRect(&mark, -Scale(3), -Scale(3));
+        DrawFocusMark(dc, mark);
+    }
 }
 
 }  // namespace quendrel

@@ -7,8 +7,10 @@
 namespace quendrel {
 
 // The glyph is a bitmap resource whose silver pixels are transparent. Raised
-// while the mouse is over it, sunken while pressed. It never takes the
-// focus: a click leaves the focus where it was. onClick on every click.
+// while the mouse is over it, sunken while pressed. onClick on every click.
+// Without WS_TABSTOP it never takes the focus, and a click leaves the focus
+// where it was; with it, it takes the focus as a button does, shows it and
+// is pressed by Space and Enter.
 class FlatButton : public PaintedControl {
 public:
     ~FlatButton() override;
@@ -20,8 +22,12 @@ private:
     bool OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void Paint(HDC dc, const RECT& client) override;
     bool Pressed() const;
+    bool OnKey(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // As a click does: BN_CLICKED to the parent.
+    void Click() const;
     HIMAGELIST glyph_ = nullptr;
     bool hot_ = false;
+    bool takesFocus_ = false;
 };
 
 }  // namespace quendrel

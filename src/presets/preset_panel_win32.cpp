@@ -103,6 +103,13 @@ void PresetPanel::Create(Window& window, HFONT windowFont, HFONT label) {
     applyAtOnce.SetPointer(IDC_HAND);
     presetHotkey.SetPointer(IDC_IBEAM);
 
+    // What screen readers read: the heading over the list, the text beside
+    // each control.
+    presetList.SetAccessibleName(texts::kListColumn);
+    presetHotkey.SetAccessibleLabel(hotkeyLabel);
+    presetVolume.SetAccessibleLabel(volumeLabel);
+    systemVolume.SetAccessibleLabel(systemVolumeLabel);
+
     tips_.Create(window.hwnd());
     tips_.Add({&createButton}, texts::kCreateHint);
     tips_.Add({&deleteButton}, texts::kDeleteHint);
@@ -174,13 +181,23 @@ void PresetPanel::OnMoveDownClick() {
     onHotkeysChanged();
 }
 
-void PresetPanel::OnListKeyDown(WORD key) {
+bool PresetPanel::OnListKeyDown(WORD key) {
+    const bool control = GetKeyState(VK_CONTROL) < 0;
     if (key == VK_F2) {
         const int p = Selected();
         if (p >= 0) presetList.EditCaption(p);
     } else if (key == VK_DELETE) {
         OnDeleteClick();
+    } else if (key == VK_INSERT) {
+        OnCreateClick();
+    } else if (key == VK_UP && control) {
+        OnMoveUpClick();
+    } else if (key == VK_DOWN && control) {
+        OnMoveDownClick();
+    } else {
+        return false;
     }
+    return true;
 }
 
 void PresetPanel::OnPresetRenamed(int item, const std::wstring& text) {

@@ -48,7 +48,9 @@ public:
     void OnDeleteClick();
     void OnMoveUpClick();
     void OnMoveDownClick();
-    void OnListKeyDown(WORD key);
+    // F2 edits the caption, Delete deletes, Insert creates, Ctrl+Up and
+    // Ctrl+Down move the preset; true when the key was one of them.
+    bool OnListKeyDown(WORD key);
     // The user accepted a caption edit of the item.
     void OnPresetRenamed(int item, const std::wstring& text);
     void OnPresetSelected();

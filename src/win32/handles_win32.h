@@ -48,6 +48,7 @@ using UniqueFont = UniqueHandle<HFONT, GdiTraits<HFONT>>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
 using UniqueRegion = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
+using UniquePen = UniqueHandle<HPEN, GdiTraits<HPEN>>;
 
 struct IconTraits {
     static HICON Invalid() { return nullptr; }

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "base/screen_fit.h"
 #include "win32/text_win32.h"
 
 namespace quendrel {
@@ -14,6 +15,12 @@ std::wstring g_messageCaption;
 bool RunningUnderWine() {
     static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     return wine;
+}
+
+FARPROC FindSystemFunction(const wchar_t* module, const char* name) {
+    HMODULE loaded = GetModuleHandleW(module);
+    if (!loaded) loaded = LoadLibraryW(module);
+    return loaded ? GetProcAddress(loaded, name) : nullptr;
 }
 
 int ScreenDpi() {
@@ -46,6 +53,33 @@ RECT WindowRectForClient(int x, int y, int clientWidth, int clientHeight, DWORD 
     AdjustWindowRectEx(&rect, style, FALSE, exStyle);
     OffsetRect(&rect, Scale(x) - rect.left, Scale(y) - rect.top);
     return rect;
+}
+
+void KeepOnWorkArea(HWND window) {
+    RECT rect{};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetWindowRect(window, &rect) || !GetMonitorInfoW(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &monitor) ||
+        IsRectEmpty(&monitor.rcWork))
+        return;
+    const RECT& work = monitor.rcWork;
+    const ScreenRect fitted =
+        FitWithin({rect.left, rect.top, rect.right, rect.bottom}, {work.left, work.top, work.right, work.bottom});
+    if (fitted.left != rect.left || fitted.top != rect.top)
+        SetWindowPos(window, nullptr, fitted.left, fitted.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DrawFocusMark(HDC dc, RECT rect) {
+    UniquePen dots(CreatePen(PS_DOT, 1, GetSysColor(COLOR_WINDOWTEXT)));
+    SelectedObject pen(dc, dots.get());
+    SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
+    const int mode = SetBkMode(dc, TRANSPARENT);
+    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+    SetBkMode(dc, mode);
+}
+
+bool ShowsFocus(HWND window) {
+    return GetFocus() == window && !(SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
 }
 
 void SetText(HWND window, std::string_view utf8) { SetWindowTextW(window, Widen(utf8).c_str()); }

@@ -1,5 +1,7 @@
 #include "win_test_support.h"
 
+#include <oleacc.h>
+
 #include <cstdio>
 
 namespace quendrel::test {
@@ -227,6 +229,32 @@ void HotkeyHolder::Release() {
 }  // namespace quendrel::test
 
 namespace quendrel::test {
+
+std::wstring AccessibleName(HWND window) {
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    using Free = void(WINAPI*)(BSTR);
+    static const auto fromWindow = reinterpret_cast<FromWindow>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"oleacc.dll"), "AccessibleObjectFromWindow")));
+    static const auto free =
+        reinterpret_cast<Free>(reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"oleaut32.dll"), "SysFreeString")));
+    static const IID accessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible* object = nullptr;
+    if (!fromWindow ||
+        FAILED(fromWindow(window, static_cast<DWORD>(OBJID_CLIENT), accessible, reinterpret_cast<void**>(&object))) ||
+        !object)
+        return L"(no object)";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring text;
+    if (object->get_accName(self, &name) == S_OK && name) {
+        text = name;
+        free(name);
+    }
+    object->Release();
+    return text;
+}
 
 std::string Narrow(const std::wstring& text) {
     const int length =

@@ -121,6 +121,10 @@ private:
     bool held_ = false;
 };
 
+// The name a screen reader reads for the window (its client object, through
+// oleacc as another process asks); "(no object)" when it answers none.
+std::wstring AccessibleName(HWND window);
+
 // UTF-8 of a wide text, for test messages.
 std::string Narrow(const std::wstring& text);
 

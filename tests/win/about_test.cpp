@@ -136,6 +136,19 @@ TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
     EXPECT_FALSE(IsWindowVisible(aboutHwnd));
     EXPECT_TRUE(IsWindowEnabled(program->applicationWindow()));
     EXPECT_TRUE(IsWindow(aboutHwnd));  // hidden, not destroyed
+
+    // Escape closes it as well (or, failing that, the close box after 3 s).
+    bool escaped = false;
+    std::thread escaper([&] {
+        for (int i = 0; i < 500 && !IsWindowVisible(aboutHwnd); ++i) Sleep(10);
+        PostMessageW(Item(AboutWindow::kOkButton), WM_KEYDOWN, VK_ESCAPE, 0);
+        for (int i = 0; i < 300 && IsWindowVisible(aboutHwnd); ++i) Sleep(10);
+        escaped = !IsWindowVisible(aboutHwnd);
+        if (!escaped) PostMessageW(aboutHwnd, WM_CLOSE, 0, 0);
+    });
+    resident().ShowAbout();
+    escaper.join();
+    EXPECT_TRUE(escaped);
 }
 
 }  // namespace
