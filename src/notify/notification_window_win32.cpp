@@ -8,40 +8,32 @@
 namespace quendrel {
 
 NotifyMonitor SystemMonitor(MonitorChoice choice) {
-    NotifyMonitor found;
-    if (choice == MonitorChoice::kPrimary) {
-        // A work area that the system cannot tell, or tells as empty (Wine
-        // while its display devices are rewritten), is taken from the primary
-        // monitor's own record; a system that can tell neither still has a
-        // screen.
-        if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &found.work, 0) || IsRectEmpty(&found.work)) {
-            MONITORINFO info{};
-            info.cbSize = sizeof info;
-            if (GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info) &&
-                !IsRectEmpty(&info.rcWork))
-                found.work = info.rcWork;
-            else
-                found.work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        }
-        found.dpi = ScreenDpi();
-        return found;
-    }
-    // In the monitor's own pixels where the system has them.
+    // Every choice the same way, so that on one monitor all of them put the
+    // letters in one place: the monitor's work area, in its own pixels where
+    // the system has them.
     PerMonitorDpiScope perMonitor;
+    POINT at{};
     HMONITOR monitor = nullptr;
-    if (choice == MonitorChoice::kPointer) {
-        POINT at{};
-        GetCursorPos(&at);
+    if (choice == MonitorChoice::kPointer && GetCursorPos(&at))
         monitor = MonitorFromPoint(at, MONITOR_DEFAULTTOPRIMARY);
-    } else {
+    else if (choice == MonitorChoice::kForeground)
         monitor = MonitorFromWindow(GetForegroundWindow(), MONITOR_DEFAULTTOPRIMARY);
-    }
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetMonitorInfoW(monitor, &info)) return SystemMonitor(MonitorChoice::kPrimary);
-    found.work = info.rcWork;
+    else
+        monitor = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    NotifyMonitor found;
     found.perMonitor = perMonitor.active();
     found.dpi = found.perMonitor ? MonitorDpi(monitor) : ScreenDpi();
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoW(monitor, &info) && !IsRectEmpty(&info.rcWork)) {
+        found.work = info.rcWork;
+        return found;
+    }
+    // A monitor the system cannot tell of, or tells as empty (Wine while its
+    // display devices are rewritten): the primary's work area as the system
+    // keeps it; a system that can tell neither still has a screen.
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &found.work, 0) || IsRectEmpty(&found.work))
+        found.work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     return found;
 }
 

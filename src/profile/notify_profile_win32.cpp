@@ -22,6 +22,7 @@ constexpr wchar_t kColorKey[] = L"color";
 constexpr wchar_t kChangesSection[] = L"Changes";
 constexpr wchar_t kFadeKey[] = L"FADE";
 constexpr wchar_t kMonitorKey[] = L"Monitor";
+constexpr wchar_t kWheelKey[] = L"Wheel";
 
 // Far more than the program ever writes; a larger file is not one of ours
 // and reads as missing.
@@ -75,10 +76,14 @@ NotifyFontSpec NotifyProfileValues::Font(const NotifyFontSpec& current) const {
     return spec;
 }
 
-bool NotifyProfileValues::Fade() const {
-    const auto text = file_.Find(kChangesSection, kFadeKey);
+bool NotifyProfileValues::Switch(const wchar_t* key) const {
+    const auto text = file_.Find(kChangesSection, key);
     return FadeSettingFromProfile(text ? std::optional<std::string>(text->NumberText()) : std::nullopt);
 }
+
+bool NotifyProfileValues::Fade() const { return Switch(kFadeKey); }
+
+bool NotifyProfileValues::Wheel() const { return Switch(kWheelKey); }
 
 MonitorChoice NotifyProfileValues::Monitor() const {
     return MonitorChoiceFromProfile(Integer(kChangesSection, kMonitorKey));

@@ -42,11 +42,16 @@ public:
     // On unless the file says 0.
     bool Fade() const;
     MonitorChoice Monitor() const;
+    // The wheel over the tray icon (key Wheel of section Changes): read as
+    // FADE is, on unless the file says 0.
+    bool Wheel() const;
     // The key's text as GetPrivateProfileStringW gives it; nothing when the
     // file, the section or the key is missing.
     std::optional<std::wstring> Text(const wchar_t* section, const wchar_t* key) const;
 
 private:
+    // A switch of section Changes: on unless the key reads as 0.
+    bool Switch(const wchar_t* key) const;
     // The key as an integer in the profile syntax; nothing when absent or unreadable.
     std::optional<std::int32_t> Integer(const wchar_t* section, const wchar_t* key) const;
 

@@ -1,5 +1,7 @@
 #include "resident/resident_win32.h"
 
+#include <cstdlib>
+
 #include "about/about_window_win32.h"
 #include "base/identity.h"
 #include "cli/action_receiver_win32.h"
@@ -21,6 +23,7 @@ Resident::Resident(const Parts& parts)
     : parts_(parts),
       actions_(table_, parts.mixer, fadeTimer_, *this),
       trayIcon_(parts.shell),
+      wheel_(trayIcon_, parts.profile, Bind<&Resident::OnWheel>(this)),
       conflicts_(table_, hotkeys_, trayIcon_, Bind<&Resident::PresetCaption>(this)) {}
 
 void Resident::StartUp(Window& receiver, ResidentView& view) {
@@ -30,6 +33,7 @@ void Resident::StartUp(Window& receiver, ResidentView& view) {
     fadeTimer_.onTick = Bind<&VolumeApplier::FadeStep>(&actions_.applier());
     hotkeys_.SetWindow(receiver.hwnd());
     conflicts_.Attach(receiver);
+    wheel_.Attach(receiver);
 
     trayIcon_.Add(receiver.hwnd(), identity::kTrayIconId, identity::kTrayMessage, L"MAINICON", texts::kTrayTip);
     // Without a sound device the program still runs: volume operations then
@@ -65,6 +69,9 @@ bool Resident::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
         return true;
     case WM_COPYDATA:
         return lParam && ReceiveAction(actions_, *reinterpret_cast<const COPYDATASTRUCT*>(lParam), result);
+    case WM_INPUT:
+        wheel_.OnRawInput(lParam);
+        return false;  // the system cleans up after it
     case WM_QUERYENDSESSION:
         result = TRUE;
         return true;
@@ -84,6 +91,9 @@ void Resident::OnTrayMessage(LPARAM mouseMessage) {
     switch (mouseMessage) {
     case WM_LBUTTONDOWN:
         view_->Open();
+        break;
+    case WM_MOUSEMOVE:
+        wheel_.OnIconMouseMove();
         break;
     case WM_RBUTTONDOWN: {
         POINT at{};
@@ -133,6 +143,14 @@ void Resident::UnregisterHotKeys() {
 
 std::wstring Resident::PresetCaption(std::size_t recordIndex) const {
     return view_->PresetCaption(recordIndex - kFirstPreset);
+}
+
+void Resident::OnWheel(int notches) {
+    // While the window is open the wheel does nothing, as a hotkey.
+    if (actions_.phase() != Actions::Phase::kResident) return;
+    const unsigned slot = notches > 0 ? kUpSlot : kDownSlot;
+    for (int notch = 0; notch < std::abs(notches); ++notch)
+        actions_.Perform([this, slot] { actions_.dispatcher().DispatchHotKey(slot); });
 }
 
 bool Resident::ReadFadeSetting() { return parts_.profile.ReadFadeSetting(); }

@@ -1,7 +1,8 @@
 // The program as it stays resident: the setting table and everything that
 // acts on it while the configuration window is closed. It owns the table, the
 // volume actions (applier and its fade timer, dispatcher, queue), the hotkey
-// registration and its conflict watch, and the tray icon with its menu. The
+// registration and its conflict watch, and the tray icon with its menu and
+// its wheel. The
 // configuration window ("TForm1") is where the system and other programs send
 // it all (hotkeys, the tray icon's messages, a second start's action, the end
 // of the session); the window hands each on to OnMessage and, while it is
@@ -20,6 +21,7 @@
 #include "table/setting_table.h"
 #include "tray/tray_icon_win32.h"
 #include "tray/tray_menu_win32.h"
+#include "tray/tray_wheel_win32.h"
 #include "win32/window_timer_win32.h"
 
 namespace quendrel {
@@ -102,6 +104,9 @@ private:
     void OpenWindow() override;
 
     void OnTrayMessage(LPARAM mouseMessage);
+    // Whole notches of the wheel over the tray icon: each one what the up or
+    // the down hotkey does (their boxes ticked or not), as /up and /down.
+    void OnWheel(int notches);
     void OnEndSession();
     // The table to SndCols.ini; false when the file could not be written.
     bool Save();
@@ -114,6 +119,7 @@ private:
     WindowTimer fadeTimer_{1, 30};
     Actions actions_;
     TrayIcon trayIcon_;
+    TrayWheel wheel_;
     HotkeyRegistration hotkeys_;
     HotkeyConflictWatch conflicts_;
     Window* receiver_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "win32/text_win32.h"
 #include "win32/trace_win32.h"
+#include "win32/ui_win32.h"
 #include "win32/window_win32.h"
 
 namespace quendrel {
@@ -47,6 +48,17 @@ void TrayIcon::ShowBalloon(std::string_view titleUtf8, const std::wstring& text)
     lstrcpynW(balloon.szInfoTitle, Widen(titleUtf8).c_str(), ARRAYSIZE(balloon.szInfoTitle));
     lstrcpynW(balloon.szInfo, text.c_str(), ARRAYSIZE(balloon.szInfo));
     Notify(NIM_MODIFY, balloon);
+}
+
+bool TrayIcon::ScreenRect(RECT& rect) const {
+    using GetRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
+    static const auto getRect = LookupFunction<GetRect>(L"shell32.dll", "Shell_NotifyIconGetRect");
+    if (!shown_ || !getRect) return false;
+    NOTIFYICONIDENTIFIER icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = data_.hWnd;
+    icon.uID = data_.uID;
+    return SUCCEEDED(getRect(&icon, &rect));
 }
 
 bool TrayIcon::OnShellMessage(UINT message) {

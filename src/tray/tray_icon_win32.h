@@ -45,6 +45,10 @@ public:
     // True for TaskbarCreated, after putting a shown icon back.
     bool OnShellMessage(UINT message);
 
+    // Where the shell shows the icon, in screen pixels; false where it cannot
+    // tell (before Windows 7, and under Wine).
+    bool ScreenRect(RECT& rect) const;
+
 private:
     BOOL Notify(DWORD message, NOTIFYICONDATAW& data) const;
 
