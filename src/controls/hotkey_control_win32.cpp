@@ -20,17 +20,27 @@ void HotkeyControl::Set(std::uint16_t value) {
     setting_ = false;
 }
 
+namespace {
+
+// No key yet while modifiers are held: the control reads them, or nothing.
+bool BeingTyped(std::uint16_t value) {
+    if (HotkeyVirtualKey(value) != 0) return false;
+    return IsHalfTyped(value) || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0;
+}
+
+}  // namespace
+
 bool HotkeyControl::OnCommand(WORD code) {
     if (code != EN_CHANGE || setting_) return true;
     const std::uint16_t value = Value();
-    if (IsHalfTyped(value)) return true;
+    if (BeingTyped(value)) return true;
     whole_ = value;
     onChange();
     return true;
 }
 
 bool HotkeyControl::OnOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (message == WM_KILLFOCUS && IsHalfTyped(Value())) Set(whole_);
+    if (message == WM_KILLFOCUS && BeingTyped(Value())) Set(whole_);
     return MarkFocus(message, wParam, lParam, result);
 }
 

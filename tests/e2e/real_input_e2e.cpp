@@ -274,6 +274,83 @@ TEST_F(RealWindow, AKeyTypedIntoThePresetHotkeyAndAVolumeDraggedActAfterEscape) 
     EXPECT_EQ(Captured(SaveFromTray()), (std::vector<int>{position}));
 }
 
+// The keyboard alone, as a user who cannot use a mouse: from the window's
+// opening to its closing nothing is clicked.
+class RealKeyboard : public RealInputScenario {};
+
+TEST_F(RealKeyboard, APresetMadeMovedAndSetWithKeysAloneActsAfterEscape) {
+    table[kNotifySlot].enabled = kEnabledOn;  // the font button acts only then
+    table.AppendPresetRecord("Alpha", 30, 0x6070);
+    Start();
+    OpenFromTray();
+    // The list has the focus: Insert makes a preset and opens its caption.
+    Keys({"Insert"});
+    TypeCaption("Keys");
+    // Its key and its volume, the fields after the list.
+    Keys({"Tab", "alt+shift+F8", "Tab", "Home"});
+    for (int i = 0; i < 7; ++i) Keys({"Right"});
+    // Back past the key field (Shift passing through leaves it as it was)
+    // to the list, where Ctrl+Up moves the preset.
+    Keys({"shift+Tab", "shift+Tab", "ctrl+Up"});
+    ASSERT_TRUE(WaitUntil([&] { return SelectedItem() == 0; }, 5000)) << "focus on " << Focus();
+    // Backwards from the list round to the font button, which Enter presses.
+    Keys({"shift+Tab", "shift+Tab", "Return"});
+    HWND dialog = WaitForWindow(program.pid(), L"#32770", 10000, true);
+    ASSERT_NE(dialog, nullptr) << "focus on " << Focus();
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    Keys({"Escape"});
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(saved)) << StaysOpen();
+    ASSERT_EQ(saved.count, 2);
+    EXPECT_EQ(saved.Preset(0).Name(), "Keys");
+    EXPECT_EQ(saved.Preset(0).hotkey, 0xA077u);  // Alt+Shift+F8
+    EXPECT_EQ(saved.Preset(0).value, 7);
+    Keys({"alt+shift+F8", kCaptureKey});
+    EXPECT_EQ(Captured(SaveFromTray()), (std::vector<int>{7}));
+}
+
+// The wheel over the tray icon -------------------------------------------------
+
+class RealWheel : public RealInputScenario {
+protected:
+    // From the desktop onto the icon, and a move over it that the icon
+    // reports. The click makes the desktop the foreground window: Wine hands
+    // raw input to nobody while no window is, as after a program that was
+    // in the foreground ended.
+    void PointAtTheIcon() {
+        const POINT icon = test::TrayIconPoint();
+        ASSERT_TRUE(input.Click({640, 400}));
+        ASSERT_TRUE(input.MoveTo(icon));
+        ASSERT_TRUE(input.MoveTo({icon.x + 1, icon.y}));
+        Sleep(300);
+    }
+};
+
+TEST_F(RealWheel, NotchesOverTheIconStepAsTheUpAndDownKeysDoThereAloneAndWhileOn) {
+    table[kUpSlot].value = 5;  // both boxes unticked
+    table[kDownSlot].value = 3;
+    table.AppendPresetRecord("Start", 40, 0x6070);
+    Start();
+    Keys({"ctrl+shift+F1"});
+    PointAtTheIcon();
+    ASSERT_TRUE(input.Wheel(3));
+    ASSERT_TRUE(input.Wheel(-1));
+    Keys({kCaptureKey});  // 40 + 3 x 5 - 3
+    // Elsewhere the wheel is the window's under the pointer.
+    ASSERT_TRUE(input.MoveTo({640, 400}));
+    Sleep(500);
+    ASSERT_TRUE(input.Wheel(2));
+    Keys({kCaptureKey});
+    // Switched off, not even over the icon.
+    WritePrivateProfileStringW(L"Changes", L"Wheel", L"0", program.File(L"NotifyFont.ini").c_str());
+    PointAtTheIcon();
+    ASSERT_TRUE(input.Wheel(2));
+    Keys({kCaptureKey});
+    EXPECT_EQ(Captured(SaveFromTray()), (std::vector<int>{52}));
+}
+
 // comdlg32 is delay-loaded into the release exe: its first call is the first
 // time the import is resolved, which no in-process test reaches. Started here,
 // not by RealWindow: the buttons act only with the notification on.

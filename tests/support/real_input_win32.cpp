@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <string_view>
 #include <vector>
 
+#include "base/utf8.h"
 #include "win_test_support.h"
 
 namespace quendrel::test {
@@ -39,9 +41,7 @@ bool RunUnix(const std::string& commandLine, std::string* output) {
     // timeout ends a program that hangs.
     const std::string script = "timeout 10 " + commandLine + " >" + folder + "/out 2>&1; echo $? >" + folder +
                                "/rc.part; mv " + folder + "/rc.part " + folder + "/rc";
-    std::wstring command = L"Z:\\bin\\sh -c \"";
-    for (char c : script) command += static_cast<wchar_t>(c);
-    command += L"\"";
+    std::wstring command = L"Z:\\bin\\sh -c \"" + Utf8ToWide(script) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -72,15 +72,12 @@ bool RealInput::Run(const std::string& arguments, std::string* output) {
 std::string RealInput::XWindowOf(HWND window) {
     const auto known = xWindows_.find(window);
     if (known != xWindows_.end()) return known->second;
-    // Its X window carries the caption; matched on the caption's ASCII parts,
-    // since the other characters reach xdotool as several bytes each.
+    // Its X window carries the caption, matched whole (in UTF-8, as X has it).
     std::string pattern = "^";
-    for (wchar_t c : WindowText(window)) {
-        const bool plain = (c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z');
-        if (plain)
-            pattern += static_cast<char>(c);
-        else if (pattern.size() < 2 || pattern.compare(pattern.size() - 2, 2, ".*") != 0)
-            pattern += ".*";
+    for (char c : Narrow(WindowText(window))) {
+        if (std::string_view("\\.*+?()[]{}|^$").find(c) != std::string_view::npos) pattern += '\\';
+        if (c == '\'') return {};
+        pattern += c;
     }
     std::string found;
     if (!Run("search --onlyvisible --limit 1 --name '" + pattern + "$'", &found)) return {};
@@ -162,6 +159,11 @@ bool RealInput::DoubleClick(POINT point) { return PressAt(point, "click --repeat
 bool RealInput::Press(POINT point, int button) { return PressAt(point, "mousedown " + Number(button)); }
 
 bool RealInput::Release(int button) { return Run("mouseup " + Number(button)); }
+
+bool RealInput::Wheel(int notches) {
+    // X buttons 4 and 5 are the wheel's two ways.
+    return Run("click --repeat " + Number(std::abs(notches)) + " --delay 150 " + (notches > 0 ? "4" : "5"));
+}
 
 bool RealInput::Drag(POINT from, POINT to) {
     if (!Press(from)) return false;

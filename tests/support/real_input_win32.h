@@ -35,6 +35,9 @@ public:
     bool Release(int button = 1);
     // Left button down at one point, moved in steps, up at the other.
     bool Drag(POINT from, POINT to);
+    // The wheel turned where the pointer is, whole notches: up (away from
+    // the user) when positive.
+    bool Wheel(int notches);
 
 private:
     bool Run(const std::string& arguments, std::string* output = nullptr);
