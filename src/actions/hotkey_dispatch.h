@@ -27,7 +27,7 @@ public:
     virtual void OpenWindow() = 0;
 
 protected:
-    ~ActionHost() = default;
+    virtual ~ActionHost() = default;
 };
 
 class HotkeyDispatcher {

@@ -18,7 +18,7 @@ public:
     virtual void SetGauge(int percent) = 0;
 
 protected:
-    ~FadeView() = default;
+    virtual ~FadeView() = default;
 };
 
 class VolumeApplier {

@@ -31,7 +31,7 @@ public:
     virtual NotifyMonitor Find(MonitorChoice choice) = 0;
 
 protected:
-    ~MonitorFinder() = default;
+    virtual ~MonitorFinder() = default;
 };
 NotifyMonitor SystemMonitor(MonitorChoice choice);
 

@@ -18,7 +18,7 @@ public:
     virtual BOOL PickColor(CHOOSECOLORW& dialog) = 0;
 
 protected:
-    ~CommonDialogs() = default;
+    virtual ~CommonDialogs() = default;
 };
 
 class NotifyFontDialogs {

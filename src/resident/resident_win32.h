@@ -47,7 +47,7 @@ public:
     virtual void Open() = 0;
 
 protected:
-    ~ResidentView() = default;
+    virtual ~ResidentView() = default;
 };
 
 class Resident final : private ActionHost {

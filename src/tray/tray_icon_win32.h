@@ -20,7 +20,7 @@ public:
     virtual BOOL NotifyIcon(DWORD message, NOTIFYICONDATAW& data) = 0;
 
 protected:
-    ~TrayShell() = default;
+    virtual ~TrayShell() = default;
 };
 
 class TrayIcon {

@@ -18,8 +18,8 @@ void SetMark(HMENU menu, UINT item, bool on) {
 
 }  // namespace
 
-TrayMenu::TrayMenu(HWND owner, const AutoStart& autoStart, const NotifyProfile& profile, TrayMenuActions actions)
-    : owner_(owner), autoStart_(autoStart), profile_(profile), actions_(std::move(actions)), menu_(CreatePopupMenu()) {
+TrayMenu::TrayMenu(HWND owner, const AutoStart& autoStart, const NotifyProfile& profile, const TrayMenuActions& actions)
+    : owner_(owner), autoStart_(autoStart), profile_(profile), actions_(actions), menu_(CreatePopupMenu()) {
     Append(menu_, kOpenItem, texts::kMenuOpen);
     AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
     Append(menu_, kAutoStartItem, texts::kMenuAutoStart);

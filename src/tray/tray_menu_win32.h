@@ -30,7 +30,7 @@ struct TrayMenuActions {
 class TrayMenu {
 public:
     // owner: the window the menu belongs to (it comes to the foreground).
-    TrayMenu(HWND owner, const AutoStart& autoStart, const NotifyProfile& profile, TrayMenuActions actions);
+    TrayMenu(HWND owner, const AutoStart& autoStart, const NotifyProfile& profile, const TrayMenuActions& actions);
     ~TrayMenu();
     TrayMenu(const TrayMenu&) = delete;
     TrayMenu& operator=(const TrayMenu&) = delete;
