@@ -15,6 +15,7 @@ namespace quendrel {
 // What the actions need beyond the table, the mixer and the applier.
 class ActionHost {
 public:
+    virtual ~ActionHost() = default;
     // The smooth-change switch, read afresh.
     virtual bool ReadFadeSetting() = 0;
     // A captured preset into the table and the list; at 28 presets the
@@ -25,9 +26,6 @@ public:
     virtual void ShowNotification(const std::string& textCp932, std::int32_t seconds) = 0;
     // The configuration window opens.
     virtual void OpenWindow() = 0;
-
-protected:
-    virtual ~ActionHost() = default;
 };
 
 class HotkeyDispatcher {

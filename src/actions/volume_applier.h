@@ -14,11 +14,9 @@ namespace quendrel {
 // line and system volume gauge.
 class FadeView {
 public:
+    virtual ~FadeView() = default;
     virtual void SetStatus(std::string_view utf8) = 0;
     virtual void SetGauge(int percent) = 0;
-
-protected:
-    virtual ~FadeView() = default;
 };
 
 class VolumeApplier {

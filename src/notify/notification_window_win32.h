@@ -28,10 +28,8 @@ struct NotifyMonitor {
 // Where the system says a choice's monitor is; tests stand in for it.
 class MonitorFinder {
 public:
-    virtual NotifyMonitor Find(MonitorChoice choice) = 0;
-
-protected:
     virtual ~MonitorFinder() = default;
+    virtual NotifyMonitor Find(MonitorChoice choice) = 0;
 };
 NotifyMonitor SystemMonitor(MonitorChoice choice);
 

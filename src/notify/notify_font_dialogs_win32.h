@@ -14,11 +14,9 @@ namespace quendrel {
 // The system's modal dialogs, where tests stand in for them.
 class CommonDialogs {
 public:
+    virtual ~CommonDialogs() = default;
     virtual BOOL PickFont(CHOOSEFONTW& dialog) = 0;
     virtual BOOL PickColor(CHOOSECOLORW& dialog) = 0;
-
-protected:
-    virtual ~CommonDialogs() = default;
 };
 
 class NotifyFontDialogs {

@@ -37,6 +37,7 @@ class Window;
 // What the configuration window does for the resident.
 class ResidentView {
 public:
+    virtual ~ResidentView() = default;
     // The table is there, loaded or the defaults: the window shows it.
     virtual void ShowTable() = 0;
     // A capture added the preset at this position: the list follows.
@@ -45,9 +46,6 @@ public:
     virtual std::wstring PresetCaption(std::size_t position) const = 0;
     // The window opens for editing.
     virtual void Open() = 0;
-
-protected:
-    virtual ~ResidentView() = default;
 };
 
 class Resident final : private ActionHost {

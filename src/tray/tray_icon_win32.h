@@ -17,10 +17,8 @@ namespace quendrel {
 // The shell's tray call, where tests stand in for the shell.
 class TrayShell {
 public:
-    virtual BOOL NotifyIcon(DWORD message, NOTIFYICONDATAW& data) = 0;
-
-protected:
     virtual ~TrayShell() = default;
+    virtual BOOL NotifyIcon(DWORD message, NOTIFYICONDATAW& data) = 0;
 };
 
 class TrayIcon {
