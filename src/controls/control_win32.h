@@ -31,7 +31,6 @@ public:
     void Attach(Window& window, HWND control);
     // A control made of two windows enables both.
     virtual void Enable(bool enabled) const;
-    bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
     // The colours the control is drawn in (WM_CTLCOLOR*): a text colour, and
     // either an opaque background colour or a transparent one over the brush.

@@ -86,8 +86,6 @@ std::uint32_t ScalarToUnits(float scalar) {
     return static_cast<std::uint32_t>(std::lround(static_cast<double>(scalar) * 65535.0));
 }
 
-unsigned ScalarToPercent(float scalar) { return UnitsToPercent(ScalarToUnits(scalar)); }
-
 bool UseCoreAudio(DWORD majorVersion, bool enumeratorAvailable) { return majorVersion >= 6 && enumeratorAvailable; }
 
 ComPtr<IMMDeviceEnumerator> CreateDeviceEnumerator() {

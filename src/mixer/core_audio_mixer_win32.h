@@ -20,7 +20,6 @@ namespace quendrel {
 // The mixer's 655-units-per-cent scale carried over to the endpoint scalar:
 // p is written as p * 655 / 65535, a scalar s reads round(s * 65535) / 655.
 float PercentToScalar(unsigned percent);
-unsigned ScalarToPercent(float scalar);
 // round(s * 65535) for a scalar in 0..1; anything else (or NaN) is 0 or full.
 std::uint32_t ScalarToUnits(float scalar);
 

@@ -134,10 +134,10 @@ void NotificationWindow::ShapeTo(const std::string& textCp932, const NotifyMonit
     EndPath(dc.get());
     UniqueRegion region(PathToRegion(dc.get()));
     RECT box{};
-    hasOutline_ = region && GetRgnBox(region.get(), &box) != NULLREGION;
+    const bool hasOutline = region && GetRgnBox(region.get(), &box) != NULLREGION;
     // No outline (empty text, a raster font): show nothing rather than a
     // rectangle over the screen.
-    if (!hasOutline_) region.reset(CreateRectRgn(0, 0, 0, 0));
+    if (!hasOutline) region.reset(CreateRectRgn(0, 0, 0, 0));
     constexpr UINT kHide = SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
     // Wine keeps the old outline of a shown layered window when its region
     // changes, and the old letters stay on the screen beside the new ones:

@@ -67,8 +67,6 @@ public:
     // The font the window holds; the dialogs start from it.
     void SetFont(const NotifyFontSpec& spec);
     // Whether the last text gave an outline (the window shows nothing otherwise).
-    bool HasOutline() const { return hasOutline_; }
-    WindowTimer& hideTimer() { return hideTimer_; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -84,7 +82,6 @@ private:
     int fontDpi_ = 0;
     UniqueBrush background_;
     COLORREF backgroundColor_ = 0;
-    bool hasOutline_ = false;
     NotifyCounter counter_;
     Announcer announcer_;
     WindowTimer hideTimer_{1, 1000};

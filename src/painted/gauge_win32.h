@@ -15,7 +15,6 @@ public:
     int Value() const;
     void SetValue(int value) const;
     void SetMuted(bool muted);
-    bool Muted() const { return muted_; }
     // "42%".
     static std::wstring Caption(int value);
 

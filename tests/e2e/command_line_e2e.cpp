@@ -51,14 +51,14 @@ TEST(CommandLineScenario, ASecondStartForwardsItsActionAndEndsWithTheAnswer) {
     test::TempFolder folder;
     WriteTable(folder);
     QuendrelProcess program(folder.path());
-    HWND form1 = StartResident(program);
-    ASSERT_NE(form1, nullptr);
+    HWND configWindow = StartResident(program);
+    ASSERT_NE(configWindow, nullptr);
 
     // Each volume is read back by a capture, which adds it as a preset.
     for (const wchar_t* action : {L"/preset Mid", L"-VOLUME 64", L"/preset 夜"}) {
         const Outcome run = RunWith(folder, action);
-        EXPECT_EQ(run.exitCode, 0) << test::Narrow(action) << ": " << run.output;
-        EXPECT_EQ(RunWith(folder, L"/capture").exitCode, 0) << test::Narrow(action);
+        EXPECT_EQ(run.exitCode, 0) << test::Utf8Of(action) << ": " << run.output;
+        EXPECT_EQ(RunWith(folder, L"/capture").exitCode, 0) << test::Utf8Of(action);
     }
 
     const Outcome missing = RunWith(folder, L"/preset Nothing");
@@ -74,13 +74,13 @@ TEST(CommandLineScenario, ASecondStartForwardsItsActionAndEndsWithTheAnswer) {
     // Opened from the tray, the window refuses every action but /open.
     test::RealInput input;
     ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
-    ASSERT_TRUE(OpenFromTray(input, form1));
+    ASSERT_TRUE(OpenFromTray(input, configWindow));
     const Outcome refused = RunWith(folder, L"/mute");
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_TRUE(refused.Printed(texts::kRefused)) << refused.output;
     EXPECT_EQ(RunWith(folder, L"/open").exitCode, 0);
     SettingTable saved;
-    ASSERT_TRUE(EscapeSaves(input, program, form1, saved)) << "focus on " << FocusOf(form1);
+    ASSERT_TRUE(EscapeSaves(input, program, configWindow, saved)) << "focus on " << FocusOf(configWindow);
 
     ASSERT_EQ(saved.count, 7);
     EXPECT_EQ(saved.Preset(4).value, 37);
@@ -119,10 +119,10 @@ TEST(CommandLineScenario, AFirstStartPerformsItsActionOnceStarted) {
     test::TempFolder folder;
     WriteTable(folder);
     QuendrelProcess program(folder.path());
-    HWND form1 = StartResident(program, L"/preset Mid");
-    ASSERT_NE(form1, nullptr);
+    HWND configWindow = StartResident(program, L"/preset Mid");
+    ASSERT_NE(configWindow, nullptr);
     EXPECT_EQ(RunWith(folder, L"/capture").exitCode, 0);
-    const SettingTable saved = SaveThroughTheWindow(program, form1);
+    const SettingTable saved = SaveThroughTheWindow(program, configWindow);
     ASSERT_EQ(saved.count, 5);
     EXPECT_EQ(saved.Preset(4).value, 37);
 }
@@ -134,9 +134,9 @@ TEST(CommandLineScenario, ActionsArrivingTogetherArePerformedOneAfterAnother) {
     WriteTable(folder);
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
-    ASSERT_NE(form1, nullptr);
-    ASSERT_TRUE(WaitForHotkeys(form1));
+    HWND configWindow = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(configWindow, nullptr);
+    ASSERT_TRUE(WaitForHotkeys(configWindow));
     ASSERT_EQ(RunWith(folder, L"/volume 10").exitCode, 0);
 
     const auto together = [&](const wchar_t* action) {
@@ -145,11 +145,11 @@ TEST(CommandLineScenario, ActionsArrivingTogetherArePerformedOneAfterAnother) {
             callers.push_back(std::make_unique<QuendrelProcess>(folder.path()));
             EXPECT_TRUE(callers.back()->Start(action));
         }
-        for (auto& caller : callers) EXPECT_EQ(caller->WaitForExit(60000), 0) << test::Narrow(action);
+        for (auto& caller : callers) EXPECT_EQ(caller->WaitForExit(60000), 0) << test::Utf8Of(action);
     };
     together(L"/up");       // 30 steps of 2 from 10
     together(L"/capture");  // one volume, so one preset
-    const SettingTable saved = SaveThroughTheWindow(program, form1);
+    const SettingTable saved = SaveThroughTheWindow(program, configWindow);
     ASSERT_EQ(saved.count, 5);
     EXPECT_EQ(saved.Preset(4).value, 70);
 }

@@ -24,12 +24,12 @@ TEST(ConfigScenario, APresetMadeInTheWindowIsSavedAndItsHotkeyActsAfterClosing) 
     ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1", 15000, true);
-    ASSERT_NE(form1, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == form1; }));
-    HWND create = ChildWithText(form1, L"Button", L"Create");
+    HWND configWindow = WaitForWindow(program.pid(), L"TForm1", 15000, true);
+    ASSERT_NE(configWindow, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == configWindow; }));
+    HWND create = ChildWithText(configWindow, L"Button", L"Create");
     ASSERT_NE(create, nullptr);
-    const auto lists = Children(form1, WC_LISTVIEWW);
+    const auto lists = Children(configWindow, WC_LISTVIEWW);
     ASSERT_EQ(lists.size(), 1u);
     HWND list = lists[0];
 
@@ -52,7 +52,7 @@ TEST(ConfigScenario, APresetMadeInTheWindowIsSavedAndItsHotkeyActsAfterClosing) 
     EXPECT_FALSE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));  // none while the window is open
 
     SettingTable saved;
-    ASSERT_TRUE(EscapeSaves(input, program, form1, saved)) << "focus on " << FocusOf(form1);
+    ASSERT_TRUE(EscapeSaves(input, program, configWindow, saved)) << "focus on " << FocusOf(configWindow);
     ASSERT_EQ(saved.count, 1);
     EXPECT_EQ(saved.Preset(0).Name(), Cp932(name));
     EXPECT_EQ(saved.Preset(0).hotkey, 0x6070u);  // Shift+Ctrl+F1

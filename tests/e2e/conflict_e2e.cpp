@@ -40,20 +40,20 @@ TEST(ConflictScenario, AHeldKeyIsNamedWithARepeatedOneAndActsOnceFree) {
     test::HotkeyHolder held(kCtrlShift, VK_F2);
     ASSERT_TRUE(held.held());
     QuendrelProcess program(folder.path());
-    HWND form1 = StartResident(program);
-    ASSERT_NE(form1, nullptr);
+    HWND configWindow = StartResident(program);
+    ASSERT_NE(configWindow, nullptr);
     // Wine's tray shows balloons, a moment after they are asked for.
     EXPECT_TRUE(WaitUntil(
         [] { return BalloonShown(L"他のプログラムが使用中のホットキーがあります: Loud (Control + Shift + F2)"); }));
 
-    ASSERT_TRUE(OpenFromTray(input, form1));
-    const auto bars = Children(form1, STATUSCLASSNAMEW);
+    ASSERT_TRUE(OpenFromTray(input, configWindow));
+    const auto bars = Children(configWindow, STATUSCLASSNAMEW);
     ASSERT_EQ(bars.size(), 1u);
     EXPECT_TRUE(IsWindowVisible(bars[0]));
     EXPECT_EQ(test::StatusBarText(bars[0]),
               L"使用できないホットキー: Loud (Control + Shift + F2)、Echo (Control + Shift + F1)");
     SettingTable saved;
-    ASSERT_TRUE(EscapeSaves(input, program, form1, saved)) << "focus on " << FocusOf(form1);
+    ASSERT_TRUE(EscapeSaves(input, program, configWindow, saved)) << "focus on " << FocusOf(configWindow);
 
     // Silent sets 0; once Loud's key is let go, a retry takes it and a press
     // sets 100, which the capture keeps.
@@ -63,7 +63,7 @@ TEST(ConflictScenario, AHeldKeyIsNamedWithARepeatedOneAndActsOnceFree) {
     ASSERT_TRUE(input.Key("ctrl+shift+F2"));
     Sleep(150);
     ASSERT_TRUE(input.Key("ctrl+shift+c"));
-    saved = SaveThroughTheWindow(program, form1);
+    saved = SaveThroughTheWindow(program, configWindow);
     ASSERT_EQ(saved.count, 4);
     EXPECT_EQ(saved.Preset(3).value, 100);
 }

@@ -74,7 +74,7 @@ void QuendrelProcess::Kill() {
 long QuendrelProcess::ResidentKiB() const {
     // Under Wine the program is a host process whose command line names the
     // exe in its own folder.
-    const std::wstring entry = test::HostProcessEntry(test::Narrow(folder_.substr(folder_.find_last_of(L'\\') + 1)));
+    const std::wstring entry = test::HostProcessEntry(test::Utf8Of(folder_.substr(folder_.find_last_of(L'\\') + 1)));
     if (entry.empty()) return -1;
     const std::string status = test::ReadUntilEnd(entry + L"\\status");
     const auto at = status.find("VmRSS:");
@@ -95,7 +95,7 @@ std::string FocusOf(HWND window) {
     wchar_t name[64];
     GetClassNameW(info.hwndFocus, name, 64);
     const std::wstring text = WindowText(info.hwndFocus);
-    return test::Narrow(name) + (text.empty() ? "" : " \"" + test::Narrow(text) + "\"") +
+    return test::Utf8Of(name) + (text.empty() ? "" : " \"" + test::Utf8Of(text) + "\"") +
            (IsWindowEnabled(info.hwndFocus) ? "" : ", disabled");
 }
 
@@ -121,10 +121,10 @@ bool AnswerMessageBoxes(DWORD pid, DWORD milliseconds) {
     return any;
 }
 
-bool WaitForHotkeys(HWND form1, DWORD milliseconds) {
+bool WaitForHotkeys(HWND configWindow, DWORD milliseconds) {
     return WaitUntil(
         [&] {
-            for (HWND box : Children(form1, L"Button"))
+            for (HWND box : Children(configWindow, L"Button"))
                 if (WindowText(box) == L"音量をキャプチャ") return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
             return false;
         },
@@ -136,14 +136,14 @@ HWND StartResident(QuendrelProcess& program, const std::wstring& arguments) {
         ADD_FAILURE() << "Quendrel.exe did not start";
         return nullptr;
     }
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
-    EXPECT_NE(form1, nullptr) << "no configuration window";
-    const bool acting = form1 && WaitForHotkeys(form1);
+    HWND configWindow = WaitForWindow(program.pid(), L"TForm1");
+    EXPECT_NE(configWindow, nullptr) << "no configuration window";
+    const bool acting = configWindow && WaitForHotkeys(configWindow);
     EXPECT_TRUE(acting) << "the hotkeys never acted";
-    return acting ? form1 : nullptr;
+    return acting ? configWindow : nullptr;
 }
 
-bool OpenFromTray(test::RealInput& input, HWND form1, DWORD milliseconds) {
+bool OpenFromTray(test::RealInput& input, HWND configWindow, DWORD milliseconds) {
     // The notification lies over the taskbar's end while it shows (Wine's
     // work area is the whole screen); a click must not land on its letters.
     const POINT icon = test::TrayIconPoint();
@@ -151,15 +151,16 @@ bool OpenFromTray(test::RealInput& input, HWND form1, DWORD milliseconds) {
     if (!WaitUntil([&] { return GetAncestor(WindowFromPoint(icon), GA_ROOT) == taskbar; }, milliseconds)) return false;
     // Shown, then brought to the front: only then do keys reach it.
     return input.Click(icon) &&
-           WaitUntil([&] { return IsWindowVisible(form1) && GetForegroundWindow() == form1; }, milliseconds);
+           WaitUntil([&] { return IsWindowVisible(configWindow) && GetForegroundWindow() == configWindow; },
+                     milliseconds);
 }
 
-bool EscapeSaves(test::RealInput& input, const QuendrelProcess& program, HWND form1, SettingTable& saved,
+bool EscapeSaves(test::RealInput& input, const QuendrelProcess& program, HWND configWindow, SettingTable& saved,
                  DWORD milliseconds) {
     const std::wstring file = program.File(L"SndCols.ini");
     DeleteFileW(file.c_str());
     if (!input.Key("Escape") ||
-        !WaitUntil([&] { return !IsWindowVisible(form1) && test::FileExists(file); }, milliseconds))
+        !WaitUntil([&] { return !IsWindowVisible(configWindow) && test::FileExists(file); }, milliseconds))
         return false;
     const auto bytes = test::ReadBytes(file);
     saved = SettingTable{};
@@ -167,13 +168,13 @@ bool EscapeSaves(test::RealInput& input, const QuendrelProcess& program, HWND fo
     return bytes.size() % kRecordSize == 0;
 }
 
-SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DWORD milliseconds) {
+SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND configWindow, DWORD milliseconds) {
     SettingTable saved;
     test::RealInput input;
     EXPECT_TRUE(input.ready());
-    EXPECT_TRUE(OpenFromTray(input, form1, milliseconds));
-    EXPECT_TRUE(EscapeSaves(input, program, form1, saved, milliseconds))
-        << "Escape left the configuration window open; focus on " << FocusOf(form1);
+    EXPECT_TRUE(OpenFromTray(input, configWindow, milliseconds));
+    EXPECT_TRUE(EscapeSaves(input, program, configWindow, saved, milliseconds))
+        << "Escape left the configuration window open; focus on " << FocusOf(configWindow);
     return saved;
 }
 

@@ -41,18 +41,18 @@ private:
 
 // The configuration window opened by a left click on the tray icon; whether
 // it shows.
-bool OpenFromTray(test::RealInput& input, HWND form1, DWORD milliseconds = 10000);
+bool OpenFromTray(test::RealInput& input, HWND configWindow, DWORD milliseconds = 10000);
 // Escape pressed in the open configuration window: whether it closes and
 // writes SndCols.ini (deleted first), and the table written.
-bool EscapeSaves(test::RealInput& input, const QuendrelProcess& program, HWND form1, SettingTable& saved,
+bool EscapeSaves(test::RealInput& input, const QuendrelProcess& program, HWND configWindow, SettingTable& saved,
                  DWORD milliseconds = 5000);
 // Both, as a user saves; an empty table (and a test failure) when the file
 // does not come.
-SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND form1, DWORD milliseconds = 10000);
+SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND configWindow, DWORD milliseconds = 10000);
 
 // Waits until a started program's hotkeys act: start-up ticks the function
 // boxes after registering them, so with the capture slot on its box tells.
-bool WaitForHotkeys(HWND form1, DWORD milliseconds = 15000);
+bool WaitForHotkeys(HWND configWindow, DWORD milliseconds = 15000);
 // Starts the program with a table (no window shows) and waits for its
 // hotkeys; its configuration window, or null (and a failure) when a step
 // failed.

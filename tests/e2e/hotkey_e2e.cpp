@@ -29,10 +29,10 @@ protected:
     void SetFade(bool on) { test::WriteFade(folder.path(), on); }
     void StartProgram() {
         ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
-        form1 = StartResident(program);
-        ASSERT_NE(form1, nullptr);
-        form3 = WaitForWindow(program.pid(), L"TForm3");
-        ASSERT_NE(form3, nullptr);
+        configWindow = StartResident(program);
+        ASSERT_NE(configWindow, nullptr);
+        notification = WaitForWindow(program.pid(), L"TForm3");
+        ASSERT_NE(notification, nullptr);
     }
     // The key of a record index of WriteTable's table.
     void Hotkey(WPARAM id, DWORD settle = 150) {
@@ -41,13 +41,13 @@ protected:
         ASSERT_TRUE(input.Key(keys[id]));
         Sleep(settle);
     }
-    SettingTable Saved() { return SaveThroughTheWindow(program, form1); }
+    SettingTable Saved() { return SaveThroughTheWindow(program, configWindow); }
 
     test::TempFolder folder;
     QuendrelProcess program{folder.path()};
     test::RealInput input;
-    HWND form1 = nullptr;
-    HWND form3 = nullptr;
+    HWND configWindow = nullptr;
+    HWND notification = nullptr;
 };
 
 TEST_F(HotkeyScenario, PresetUpDownAndCaptureMoveEveryDevice) {
@@ -110,17 +110,17 @@ TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
     WriteTable(5, 1);
     SetFade(false);
     StartProgram();
-    EXPECT_FALSE(IsWindowVisible(form3));
+    EXPECT_FALSE(IsWindowVisible(notification));
     const DWORD shown = GetTickCount();
     Hotkey(7, 0);
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form3) != FALSE; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(notification) != FALSE; }, 3000));
     const RECT work = test::PrimaryWorkArea();
     RECT rect{};
-    GetWindowRect(form3, &rect);
+    GetWindowRect(notification, &rect);
     EXPECT_LT(rect.left, work.right);
     EXPECT_EQ(rect.right - rect.left, work.right);
     // One second: hidden on the second tick of the hide timer, so after about two.
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form3); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(notification); }, 5000));
     const DWORD elapsed = GetTickCount() - shown;
     EXPECT_GE(elapsed, 1500u);
     EXPECT_LE(elapsed, 5000u);  // about two; room for a busy machine
@@ -130,14 +130,14 @@ TEST_F(HotkeyScenario, TheNotificationAppearsAndIsGoneAfterItsSeconds) {
     for (const wchar_t* monitor : {L"1", L"2"}) {
         WritePrivateProfileStringW(L"Changes", L"Monitor", monitor, folder.File(L"NotifyFont.ini").c_str());
         Hotkey(7, 0);
-        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(form3) != FALSE; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(notification) != FALSE; }, 3000));
         RECT there{};
-        GetWindowRect(form3, &there);
+        GetWindowRect(notification, &there);
         EXPECT_TRUE(EqualRect(&there, &rect))
-            << "Monitor=" << test::Narrow(monitor) << ": " << there.left << "," << there.top << " " << there.right
+            << "Monitor=" << test::Utf8Of(monitor) << ": " << there.left << "," << there.top << " " << there.right
             << "," << there.bottom << " for " << rect.left << "," << rect.top << " " << rect.right << ","
             << rect.bottom;
-        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form3); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(notification); }, 5000));
     }
 }
 

@@ -23,8 +23,8 @@ protected:
         SettingTable table = test::TableWith();
         test::SwitchOn(table, kCaptureSlot);
         test::WriteSettings(folder.path(), table);
-        form1 = StartResident(program);  // start-up is over
-        ASSERT_NE(form1, nullptr);
+        configWindow = StartResident(program);  // start-up is over
+        ASSERT_NE(configWindow, nullptr);
     }
     void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Quendrel"); }
 
@@ -66,12 +66,12 @@ protected:
     test::TempFolder folder;
     QuendrelProcess program{folder.path()};
     test::RealInput input;
-    HWND form1 = nullptr;
+    HWND configWindow = nullptr;
 };
 
 TEST_F(MenuScenario, ALeftPressOnTheIconOpensTheWindowBeforeTheRelease) {
     ASSERT_TRUE(input.Press(test::TrayIconPoint()));
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(configWindow) != FALSE; }));
     ASSERT_TRUE(input.Release());
     EXPECT_EQ(FindProcessWindow(program.pid(), L"#32768", true), nullptr);
 }
@@ -90,10 +90,10 @@ TEST_F(MenuScenario, ARightPressOpensTheMenuAtTheMouseAndEscapeClosesIt) {
     ASSERT_TRUE(input.Key("Escape"));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
     EXPECT_TRUE(program.Running());
-    EXPECT_FALSE(IsWindowVisible(form1));
+    EXPECT_FALSE(IsWindowVisible(configWindow));
     // Open on the first item shows the configuration window.
     Choose(Open);
-    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(form1) != FALSE; }));
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(configWindow) != FALSE; }));
 }
 
 TEST_F(MenuScenario, SmoothChangeTogglesTheStoredSwitch) {

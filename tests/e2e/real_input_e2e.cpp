@@ -47,8 +47,8 @@ protected:
     // are registered.
     void Start() {
         test::WriteSettings(folder.path(), table);
-        form1 = StartResident(program);
-        ASSERT_NE(form1, nullptr);
+        configWindow = StartResident(program);
+        ASSERT_NE(configWindow, nullptr);
     }
 
     void Keys(std::initializer_list<const char*> combinations) {
@@ -59,14 +59,14 @@ protected:
     void OpenFromTray() {
         // Hotkeys pressed before are posted before the click reaches the
         // shell, and the Escape that saves comes after them all.
-        ASSERT_TRUE(e2e::OpenFromTray(input, form1));
-        list = Children(form1, WC_LISTVIEWW).at(0);
+        ASSERT_TRUE(e2e::OpenFromTray(input, configWindow));
+        list = Children(configWindow, WC_LISTVIEWW).at(0);
     }
-    bool EscapeSaves(SettingTable& saved) { return e2e::EscapeSaves(input, program, form1, saved); }
+    bool EscapeSaves(SettingTable& saved) { return e2e::EscapeSaves(input, program, configWindow, saved); }
 
-    SettingTable SaveFromTray() { return SaveThroughTheWindow(program, form1); }
+    SettingTable SaveFromTray() { return SaveThroughTheWindow(program, configWindow); }
 
-    std::string Focus() const { return FocusOf(form1); }
+    std::string Focus() const { return FocusOf(configWindow); }
     std::string StaysOpen() const { return "Escape left the configuration window open; focus on " + Focus(); }
 
     // Volumes of the presets that captures added, in order.
@@ -78,8 +78,8 @@ protected:
     }
 
     void ClickButton(const wchar_t* caption) {
-        HWND button = ChildWithText(form1, L"Button", caption);
-        ASSERT_NE(button, nullptr) << test::Narrow(caption);
+        HWND button = ChildWithText(configWindow, L"Button", caption);
+        ASSERT_NE(button, nullptr) << test::Utf8Of(caption);
         ASSERT_TRUE(input.Click(test::CenterOf(button)));
     }
     void ClickItem(int item) {
@@ -108,7 +108,7 @@ protected:
     QuendrelProcess program{folder.path()};
     RealInput input;
     SettingTable table;
-    HWND form1 = nullptr;
+    HWND configWindow = nullptr;
     HWND list = nullptr;
 };
 
@@ -155,10 +155,10 @@ TEST_F(RealHotkeys, APresetMovedUpInTheWindowKeepsItsKey) {
     ClickButton(L"UpTo");
     // Closed by its close box: the move is what this scenario is about, not
     // where the focus went.
-    const POINT closeBox = test::CloseBoxPoint(form1);
+    const POINT closeBox = test::CloseBoxPoint(configWindow);
     ASSERT_GE(closeBox.x, 0);
     ASSERT_TRUE(input.Click(closeBox));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1); }));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(configWindow); }));
     Keys({"ctrl+shift+F6", kCaptureKey, "ctrl+shift+F5", kCaptureKey});
     const SettingTable saved = SaveFromTray();
     ASSERT_GE(saved.count, 2);
@@ -239,7 +239,7 @@ TEST_F(RealWindow, DownToClickedTwiceThenEscapeSaves) {
 
 TEST_F(RealWindow, ADoubleClickOnDownToMovesThePresetTwice) {
     ClickItem(0);
-    HWND downTo = ChildWithText(form1, L"Button", L"DownTo");
+    HWND downTo = ChildWithText(configWindow, L"Button", L"DownTo");
     ASSERT_TRUE(input.DoubleClick(test::CenterOf(downTo)));
     EXPECT_TRUE(WaitUntil([&] { return SelectedItem() == 2; }, 3000))
         << "the second press of the double click was lost";
@@ -247,7 +247,7 @@ TEST_F(RealWindow, ADoubleClickOnDownToMovesThePresetTwice) {
 
 TEST_F(RealWindow, AKeyTypedIntoThePresetHotkeyAndAVolumeDraggedActAfterEscape) {
     ClickItem(1);
-    HWND hotkey = Children(form1, HOTKEY_CLASSW).at(0);
+    HWND hotkey = Children(configWindow, HOTKEY_CLASSW).at(0);
     ASSERT_TRUE(input.Click(test::CenterOf(hotkey)));
     ASSERT_TRUE(input.Key("alt+shift+F9"));
     ASSERT_TRUE(WaitUntil(
@@ -255,7 +255,7 @@ TEST_F(RealWindow, AKeyTypedIntoThePresetHotkeyAndAVolumeDraggedActAfterEscape) 
         5000));
 
     // The thumb (at 60) dragged to about a quarter of the channel.
-    HWND volume = Children(form1, TRACKBAR_CLASSW).at(0);
+    HWND volume = Children(configWindow, TRACKBAR_CLASSW).at(0);
     const RECT thumb = test::TrackBarThumbRect(volume), channel = test::TrackBarChannelRect(volume);
     ASSERT_LT(thumb.left, thumb.right);
     ASSERT_LT(channel.left, channel.right);
@@ -363,7 +363,7 @@ TEST_F(RealDialogs, TheFontAndColourDialogsOpenAndCancelLeavesTheFile) {
     for (const wchar_t* button : {L"フォント変更", L"カラー変更"}) {
         ClickButton(button);
         HWND dialog = WaitForWindow(program.pid(), L"#32770", 10000, true);
-        ASSERT_NE(dialog, nullptr) << test::Narrow(button);
+        ASSERT_NE(dialog, nullptr) << test::Utf8Of(button);
         EXPECT_FALSE(Children(dialog, L"Edit").empty()) << "a message box, not the dialog";
         ASSERT_TRUE(input.Key("Escape"));
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));

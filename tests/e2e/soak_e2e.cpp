@@ -50,25 +50,25 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
 
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
-    ASSERT_NE(form1, nullptr);
+    HWND configWindow = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(configWindow, nullptr);
     ASSERT_NE(WaitForWindow(program.pid(), L"TForm3"), nullptr);  // start-up is over
 
     int next = 0;
     int mostBoxes = 0;
 
-    PostHotkeys(form1, program.pid(), 500, next, mostBoxes);
-    ASSERT_TRUE(Answers(form1));
+    PostHotkeys(configWindow, program.pid(), 500, next, mostBoxes);
+    ASSERT_TRUE(Answers(configWindow));
     Sleep(1500);
     const long warm = program.ResidentKiB();
     ASSERT_GT(warm, 0) << "the program's resident size is readable";
 
     // The presets fill up to 28 on the way: each capture after that says so.
-    PostHotkeys(form1, program.pid(), 10000 - next, next, mostBoxes);
-    ASSERT_TRUE(Answers(form1));
+    PostHotkeys(configWindow, program.pid(), 10000 - next, next, mostBoxes);
+    ASSERT_TRUE(Answers(configWindow));
     Sleep(4000);  // the last smooth change ends, the notification goes
     AnswerMessageBoxes(program.pid());
-    ASSERT_TRUE(Answers(form1));
+    ASSERT_TRUE(Answers(configWindow));
     const long after = program.ResidentKiB();
     EXPECT_LT(after - warm, 1024) << "resident KiB after warm-up " << warm << ", after the run " << after;
     RecordProperty("resident_growth_kib", static_cast<int>(after - warm));
@@ -76,7 +76,7 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
 
     // The saved table: the slots and the loaded presets as they were, the
     // captured presets after them, and the status texts of mute and capture.
-    const SettingTable saved = SaveThroughTheWindow(program, form1, 30000);
+    const SettingTable saved = SaveThroughTheWindow(program, configWindow, 30000);
     EXPECT_EQ(saved.count, 28);
     std::string names;
     for (std::size_t i = 0; i < saved.count; ++i)

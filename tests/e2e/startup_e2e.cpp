@@ -15,22 +15,22 @@ TEST(StartupScenario, FirstRunOpensTheWindowAndEveryCloseWritesTheDefaults) {
     ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1", 15000, true);
-    ASSERT_NE(form1, nullptr);
-    EXPECT_EQ(WindowText(form1), L"Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ");
+    HWND configWindow = WaitForWindow(program.pid(), L"TForm1", 15000, true);
+    ASSERT_NE(configWindow, nullptr);
+    EXPECT_EQ(WindowText(configWindow), L"Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ");
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
 
-    const POINT closeBox = test::CloseBoxPoint(form1);
+    const POINT closeBox = test::CloseBoxPoint(configWindow);
     ASSERT_GE(closeBox.x, 0);
     ASSERT_TRUE(input.Click(closeBox));
-    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form1); }));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(configWindow); }));
     ASSERT_TRUE(WaitUntil([&] { return ReadBytes(folder.File(L"SndCols.ini")).size() == 600; }));
     EXPECT_TRUE(program.Running());
 
     // Escape closes it like the close box, and every close writes the file.
-    ASSERT_TRUE(OpenFromTray(input, form1));
+    ASSERT_TRUE(OpenFromTray(input, configWindow));
     SettingTable saved;
-    ASSERT_TRUE(EscapeSaves(input, program, form1, saved)) << "focus on " << FocusOf(form1);
+    ASSERT_TRUE(EscapeSaves(input, program, configWindow, saved)) << "focus on " << FocusOf(configWindow);
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")).size(), 600u);
 }
 
@@ -61,10 +61,10 @@ TEST(StartupScenario, AValidFileStartsWithNoWindow) {
     test::WriteSettings(folder.path(), test::TableWith());
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND form1 = WaitForWindow(program.pid(), L"TForm1");
-    ASSERT_NE(form1, nullptr);
+    HWND configWindow = WaitForWindow(program.pid(), L"TForm1");
+    ASSERT_NE(configWindow, nullptr);
     Sleep(500);
-    EXPECT_FALSE(IsWindowVisible(form1));
+    EXPECT_FALSE(IsWindowVisible(configWindow));
     EXPECT_EQ(FindProcessWindow(program.pid(), L"#32770", true), nullptr);
 }
 

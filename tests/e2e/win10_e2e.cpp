@@ -42,8 +42,8 @@ TEST(Windows10Scenario, EveryHotkeyRunsOnCoreAudioWithoutAMessage) {
     test::RealInput input;
     ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
     QuendrelProcess program(folder.path());
-    HWND form1 = StartResident(program);
-    ASSERT_NE(form1, nullptr);
+    HWND configWindow = StartResident(program);
+    ASSERT_NE(configWindow, nullptr);
     // Preset, up, down, mute twice, capture.
     for (const char* key : {"ctrl+shift+F1", "alt+u", "ctrl+d", "ctrl+alt+m", "ctrl+alt+m", "ctrl+shift+c"}) {
         ASSERT_TRUE(input.Key(key));
@@ -65,11 +65,11 @@ TEST(Windows10Scenario, EveryHotkeyRunsOnCoreAudioWithoutAMessage) {
         SendMessageW(lists[0], LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
         const std::wstring text = line;
         EXPECT_GT(text.size(), 8u);
-        EXPECT_EQ(text.substr(text.size() - 8), L" Ver 0.0") << test::Narrow(text);
+        EXPECT_EQ(text.substr(text.size() - 8), L" Ver 0.0") << test::Utf8Of(text);
     }
 
     // Opening and closing the configuration window saves what the hotkeys did.
-    const SettingTable saved = SaveThroughTheWindow(program, form1);
+    const SettingTable saved = SaveThroughTheWindow(program, configWindow);
     ASSERT_EQ(saved.count, 2);
     EXPECT_EQ(saved.Preset(1).Name(), texts::kCapturedPresetName);
     const std::string prefix = texts::kMuteStatePrefix;

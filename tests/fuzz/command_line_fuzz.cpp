@@ -20,7 +20,7 @@ void Check(bool ok) {
 }
 
 // ASCII only, standing in for the Win32 side's code page 932 conversion.
-std::string Narrow(const std::u16string& name) {
+std::string AsciiOf(const std::u16string& name) {
     std::string bytes;
     for (char16_t unit : name) {
         if (unit >= 0x80) return {};
@@ -42,7 +42,7 @@ const SettingTable& Table() {
 void CheckDecoded(const Action& action) {
     Check(action.name.size() <= kMaxActionNameUnits);
     if (action.kind == ActionKind::kVolume) Check(action.number <= 100);
-    const std::string name = Narrow(action.name);
+    const std::string name = AsciiOf(action.name);
     const auto record = ActionRecord(action, Table(), name);
     if (!record) return;
     Check(*record < Table().UsedRecords() && *record != kNotifySlot);

@@ -25,16 +25,16 @@ void Check(bool ok) {
 }
 
 // The mixer port promises callers clamp: anything above 100 is a fault.
-struct CheckingMixer : FakeMixer {
-    using FakeMixer::FakeMixer;
+struct CheckingMixer : test::FakeMixer {
+    using test::FakeMixer::FakeMixer;
     void SetMasterVolume(unsigned device, unsigned percent) override {
         Check(percent <= 100);
         Check(device < units.size());
-        FakeMixer::SetMasterVolume(device, percent);
+        test::FakeMixer::SetMasterVolume(device, percent);
     }
     void SetMasterMute(unsigned device, bool muted) override {
         Check(device < units.size());
-        FakeMixer::SetMasterMute(device, muted);
+        test::FakeMixer::SetMasterMute(device, muted);
     }
 };
 
@@ -60,7 +60,8 @@ void CheckTable(const SettingTable& table) {
 
 void CheckMixer(const CheckingMixer& mixer) {
     for (const auto& write : mixer.log)
-        if (write.kind == FakeMixer::Kind::Volume) Check(write.value <= 65500 && write.value % kUnitsPerPercent == 0);
+        if (write.kind == test::FakeMixer::Kind::Volume)
+            Check(write.value <= 65500 && write.value % kUnitsPerPercent == 0);
     for (std::uint32_t units : mixer.units) Check(units <= 65535);
 }
 
@@ -77,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t flags = in.Byte();
     const unsigned devices = (flags & 3u) % 3u + 1u;
 
-    DispatchRig<CheckingMixer> rig(devices);
+    test::DispatchRig<CheckingMixer> rig(devices);
     auto& [table, mixer, timer, view, applier, host, dispatcher] = rig;
 
     host.fade = (flags & 4u) != 0;

@@ -6,9 +6,9 @@
 
 #include <string>
 
-namespace quendrel {
+namespace quendrel::test {
 
-inline std::string ToCp932(const std::string& utf8) {
+inline std::string Cp932FromUtf8(const std::string& utf8) {
     iconv_t cd = iconv_open("CP932", "UTF-8");
     std::string out(utf8.size() * 2 + 4, '\0');
     char* in = const_cast<char*>(utf8.data());
@@ -21,4 +21,4 @@ inline std::string ToCp932(const std::string& utf8) {
     return out;
 }
 
-}  // namespace quendrel
+}  // namespace quendrel::test

@@ -10,7 +10,7 @@
 #include "fake_fade.h"
 #include "fake_mixer.h"
 
-namespace quendrel {
+namespace quendrel::test {
 
 struct FakeDispatchHost : ActionHost {
     SettingTable& table;
@@ -54,4 +54,4 @@ struct DispatchRig {
     HotkeyDispatcher dispatcher{table, mixer, applier, host};
 };
 
-}  // namespace quendrel
+}  // namespace quendrel::test

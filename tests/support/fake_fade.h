@@ -7,7 +7,7 @@
 
 #include "actions/volume_applier.h"
 
-namespace quendrel {
+namespace quendrel::test {
 
 struct FakeTimer : Timer {
     bool running = false;
@@ -27,4 +27,4 @@ struct FakeFadeView : FadeView {
     void SetGauge(int percent) override { gauge.push_back(percent); }
 };
 
-}  // namespace quendrel
+}  // namespace quendrel::test

@@ -10,7 +10,7 @@
 #include "mixer/mixer.h"
 #include "mixer/mixer_scale.h"
 
-namespace quendrel {
+namespace quendrel::test {
 
 class FakeMixer : public Mixer {
 public:
@@ -75,4 +75,4 @@ private:
     bool Readable(unsigned device) const { return device < units.size() && !failing.count(device); }
 };
 
-}  // namespace quendrel
+}  // namespace quendrel::test

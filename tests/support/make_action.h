@@ -6,7 +6,7 @@
 
 #include "cli/command_line.h"
 
-namespace quendrel {
+namespace quendrel::test {
 
 inline Action MakeAction(ActionKind kind, std::uint32_t number = 0, Utf16String name = {}) {
     Action action;
@@ -16,4 +16,4 @@ inline Action MakeAction(ActionKind kind, std::uint32_t number = 0, Utf16String 
     return action;
 }
 
-}  // namespace quendrel
+}  // namespace quendrel::test

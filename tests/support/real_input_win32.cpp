@@ -74,7 +74,7 @@ std::string RealInput::XWindowOf(HWND window) {
     if (known != xWindows_.end()) return known->second;
     // Its X window carries the caption, matched whole (in UTF-8, as X has it).
     std::string pattern = "^";
-    for (char c : Narrow(WindowText(window))) {
+    for (char c : Utf8Of(WindowText(window))) {
         if (std::string_view("\\.*+?()[]{}|^$").find(c) != std::string_view::npos) pattern += '\\';
         if (c == '\'') return {};
         pattern += c;

@@ -166,10 +166,10 @@ std::wstring MessageBoxText(HWND dialog) {
 }
 
 void RemoveTrayIcon(DWORD pid) {
-    if (HWND form1 = FindProcessWindow(pid, L"TForm1", false)) {
+    if (HWND configWindow = FindProcessWindow(pid, L"TForm1", false)) {
         NOTIFYICONDATAW icon{};
         icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
-        icon.hWnd = form1;
+        icon.hWnd = configWindow;
         icon.uID = 4;
         Shell_NotifyIconW(NIM_DELETE, &icon);
     }
@@ -256,7 +256,7 @@ std::wstring AccessibleName(HWND window) {
     return text;
 }
 
-std::string Narrow(const std::wstring& text) {
+std::string Utf8Of(const std::wstring& text) {
     const int length =
         WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(length), '\0');

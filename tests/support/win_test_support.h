@@ -126,6 +126,6 @@ private:
 std::wstring AccessibleName(HWND window);
 
 // UTF-8 of a wide text, for test messages.
-std::string Narrow(const std::wstring& text);
+std::string Utf8Of(const std::wstring& text);
 
 }  // namespace quendrel::test

@@ -15,21 +15,22 @@ TEST(CommandLine, AcceptedForms) {
         Args args;
         Action action;
     } cases[] = {
-        {{u"/preset", u"Night"}, MakeAction(ActionKind::kPresetByName, 0, u"Night")},
+        {{u"/preset", u"Night"}, test::MakeAction(ActionKind::kPresetByName, 0, u"Night")},
         {{u"-PRESET", u"夜", u"の", u"音"},
-         MakeAction(ActionKind::kPresetByName, 0, u"夜 の 音")},  // joined by one space
-        {{u"/Preset", u"Late  night "}, MakeAction(ActionKind::kPresetByName, 0, u"Late  night ")},  // quoted: as given
-        {{u"/preset", u"3a"}, MakeAction(ActionKind::kPresetByName, 0, u"3a")},
-        {{u"/preset", u"1", u"2"}, MakeAction(ActionKind::kPresetByName, 0, u"1 2")},
-        {{u"/preset", u"007"}, MakeAction(ActionKind::kPresetByPosition, 7)},
-        {{u"/preset", u"99999999999"}, MakeAction(ActionKind::kPresetByPosition, UINT32_MAX)},
-        {{u"/volume", u"0"}, MakeAction(ActionKind::kVolume, 0)},
-        {{u"-VOLUME", u"0100"}, MakeAction(ActionKind::kVolume, 100)},
-        {{u"/up"}, MakeAction(ActionKind::kUp)},
-        {{u"-Down"}, MakeAction(ActionKind::kDown)},
-        {{u"/MUTE"}, MakeAction(ActionKind::kMute)},
-        {{u"/capture"}, MakeAction(ActionKind::kCapture)},
-        {{u"-open"}, MakeAction(ActionKind::kOpen)},
+         test::MakeAction(ActionKind::kPresetByName, 0, u"夜 の 音")},  // joined by one space
+        {{u"/Preset", u"Late  night "},
+         test::MakeAction(ActionKind::kPresetByName, 0, u"Late  night ")},  // quoted: as given
+        {{u"/preset", u"3a"}, test::MakeAction(ActionKind::kPresetByName, 0, u"3a")},
+        {{u"/preset", u"1", u"2"}, test::MakeAction(ActionKind::kPresetByName, 0, u"1 2")},
+        {{u"/preset", u"007"}, test::MakeAction(ActionKind::kPresetByPosition, 7)},
+        {{u"/preset", u"99999999999"}, test::MakeAction(ActionKind::kPresetByPosition, UINT32_MAX)},
+        {{u"/volume", u"0"}, test::MakeAction(ActionKind::kVolume, 0)},
+        {{u"-VOLUME", u"0100"}, test::MakeAction(ActionKind::kVolume, 100)},
+        {{u"/up"}, test::MakeAction(ActionKind::kUp)},
+        {{u"-Down"}, test::MakeAction(ActionKind::kDown)},
+        {{u"/MUTE"}, test::MakeAction(ActionKind::kMute)},
+        {{u"/capture"}, test::MakeAction(ActionKind::kCapture)},
+        {{u"-open"}, test::MakeAction(ActionKind::kOpen)},
     };
     for (const auto& c : cases) {
         const CommandLine parsed = ParseCommandLine(c.args);
@@ -81,40 +82,42 @@ TEST(CommandLine, RecordOfAnAction) {
     table.AppendPresetRecord("\x96\xE9", 30, 0);  // 夜 in code page 932
     table.AppendPresetRecord("Night", 40, 0);
 
-    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kUp), table), kUpSlot);
-    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kCapture), table), kCaptureSlot);
-    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kPresetByPosition, 1), table), 5u);
-    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kPresetByPosition, 3), table), 7u);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kUp), table), kUpSlot);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kCapture), table), kCaptureSlot);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, 1), table), 5u);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, 3), table), 7u);
     for (std::uint32_t position : {0u, 4u, UINT32_MAX})
-        EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kPresetByPosition, position), table), std::nullopt) << position;
+        EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, position), table), std::nullopt)
+            << position;
 
-    const Action byName = MakeAction(ActionKind::kPresetByName, 0, u"x");  // the Win32 side passes the converted name
-    EXPECT_EQ(ActionRecord(byName, table, "Night"), 5u);                   // the first of two
+    const Action byName =
+        test::MakeAction(ActionKind::kPresetByName, 0, u"x");  // the Win32 side passes the converted name
+    EXPECT_EQ(ActionRecord(byName, table, "Night"), 5u);       // the first of two
     EXPECT_EQ(ActionRecord(byName, table, "\x96\xE9"), 6u);
     for (const char* other : {"night", "Night ", "Nigh", ""})
         EXPECT_EQ(ActionRecord(byName, table, other), std::nullopt) << other;
 
-    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kVolume, 50), table), std::nullopt);
-    EXPECT_EQ(ActionRecord(MakeAction(ActionKind::kOpen), table), std::nullopt);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kVolume, 50), table), std::nullopt);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kOpen), table), std::nullopt);
 }
 
 TEST(CommandLine, PayloadRoundTripAndLayout) {
     for (const Action& action :
-         {MakeAction(ActionKind::kPresetByName, 0, u"夜 の音"),
-          MakeAction(ActionKind::kPresetByName, 0, std::u16string(100, u'\xFFFF')),
-          MakeAction(ActionKind::kPresetByPosition, 0x12345678), MakeAction(ActionKind::kVolume, 100),
-          MakeAction(ActionKind::kMute), MakeAction(ActionKind::kOpen)}) {
+         {test::MakeAction(ActionKind::kPresetByName, 0, u"夜 の音"),
+          test::MakeAction(ActionKind::kPresetByName, 0, std::u16string(100, u'\xFFFF')),
+          test::MakeAction(ActionKind::kPresetByPosition, 0x12345678), test::MakeAction(ActionKind::kVolume, 100),
+          test::MakeAction(ActionKind::kMute), test::MakeAction(ActionKind::kOpen)}) {
         const auto bytes = EncodeAction(action);
         const auto back = DecodeAction(bytes.data(), bytes.size());
         ASSERT_TRUE(back.has_value());
         EXPECT_TRUE(*back == action);
     }
-    EXPECT_EQ(EncodeAction(MakeAction(ActionKind::kPresetByName, 0, u"A夜")),
+    EXPECT_EQ(EncodeAction(test::MakeAction(ActionKind::kPresetByName, 0, u"A夜")),
               (std::vector<std::uint8_t>{1, 1, 0, 0, 0, 0, 2, 0, 0x41, 0, 0x1C, 0x59}));
 }
 
 TEST(CommandLine, DamagedPayloadsAreRefused) {
-    const auto good = EncodeAction(MakeAction(ActionKind::kPresetByName, 0, u"ab"));
+    const auto good = EncodeAction(test::MakeAction(ActionKind::kPresetByName, 0, u"ab"));
     auto with = [&](std::size_t at, std::uint8_t value) {
         auto bytes = good;
         bytes[at] = value;
@@ -131,10 +134,10 @@ TEST(CommandLine, DamagedPayloadsAreRefused) {
         with(6, 0),     // empty name
         with(8, 0),     // NUL inside the name
         with(2, 1),     // a number with a name
-        EncodeAction(MakeAction(ActionKind::kVolume, 101)),
-        EncodeAction(MakeAction(ActionKind::kUp, 1)),
-        EncodeAction(MakeAction(ActionKind::kPresetByPosition, 1, u"a")),
-        EncodeAction(MakeAction(ActionKind::kPresetByName, 0, std::u16string(101, u'x'))),
+        EncodeAction(test::MakeAction(ActionKind::kVolume, 101)),
+        EncodeAction(test::MakeAction(ActionKind::kUp, 1)),
+        EncodeAction(test::MakeAction(ActionKind::kPresetByPosition, 1, u"a")),
+        EncodeAction(test::MakeAction(ActionKind::kPresetByName, 0, std::u16string(101, u'x'))),
     };
     for (const auto& bytes : damaged) EXPECT_EQ(DecodeAction(bytes.data(), bytes.size()), std::nullopt) << bytes.size();
     auto longer = good;

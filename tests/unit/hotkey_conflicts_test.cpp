@@ -109,5 +109,29 @@ TEST(HotkeyConflicts, ReportOnlyANewNonEmptySet) {
     EXPECT_TRUE(report.ShouldReport({5}, table));
 }
 
+// A place as wide as so many characters.
+struct UpTo {
+    std::size_t length;
+    bool Fits(const std::wstring& text) const { return text.size() <= length; }
+    operator FitsFunction() const { return Bind<&UpTo::Fits>(this); }
+};
+
+TEST(HotkeyConflicts, ALongReportShowsWholeEntriesAndCountsTheRest) {
+    const std::vector<std::wstring> entries = {L"A (F1)", L"Bb (F2)", L"Ccc (F3)", L"Dddd (F4)"};
+    const auto upTo = [](std::size_t length) { return UpTo{length}; };
+    const std::wstring prefix = L"使用できないホットキー: ";
+    EXPECT_EQ(FitConflictText(ConflictPlace::kStatusBar, entries, upTo(1000)),
+              prefix + L"A (F1)、Bb (F2)、Ccc (F3)、Dddd (F4)");
+    EXPECT_EQ(FitConflictText(ConflictPlace::kStatusBar, entries, upTo(prefix.size() + 24)),
+              prefix + L"A (F1)、Bb (F2)、ほか 2 件");
+    EXPECT_EQ(FitConflictText(ConflictPlace::kStatusBar, entries, upTo(prefix.size() + 3)), prefix + L"ほか 4 件");
+    EXPECT_EQ(FitConflictText(ConflictPlace::kBalloon, {}, upTo(1000)), L"");
+    // 28 long names in a balloon of 255 characters.
+    const std::vector<std::wstring> many(28, L"Preset with a long name (Control + Shift + F13)");
+    const std::wstring balloon = FitConflictText(ConflictPlace::kBalloon, many, upTo(255));
+    EXPECT_LE(balloon.size(), 255u);
+    EXPECT_NE(balloon.find(L"、ほか 24 件"), std::wstring::npos) << balloon.size();
+}
+
 }  // namespace
 }  // namespace quendrel

@@ -15,7 +15,7 @@ const std::string kDown = texts::kDownName;
 const std::string kMutePrefix = texts::kMuteStatePrefix;
 
 // The default slots, the notification on for three seconds.
-struct Dispatch : DispatchRig<> {
+struct Dispatch : test::DispatchRig<> {
     explicit Dispatch(unsigned devices) : DispatchRig(devices) {
         table.SetDefaults();
         table[kNotifySlot].value = 3;
@@ -117,11 +117,11 @@ TEST(HotkeyDispatch, UpDuringAFadeIsPulledBackOntoItsPath) {
 }
 
 TEST(HotkeyDispatch, AVolumeOfItsOwnIsAppliedAndShownAsOne) {
-    EXPECT_EQ(texts::kVolumeWord, ToCp932("音量"));
+    EXPECT_EQ(texts::kVolumeWord, test::Cp932FromUtf8("音量"));
     Dispatch d{2};
     d.dispatcher.SetVolume(7);
     EXPECT_EQ(d.Levels(), (std::vector<unsigned>{7, 7}));
-    EXPECT_EQ(d.host.LastText(), ToCp932("音量 7%"));
+    EXPECT_EQ(d.host.LastText(), test::Cp932FromUtf8("音量 7%"));
     EXPECT_EQ(d.host.fadeReads, 1);
 }
 

@@ -11,12 +11,12 @@ namespace quendrel {
 namespace {
 
 TEST(SettingTexts, ShiftJisBytesMatchTheirTexts) {
-    EXPECT_EQ(texts::kUpName, ToCp932("音量を上げる"));
-    EXPECT_EQ(texts::kDownName, ToCp932("音量を下げる"));
-    EXPECT_EQ(texts::kMuteStatePrefix, ToCp932("ミュートの状態 "));
-    EXPECT_EQ(texts::kCapturedPresetName, ToCp932("(キャプチャされた設定) "));
-    EXPECT_EQ(texts::kCapturedSlotName, ToCp932("音量をキャプチャしました"));
-    EXPECT_EQ(texts::kNewPresetName, ToCp932("(新規作成された設定)"));
+    EXPECT_EQ(texts::kUpName, test::Cp932FromUtf8("音量を上げる"));
+    EXPECT_EQ(texts::kDownName, test::Cp932FromUtf8("音量を下げる"));
+    EXPECT_EQ(texts::kMuteStatePrefix, test::Cp932FromUtf8("ミュートの状態 "));
+    EXPECT_EQ(texts::kCapturedPresetName, test::Cp932FromUtf8("(キャプチャされた設定) "));
+    EXPECT_EQ(texts::kCapturedSlotName, test::Cp932FromUtf8("音量をキャプチャしました"));
+    EXPECT_EQ(texts::kNewPresetName, test::Cp932FromUtf8("(新規作成された設定)"));
 }
 
 std::vector<std::uint8_t> RecordBytes(std::size_t records) {

@@ -10,9 +10,9 @@ namespace quendrel {
 namespace {
 
 struct VolumeApplierTest : ::testing::Test {
-    FakeMixer mixer{3};
-    FakeTimer timer;
-    FakeFadeView view;
+    test::FakeMixer mixer{3};
+    test::FakeTimer timer;
+    test::FakeFadeView view;
     VolumeApplier applier{mixer, timer};
     VolumeApplierTest() { applier.SetView(&view); }
 
@@ -28,8 +28,8 @@ struct VolumeApplierTest : ::testing::Test {
 
 TEST_F(VolumeApplierTest, DirectChangeWritesEveryDeviceInOrderAndClamps) {
     applier.ApplyVolume(37, false);
-    using W = FakeMixer::Write;
-    const auto volume = FakeMixer::Kind::Volume;
+    using W = test::FakeMixer::Write;
+    const auto volume = test::FakeMixer::Kind::Volume;
     EXPECT_EQ(mixer.log, (std::vector<W>{{volume, 0, 24235}, {volume, 1, 24235}, {volume, 2, 24235}}));
     EXPECT_FALSE(timer.running);
     EXPECT_EQ(view.status, "unset");
@@ -42,7 +42,7 @@ TEST_F(VolumeApplierTest, DirectChangeWritesEveryDeviceInOrderAndClamps) {
 }
 
 TEST_F(VolumeApplierTest, NoDeviceWritesNothing) {
-    FakeMixer none{0};
+    test::FakeMixer none{0};
     VolumeApplier empty{none, timer};
     empty.ApplyVolume(50, false);
     empty.SetMuteOnAllDevices(true);
@@ -51,8 +51,8 @@ TEST_F(VolumeApplierTest, NoDeviceWritesNothing) {
 
 TEST_F(VolumeApplierTest, MuteGoesToEveryDeviceInOrder) {
     applier.SetMuteOnAllDevices(true);
-    using W = FakeMixer::Write;
-    const auto mute = FakeMixer::Kind::Mute;
+    using W = test::FakeMixer::Write;
+    const auto mute = test::FakeMixer::Kind::Mute;
     EXPECT_EQ(mixer.log, (std::vector<W>{{mute, 0, 1}, {mute, 1, 1}, {mute, 2, 1}}));
     EXPECT_EQ(mixer.mute, (std::vector<std::uint32_t>{1, 1, 1}));
 }

@@ -34,7 +34,7 @@ protected:
 TEST_F(AccessibilityTest, EveryControlHasANameAndNoTwoKeyboardStopsShareOne) {
     StartWithEverythingOn();
     for (HWND window : {window().hwnd(), about().hwnd(), notification().hwnd()}) {
-        SCOPED_TRACE(test::Narrow(test::WindowText(window)));
+        SCOPED_TRACE(test::Utf8Of(test::WindowText(window)));
         EXPECT_NE(test::AccessibleName(window), L"");
         std::set<std::wstring> stops;
         for (HWND control : test::Children(window)) {
@@ -42,7 +42,7 @@ TEST_F(AccessibilityTest, EveryControlHasANameAndNoTwoKeyboardStopsShareOne) {
             const std::wstring name = test::AccessibleName(control);
             EXPECT_NE(name, L"") << "control " << GetDlgCtrlID(control);
             const bool stop = (GetWindowLongPtrW(control, GWL_STYLE) & WS_TABSTOP) != 0;
-            EXPECT_TRUE(!stop || stops.insert(name).second) << "twice: " << test::Narrow(name);
+            EXPECT_TRUE(!stop || stops.insert(name).second) << "twice: " << test::Utf8Of(name);
         }
     }
     // The labels' own words, as the window shows them.

@@ -56,66 +56,70 @@ protected:
         if (!IsWindowVisible(notification().hwnd())) return false;
         const auto shown = Outline(notification().hwnd());
         notification().ShapeTo(textCp932);
-        return notification().HasOutline() && Outline(notification().hwnd()) == shown;
+        const auto now = Outline(notification().hwnd());
+        const bool letters =
+            now.size() >= sizeof(RGNDATAHEADER) && reinterpret_cast<const RGNDATAHEADER*>(now.data())->nCount > 0;
+        return letters && now == shown;
     }
 };
 
 TEST_F(CommandLineActionTest, PresetsByNameAndPositionActAsTheirHotkeys) {
-    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByName, 0, L"夜")), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kPresetByName, 0, L"夜")), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(30));
     EXPECT_TRUE(NotificationShows("\x96\xE9 30%"));
-    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByPosition, 3)), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kPresetByPosition, 3)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(55));
 
     // No best-fit stand-in: "é" has no code page 932 form, so not "Cafe".
     for (const wchar_t* other : {L"Café", L"night", L"Night "})
-        EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByName, 0, other)), Answer::kBadUsage) << test::Narrow(other);
-    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByPosition, 4)), Answer::kBadUsage);
+        EXPECT_EQ(Send(test::MakeAction(ActionKind::kPresetByName, 0, other)), Answer::kBadUsage)
+            << test::Utf8Of(other);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kPresetByPosition, 4)), Answer::kBadUsage);
     EXPECT_TRUE(EveryDeviceAt(55));
 }
 
 TEST_F(CommandLineActionTest, VolumeSetsEveryDeviceWithItsOwnNotificationAndFollowsTheSwitches) {
-    EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 42)), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kVolume, 42)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(42));
     EXPECT_TRUE(NotificationShows("\x89\xB9\x97\xCA 42%"));  // 音量
 
     resident().table()[kNotifySlot].enabled = 0;
     ShowWindow(notification().hwnd(), SW_HIDE);
-    EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 7)), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kVolume, 7)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(7));
     EXPECT_FALSE(IsWindowVisible(notification().hwnd()));
 
     // With the smooth change on, one step now and the rest on the fade timer.
     test::WriteFade(folder.path(), true);
-    EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 70)), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kVolume, 70)), Answer::kDone);
     EXPECT_EQ(mixer->Percent(0), 8u);
     EXPECT_TRUE(WaitUntilFaded(70));
 }
 
 TEST_F(CommandLineActionTest, UpActsWithItsBoxUnticked) {
     ASSERT_FALSE(resident().table()[kUpSlot].IsEnabled());
-    EXPECT_EQ(Send(MakeAction(ActionKind::kUp)), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kUp)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(45));
 }
 
 TEST_F(CommandLineActionTest, OnlyOpenActsWhileTheWindowIsOpen) {
     window().Open();
-    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByPosition, 1)), Answer::kRefused);
-    EXPECT_EQ(Send(MakeAction(ActionKind::kVolume, 10)), Answer::kRefused);
-    EXPECT_EQ(Send(MakeAction(ActionKind::kUp)), Answer::kRefused);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kPresetByPosition, 1)), Answer::kRefused);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kVolume, 10)), Answer::kRefused);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kUp)), Answer::kRefused);
     EXPECT_TRUE(EveryDeviceAt(40));
-    EXPECT_EQ(Send(MakeAction(ActionKind::kOpen)), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kOpen)), Answer::kDone);
     EXPECT_TRUE(IsWindowVisible(window().hwnd()));
 
     SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(Send(MakeAction(ActionKind::kPresetByPosition, 1)), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kPresetByPosition, 1)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(20));
-    EXPECT_EQ(Send(MakeAction(ActionKind::kOpen)), Answer::kDone);
+    EXPECT_EQ(Send(test::MakeAction(ActionKind::kOpen)), Answer::kDone);
     EXPECT_TRUE(IsWindowVisible(window().hwnd()));
 }
 
 TEST_F(CommandLineActionTest, DamagedPayloadsAreBadUsageAndOtherCopiesAreNotOurs) {
-    const auto bytes = EncodeAction(MakeAction(ActionKind::kPresetByName, 0, L"Night"));
+    const auto bytes = EncodeAction(test::MakeAction(ActionKind::kPresetByName, 0, L"Night"));
     EXPECT_EQ(SendBytes(bytes.data(), static_cast<DWORD>(bytes.size() - 1)), Answer::kBadUsage);
     EXPECT_EQ(SendBytes(nullptr, 200), Answer::kBadUsage);  // a length with nothing behind it
     // Another program's WM_COPYDATA is left to the default handling, which

@@ -9,10 +9,14 @@
 #include "fake_core_audio_win32.h"
 #include "mixer/core_audio_mixer_win32.h"
 #include "mixer/mixer_factory_win32.h"
+#include "mixer/mixer_scale.h"
 #include "mixer/winmm_mixer_win32.h"
 
 namespace quendrel {
 namespace {
+
+// What the program reads from an endpoint's scalar, in per cent.
+unsigned ScalarToPercent(float scalar) { return UnitsToPercent(ScalarToUnits(scalar)); }
 
 using test::FakeEnumerator;
 using test::FakeSystem;

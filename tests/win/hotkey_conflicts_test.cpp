@@ -136,5 +136,21 @@ TEST_F(ConflictReportTest, AHeldKeyIsToldOnceAndRetriedUntilItRegisters) {
     EXPECT_EQ(Balloons().size(), 1u);
 }
 
+TEST_F(ConflictStatusTest, AReportLongerThanTheBarIsCutAtAnEntryAndWholeInTheTooltip) {
+    SettingTable table;
+    table.SetDefaults();
+    for (int i = 0; i < 28; ++i) table.AppendPresetRecord("Preset with a long name " + std::to_string(i), 10, 0x6070);
+    OpenWindow(&table);
+    const StatusBar& bar = window().statusBar();
+    wchar_t shown[2048] = {};
+    SendMessageW(bar.hwnd(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(shown));
+    const std::wstring text = shown;
+    EXPECT_TRUE(bar.Fits(text));
+    // 27 repeat the first one's key; the last entry shown is whole.
+    EXPECT_NE(text.find(L"ほか "), std::wstring::npos) << test::Utf8Of(text);
+    EXPECT_EQ(text.find(L"、ほか "), text.rfind(L")、") + 1);
+    EXPECT_NE(bar.tip().find(L"Preset with a long name 27 (Control + Shift + F1)"), std::wstring::npos);
+}
+
 }  // namespace
 }  // namespace quendrel

@@ -1,4 +1,5 @@
-// The notification window: its outline and place, and its hide timer.
+// The notification window: its outline and place on the chosen monitor, and
+// its hide timer.
 #include "program_fixture.h"
 #include "table/table_texts.h"
 
@@ -19,7 +20,6 @@ TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
     NotificationWindow& shown = notification();
     shown.LoadFont();
     shown.ShapeTo(texts::kUpName + std::string(" 52%"));
-    EXPECT_TRUE(shown.HasOutline());
     const RECT work = test::PrimaryWorkArea();
     RECT window{};
     GetWindowRect(shown.hwnd(), &window);
@@ -42,7 +42,6 @@ TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
 TEST_F(NotificationTest, AnEmptyTextShowsNothingRatherThanARectangle) {
     NotificationWindow& shown = notification();
     shown.ShapeTo("");
-    EXPECT_FALSE(shown.HasOutline());
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     const int kind = GetWindowRgn(shown.hwnd(), region);
     RECT box{};
@@ -59,17 +58,57 @@ TEST_F(NotificationTest, AHotkeyShowsTheNotificationAndTheHideTimerHidesItOnTheT
     HWND shown = notification().hwnd();
     EXPECT_TRUE(IsWindowVisible(shown));
     EXPECT_NE(GetForegroundWindow(), shown);
-    // Seconds 2: hidden on the (2 + 1)-th tick.
-    notification().hideTimer().Tick();
-    notification().hideTimer().Tick();
+    // Seconds 2: hidden on the (2 + 1)-th tick of the hide timer (1 on the window).
+    const auto tick = [shown] { SendMessageW(shown, WM_TIMER, 1, 0); };
+    tick();
+    tick();
     EXPECT_TRUE(IsWindowVisible(shown));
-    notification().hideTimer().Tick();
+    tick();
     EXPECT_FALSE(IsWindowVisible(shown));
 }
 
 TEST_F(NotificationTest, HotkeysAreRegisteredFromTheTable) {
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
     EXPECT_FALSE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F2));
+}
+
+class MonitorTest : public test::ProgramTest, protected MonitorFinder {
+protected:
+    // The primary monitor at the origin, a second one of 144 DPI left of it.
+    NotifyMonitor Find(MonitorChoice choice) override {
+        if (choice == MonitorChoice::kPrimary) return {{0, 0, 1280, 760}, 96, false};
+        return {{-1920, 100, -1, 1120}, 144, false};
+    }
+    RECT Letters(const std::string& text, const wchar_t* monitor) {
+        WritePrivateProfileStringW(L"Changes", L"Monitor", monitor, folder.File(L"NotifyFont.ini").c_str());
+        program->notification().Show(text, 1);
+        RECT box{};
+        GetWindowRgnBox(program->notification().hwnd(), &box);
+        RECT window{};
+        GetWindowRect(program->notification().hwnd(), &window);
+        OffsetRect(&box, window.left, window.top);
+        return box;
+    }
+};
+
+TEST_F(MonitorTest, TheLettersGoToTheChosenMonitorsCornerAtItsDpi) {
+    environment.findMonitor = this;
+    StartProgram();
+    const RECT primary = Letters("Loud 80%", L"0");
+    const RECT second = Letters("Loud 80%", L"1");  // the same text: shaped anew for the other monitor
+    for (const RECT& box : {primary, second}) EXPECT_GT(box.right, box.left);
+    EXPECT_LE(primary.right, 1280);
+    EXPECT_GT(primary.left, 1280 / 2);
+    EXPECT_LE(second.right, -1);
+    EXPECT_GT(second.left, -1920);
+    EXPECT_GT(second.top, 100);
+    EXPECT_LE(second.bottom, 1120);
+    // At 144 DPI the letters are half as high again.
+    const double ratio = double(second.bottom - second.top) / double(primary.bottom - primary.top);
+    EXPECT_NEAR(ratio, 1.5, 0.2);
+    // Anything but 1 and 2 is the primary monitor.
+    const RECT other = Letters("Loud 80%", L"7");
+    EXPECT_TRUE(EqualRect(&primary, &other));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The preset list half of the configuration window, driven through its
-// controls as a user would.
+// controls as a user would, and its gauge of device 0.
 #include "program_fixture.h"
 #include "table/table_texts.h"
 #include "win32/text_win32.h"
@@ -14,10 +14,10 @@ class PresetPanelTest : public test::ProgramTest {};
 TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
     OpenWindow();
     auto& p = presetPanel();
-    EXPECT_TRUE(p.createButton.Enabled());
-    EXPECT_FALSE(p.deleteButton.Enabled());
-    EXPECT_FALSE(p.presetHotkey.Enabled());
-    EXPECT_FALSE(p.presetVolume.Enabled());
+    EXPECT_TRUE(IsWindowEnabled(p.createButton.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.deleteButton.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.presetHotkey.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.presetVolume.hwnd()));
     EXPECT_EQ(Text(p.volumeLabel.hwnd()), L"音量");
 
     Click(p.createButton.hwnd());
@@ -27,11 +27,11 @@ TEST_F(PresetPanelTest, NewWithNoPresetsAddsAnItemWithItsEditorOpen) {
     EXPECT_NE(Editor(), nullptr);
     EXPECT_EQ(p.presetVolume.Position(), 20);
     EXPECT_EQ(p.presetHotkey.Value(), 0x6070);  // Shift+Ctrl+F1
-    EXPECT_TRUE(p.deleteButton.Enabled());
-    EXPECT_TRUE(p.presetHotkey.Enabled());
-    EXPECT_TRUE(p.presetVolume.Enabled());
-    EXPECT_FALSE(p.moveUpButton.Enabled());
-    EXPECT_FALSE(p.moveDownButton.Enabled());
+    EXPECT_TRUE(IsWindowEnabled(p.deleteButton.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(p.presetHotkey.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(p.presetVolume.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.moveUpButton.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.moveDownButton.hwnd()));
     const SettingRecord& record = resident().table().Preset(0);
     EXPECT_EQ(record.Name(), texts::kNewPresetName);
     EXPECT_EQ(record.hotkey, 0x6070u);
@@ -112,12 +112,12 @@ TEST_F(PresetPanelTest, DeletingTheLastSelectsTheNewLastAndTheOnlyEmptiesTheList
     EXPECT_EQ(p.ItemCount(), 0);
     EXPECT_EQ(p.Selected(), -1);
     EXPECT_EQ(resident().table().count, 0);
-    EXPECT_TRUE(p.createButton.Enabled());
-    EXPECT_FALSE(p.deleteButton.Enabled());
-    EXPECT_FALSE(p.moveUpButton.Enabled());
-    EXPECT_FALSE(p.moveDownButton.Enabled());
-    EXPECT_FALSE(p.presetHotkey.Enabled());
-    EXPECT_FALSE(p.presetVolume.Enabled());
+    EXPECT_TRUE(IsWindowEnabled(p.createButton.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.deleteButton.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.moveUpButton.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.moveDownButton.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.presetHotkey.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.presetVolume.hwnd()));
 
     // Nothing selected: the keys leave the table alone.
     SetFocus(p.presetList.hwnd());
@@ -130,8 +130,8 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     OpenWindow(&table);
     auto& p = presetPanel();
     ASSERT_EQ(p.Selected(), 1);
-    EXPECT_TRUE(p.moveUpButton.Enabled());
-    EXPECT_FALSE(p.moveDownButton.Enabled());
+    EXPECT_TRUE(IsWindowEnabled(p.moveUpButton.hwnd()));
+    EXPECT_FALSE(IsWindowEnabled(p.moveDownButton.hwnd()));
 
     Click(p.moveUpButton.hwnd());
     EXPECT_EQ(p.ItemText(0), L"B");
@@ -143,8 +143,8 @@ TEST_F(PresetPanelTest, MovingKeepsEachPresetsHotkeyAndVolume) {
     EXPECT_EQ(first.value, 60);
     EXPECT_EQ(p.presetHotkey.Value(), 0x6071);
     EXPECT_EQ(p.presetVolume.Position(), 60);
-    EXPECT_FALSE(p.moveUpButton.Enabled());
-    EXPECT_TRUE(p.moveDownButton.Enabled());
+    EXPECT_FALSE(IsWindowEnabled(p.moveUpButton.hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(p.moveDownButton.hwnd()));
 
     Click(p.moveDownButton.hwnd());
     EXPECT_EQ(p.ItemText(0), L"A");
@@ -257,6 +257,45 @@ TEST_F(PresetPanelTest, TheUsersHotkeyGoesIntoTheSelectedPreset) {
         SendMessageW(key, WM_KEYUP, modifier, 0);
         EXPECT_EQ(resident().table().Preset(0).hotkey, expected);
     }
+}
+
+class LiveGaugeTest : public test::ProgramTest {
+protected:
+    const Gauge& gauge() { return presetPanel().systemVolume; }
+    // Whether the bar is painted grey, as while the device is muted.
+    bool PaintedGrey() {
+        HWND bar = gauge().hwnd();
+        InvalidateRect(bar, nullptr, TRUE);
+        UpdateWindow(bar);
+        RECT client{};
+        GetClientRect(bar, &client);
+        HDC dc = GetDC(bar);
+        const COLORREF colour = GetPixel(dc, client.right / 20, client.bottom / 2);
+        ReleaseDC(bar, dc);
+        return colour == GetSysColor(COLOR_GRAYTEXT);
+    }
+};
+
+TEST_F(LiveGaugeTest, TheGaugeShowsDeviceZeroFromTheFirstRunOnAndFollowsItWhileShown) {
+    OpenWindow();  // a first run, the devices at 40
+    EXPECT_EQ(gauge().Value(), 40);
+    ASSERT_TRUE(mixer->watcher);
+
+    // Another program, the keyboard's volume keys: whoever changes it.
+    mixer->SetPercent(0, 73);
+    mixer->mute[0] = 1;
+    mixer->Changed();
+    EXPECT_EQ(gauge().Value(), 73);
+    EXPECT_TRUE(PaintedGrey());
+
+    // Hidden, nothing is watched; shown again, it reads the device afresh.
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(mixer->watcher);
+    mixer->SetPercent(0, 12);
+    mixer->mute[0] = 0;
+    window().Open();
+    EXPECT_EQ(gauge().Value(), 12);
+    EXPECT_FALSE(PaintedGrey());
 }
 
 }  // namespace

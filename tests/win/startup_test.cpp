@@ -1,4 +1,4 @@
-// Start-up, the first run, closing and the settings file, in-process.
+// Start-up, the first run, closing, logoff and the settings file, in-process.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -150,6 +150,36 @@ TEST_F(StartupTest, QuittingRemovesTheLoopAndReleasesTheMutex) {
     HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"Quendrel");
     EXPECT_EQ(mutex, nullptr);
     if (mutex) CloseHandle(mutex);
+}
+
+class LogoffTest : public test::ProgramTest {};
+
+TEST_F(LogoffTest, EndingTheSessionSavesTheOpenWindowsEditsAsClosingWould) {
+    OpenWindow();  // a first run: the window is open, nothing saved yet
+    const std::wstring file = folder.File(L"SndCols.ini");
+    Click(presetPanel().createButton.hwnd());
+    Press(presetPanel().presetList.Editor(), VK_RETURN);
+    EXPECT_TRUE(SendMessageW(window().hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    SendMessageW(window().hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    SettingTable saved;
+    const auto bytes = test::ReadBytes(file);
+    saved.LoadFromImage({bytes.begin(), bytes.end()});
+    EXPECT_EQ(saved.count, 1);
+
+    // Closed, the window has nothing to save: quitting never saves either.
+    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    resident().table().AppendPresetRecord("x", 5, 0);
+    SendMessageW(window().hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(test::ReadBytes(file), bytes);
+
+    // Open again, a file that cannot be written shows nothing: the session ends.
+    window().Open();
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
+    test::MessageBoxAnswerer answerer;
+    SendMessageW(window().hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    test::PumpMessages(300);
+    EXPECT_TRUE(answerer.texts().empty());
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

@@ -59,20 +59,20 @@ protected:
 };
 
 TEST_F(TrayMenuTest, ItemsAndSeparatorsInOrder) {
-    HMENU shl = menu->menu();
-    ASSERT_EQ(GetMenuItemCount(shl), 7);
+    HMENU menuHandle = menu->menu();
+    ASSERT_EQ(GetMenuItemCount(menuHandle), 7);
     const UINT ids[] = {kOpenItem, 0, kAutoStartItem, kFadeItem, 0, kAboutItem, kQuitItem};
     const wchar_t* captions[] = {
         L"設定ウインドウを開く", L"", L"AutoStart", L"音量のなめらか変更", L"", L"バージョン情報", L"Quendrelの終了"};
     for (int i = 0; i < 7; ++i) {
         SCOPED_TRACE(i);
         wchar_t text[64] = {};
-        GetMenuStringW(shl, i, text, 64, MF_BYPOSITION);
+        GetMenuStringW(menuHandle, i, text, 64, MF_BYPOSITION);
         EXPECT_STREQ(text, captions[i]);
         if (ids[i] == 0)
-            EXPECT_TRUE(GetMenuState(shl, i, MF_BYPOSITION) & MF_SEPARATOR);
+            EXPECT_TRUE(GetMenuState(menuHandle, i, MF_BYPOSITION) & MF_SEPARATOR);
         else
-            EXPECT_EQ(GetMenuItemID(shl, i), ids[i]);
+            EXPECT_EQ(GetMenuItemID(menuHandle, i), ids[i]);
     }
 }
 

@@ -1,5 +1,6 @@
 // The winmm mixer against Wine's mixer (the fixed scale, one handle per
-// device), and against a fake winmm whose devices come and go.
+// device, change notices while watched), and against a fake winmm whose
+// devices come and go.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include "fake_winmm_win32.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "raw_mixer.h"
+#include "win_test_support.h"
 
 namespace quendrel {
 namespace {
@@ -124,6 +126,53 @@ TEST_F(FakeWinmmTest, AStaleHandleIsOpenedAgainAndTheCallMadeOnIt) {
         EXPECT_EQ(mixer.GetMasterVolume(1), 0u);
         b.speakers = true;
     }
+}
+
+// The mixer API posts a control change to the window a handle was opened
+// with; here the system's own winmm does the writes and the post is made as
+// Windows makes it.
+HWND g_callbackWindow = nullptr;
+int g_opensWithCallback = 0, g_closes = 0;
+MMRESULT WINAPI OpenRecordingCallback(LPHMIXER handle, UINT device, DWORD_PTR callback, DWORD_PTR user, DWORD flags) {
+    if (flags & CALLBACK_WINDOW) {
+        g_callbackWindow = reinterpret_cast<HWND>(callback);
+        ++g_opensWithCallback;
+    }
+    return mixerOpen(handle, device, 0, user, flags & ~CALLBACK_TYPEMASK);
+}
+MMRESULT WINAPI SetAndNotify(HMIXEROBJ object, LPMIXERCONTROLDETAILS details, DWORD flags) {
+    const MMRESULT result = mixerSetControlDetails(object, details, flags);
+    if (g_callbackWindow) PostMessageW(g_callbackWindow, MM_MIXM_CONTROL_CHANGE, 0, details->dwControlID);
+    return result;
+}
+MMRESULT WINAPI CloseCallback(HMIXER handle) {
+    ++g_closes;
+    return mixerClose(handle);
+}
+
+TEST(WinmmWatch, AControlChangeReachesTheWatcherOnlyWhileWatched) {
+    WinmmApi api = SystemWinmm();
+    api.open = OpenRecordingCallback;
+    api.setControlDetails = SetAndNotify;
+    api.close = CloseCallback;
+    WinmmMixer mixer(api);
+    struct Counter {
+        int changes = 0;
+        void Changed() { ++changes; }
+    } counter;
+    int& changes = counter.changes;
+    mixer.WatchDevice0(Bind<&Counter::Changed>(&counter));
+    EXPECT_EQ(g_opensWithCallback, 1);
+    EXPECT_EQ(g_callbackWindow, mixer.NoticeWindow());
+    mixer.SetMasterVolume(0, 30);
+    test::PumpMessages();
+    EXPECT_EQ(changes, 1);
+    mixer.StopWatching();
+    EXPECT_EQ(g_closes, 1);  // the watching handle goes
+    mixer.SetMasterVolume(0, 31);
+    test::PumpMessages();
+    EXPECT_EQ(changes, 1);
+    g_callbackWindow = nullptr;
 }
 
 }  // namespace

@@ -1,33 +1,13 @@
+// The portable helpers: the hotkey value, decimal numbers.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <string>
 
-#include "about/device_line.h"
 #include "base/decimal.h"
 #include "base/hotkey_value.h"
-#include "mixer/mixer_scale.h"
 
 namespace quendrel {
 namespace {
-
-TEST(MixerScale, FixedSixHundredFiftyFiveUnitsPerPerCent) {
-    EXPECT_EQ(PercentToUnits(100), 65500u);
-    EXPECT_EQ(PercentToUnits(37), 24235u);
-    EXPECT_EQ(UnitsToPercent(65535), 100u);
-    EXPECT_EQ(UnitsToPercent(65499), 99u);
-    EXPECT_EQ(UnitsToPercent(32767), 50u);
-    EXPECT_EQ(UnitsToPercent(654), 0u);
-    for (std::uint32_t p = 0; p <= 100; ++p) EXPECT_EQ(UnitsToPercent(PercentToUnits(p)), p);
-}
-
-TEST(MixerScale, ClampPercent) {
-    EXPECT_EQ(ClampPercent(-1), 0);
-    EXPECT_EQ(ClampPercent(0), 0);
-    EXPECT_EQ(ClampPercent(100), 100);
-    EXPECT_EQ(ClampPercent(101), 100);
-    EXPECT_EQ(ClampPercent(std::int64_t{INT32_MAX} + 100), 100);
-    EXPECT_EQ(ClampPercent(0xFFFFFFFFu), 100);  // an unsigned read stays positive
-}
 
 TEST(HotkeyValue, ConversionsBetweenRecordControlAndRegistration) {
     // Ctrl+Shift+F1
@@ -46,13 +26,16 @@ TEST(HotkeyValue, ConversionsBetweenRecordControlAndRegistration) {
     EXPECT_EQ(NextPresetHotkey(24), 0x6088u);  // past F24
 }
 
-TEST(DeviceLine, NameThenUnpaddedMajorAndMinor) {
-    EXPECT_EQ(DeviceLine(L"Line Mixer", 0x050A), L"Line Mixer Ver 5.10");
-    EXPECT_EQ(DeviceLine(L"Line Mixer", 0x0501), L"Line Mixer Ver 5.1");
-    EXPECT_EQ(DeviceLine(L"X", 0xFFFF0203), L"X Ver 2.3");  // only the low 16 bits count
-    EXPECT_EQ(DeviceLine(std::wstring(32, L'\0'), 0), L" Ver 0.0");
-    // A name filling all 32 characters has no terminator; nothing after it is read.
-    EXPECT_EQ(DeviceLine(std::wstring(40, L'n'), 0x0100), std::wstring(32, L'n') + L" Ver 1.0");
+TEST(HotkeyValue, KeysThatExistOnlyAsExtendedKeysAreShownExtended) {
+    // Arrows, Insert, Delete, Home, End, Page Up/Down, Divide, right Ctrl/Alt, Windows, Apps.
+    for (std::uint8_t key :
+         {0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x2D, 0x2E, 0x6F, 0xA3, 0xA5, 0x5B, 0x5C, 0x5D}) {
+        EXPECT_TRUE(IsExtendedOnlyKey(key)) << int{key};
+        EXPECT_EQ(HotkeyToControl(static_cast<std::uint16_t>(0xC000 | key)), 0x0E00 | key) << int{key};  // Ctrl+Alt
+        EXPECT_EQ(HotkeyFromControl(static_cast<std::uint16_t>(0x0E00 | key)), 0xC000 | key) << int{key};
+    }
+    // The keypad's 8 and Enter's twin, a letter, F1, the left Ctrl: no flag.
+    for (std::uint8_t key : {0x68, 0x0D, 0x41, 0x70, 0xA2, 0x20, 0x29, 0x2C}) EXPECT_FALSE(IsExtendedOnlyKey(key));
 }
 
 TEST(Decimal, FormatsAnyValueAndParsesOnlyWholeNumbersWithinInt) {

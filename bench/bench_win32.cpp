@@ -140,7 +140,7 @@ std::pair<double, double> MemoryOf(const Started& started) {
     double privateKiB = counters.PrivateUsage / 1024.0;
     if (privateKiB == 0) {
         const std::wstring entry =
-            test::HostProcessEntry(test::Narrow(started.folder.substr(started.folder.find_last_of(L'\\') + 1)));
+            test::HostProcessEntry(test::Utf8Of(started.folder.substr(started.folder.find_last_of(L'\\') + 1)));
         const std::string status = entry.empty() ? std::string() : test::ReadUntilEnd(entry + L"\\status");
         privateKiB = status.empty() ? -1 : StatusKiB(status, "RssAnon:") + StatusKiB(status, "VmSwap:");
     }
@@ -201,10 +201,10 @@ int Idle(const std::wstring& exe, int seconds, bool notify) {
     Started started = StartUntilReady(exe, notify);
     if (started.seconds < 0) return 1;
     const std::wstring entry =
-        test::HostProcessEntry(test::Narrow(started.folder.substr(started.folder.find_last_of(L'\\') + 1)));
+        test::HostProcessEntry(test::Utf8Of(started.folder.substr(started.folder.find_last_of(L'\\') + 1)));
     if (notify) {
-        HWND form1 = test::FindProcessWindow(started.info.dwProcessId, L"TForm1", false);
-        PostMessageW(form1, WM_HOTKEY, kFirstPreset, 0);
+        HWND configWindow = test::FindProcessWindow(started.info.dwProcessId, L"TForm1", false);
+        PostMessageW(configWindow, WM_HOTKEY, kFirstPreset, 0);
         Sleep(4000);  // the notification is gone; its hide timer goes on ticking
     } else {
         Sleep(1000);
