@@ -13,6 +13,41 @@ env_monitors=1
 
 env_log() { printf '%s\n' "$*" >&2; }
 
+# Whether this machine runs 32-bit programs: the one check of it. Some
+# hypervisors offer no 32-bit user mode although the kernel has IA32
+# emulation: an i386 binary ends with "Exec format error" there, Wine's i386
+# loader included. A static i386 ELF of 91 bytes that only calls exit(0)
+# tells, with nothing installed.
+env_machine_runs_32bit() {
+    if [ -z "${env_machine_32bit:-}" ]; then
+        local probe
+        probe=$(mktemp /tmp/quendrel-i386.XXXXXX)
+        printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x5b\x00\x00\x00\x5b\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\x31\xdb\x31\xc0\x40\xcd\x80' >"$probe"
+        chmod +x "$probe"
+        if "$probe" 2>/dev/null; then env_machine_32bit=yes; else env_machine_32bit=no; fi
+        rm -f "$probe"
+    fi
+    [ "$env_machine_32bit" = yes ]
+}
+
+# Whether the 32-bit path runs here: the machine runs 32-bit programs, 32-bit
+# Wine is installed, and QUENDREL_NO_32BIT=1 does not ask for the 64-bit path.
+env_runs_32bit() {
+    [ "${QUENDREL_NO_32BIT:-}" != 1 ] && env_machine_runs_32bit &&
+        dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'
+}
+
+# One line that says why the 32-bit path does not run here.
+env_no_32bit_reason() {
+    if [ "${QUENDREL_NO_32BIT:-}" = 1 ]; then
+        echo "QUENDREL_NO_32BIT=1 asks for the 64-bit path"
+    elif ! env_machine_runs_32bit; then
+        echo "this machine runs no 32-bit programs"
+    else
+        echo "32-bit Wine (wine32:i386) is not installed"
+    fi
+}
+
 # env_start [winver [arch]]: display, sound, and a prefix (env_prefix).
 # QUENDREL_MONITORS=2: two monitors side by side, and no Wine desktop
 # (env_start_two_monitors).
