@@ -141,7 +141,9 @@ env_prefix() {
     # A prefix kept in our tree (scripts/run's) is made again when Wine has
     # changed since, as when wine32 came after it.
     local wine_now
-    wine_now=$(dpkg-query -W -f='${Package}:${Architecture} ${Version}\n' wine64 'wine32:i386' 2>/dev/null)
+    # wine32 is missing on a machine that runs no 32-bit programs: dpkg-query
+    # then fails, and callers under set -e must not end with it.
+    wine_now=$(dpkg-query -W -f='${Package}:${Architecture} ${Version}\n' wine64 'wine32:i386' 2>/dev/null || true)
     if [ -f "$WINEPREFIX/system.reg" ] && [ "$(cat "$WINEPREFIX/.quendrel-wine" 2>/dev/null)" != "$wine_now" ] &&
         [[ $WINEPREFIX == "$QUENDREL_ROOT"/run/* ]]; then
         env_log "lib-env: $WINEPREFIX was made by another Wine; making it again"
