@@ -66,7 +66,6 @@ public:
     const NotifyFontSpec& font() const { return spec_; }
     // The font the window holds; the dialogs start from it.
     void SetFont(const NotifyFontSpec& spec);
-    // Whether the last text gave an outline (the window shows nothing otherwise).
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -84,7 +83,7 @@ private:
     COLORREF backgroundColor_ = 0;
     NotifyCounter counter_;
     Announcer announcer_;
-    WindowTimer hideTimer_{1, 1000};
+    WindowTimer hideTimer_{1000};
     // What the window is shaped to; the same text in the same face on the
     // same work area at the same DPI needs no new outline.
     struct Shape {

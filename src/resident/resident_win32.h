@@ -114,7 +114,7 @@ private:
 
     Parts parts_;
     SettingTable table_;
-    WindowTimer fadeTimer_{1, 30};
+    WindowTimer fadeTimer_{30};
     Actions actions_;
     TrayIcon trayIcon_;
     TrayWheel wheel_;

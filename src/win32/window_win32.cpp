@@ -31,8 +31,13 @@ void Window::Unregister(const Reflected& control) {
                     controls_.end());
 }
 
-void Window::Register(WindowTimer& timer) {
-    if (std::find(timers_.begin(), timers_.end(), &timer) == timers_.end()) timers_.push_back(&timer);
+UINT_PTR Window::Register(WindowTimer& timer) {
+    Unregister(timer);
+    UINT_PTR id = 1;
+    while (std::any_of(timers_.begin(), timers_.end(), [id](const WindowTimer* other) { return other->id() == id; }))
+        ++id;
+    timers_.push_back(&timer);
+    return id;
 }
 
 void Window::Unregister(const WindowTimer& timer) {

@@ -53,7 +53,8 @@ public:
     // Controls and timers call these from Attach and from their destructor.
     void Register(HWND child, Reflected& control);
     void Unregister(const Reflected& control);
-    void Register(WindowTimer& timer);
+    // A timer's identifier: the lowest that no other timer of the window has.
+    UINT_PTR Register(WindowTimer& timer);
     void Unregister(const WindowTimer& timer);
 
 protected:
