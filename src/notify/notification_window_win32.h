@@ -55,10 +55,8 @@ public:
     void LoadFont();
     // Shapes the window to the text (Shift-JIS bytes) in the current font at
     // the monitor's DPI, paints it in the font's colour and places the text
-    // cell at the bottom right of the monitor's work area (the primary's
-    // unless given), on top of the other topmost windows. Neither shows nor
-    // hides it.
-    void ShapeTo(const std::string& textCp932);
+    // cell at the bottom right of the monitor's work area, on top of the
+    // other topmost windows. Neither shows nor hides it.
     void ShapeTo(const std::string& textCp932, const NotifyMonitor& monitor);
     // Puts it on top without activating it.
     void ShowOnTop();

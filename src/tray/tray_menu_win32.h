@@ -33,7 +33,6 @@ public:
     // owner: the window the menu belongs to (it comes to the foreground).
     TrayMenu(HWND owner, const AutoStart& autoStart, const NotifyProfile& profile, const TrayMenuActions& actions);
 
-    HMENU menu() const { return menu_.get(); }
     bool Checked(UINT item) const;
 
     // Sets the marks from what is stored; false when the menu must not appear
@@ -43,10 +42,10 @@ public:
     void PopupAt(POINT at);
     void Run(UINT item);
 
+private:
     void OnAutoStartClick();
     void OnFadeClick();
 
-private:
     HWND owner_;
     const AutoStart& autoStart_;
     const NotifyProfile& profile_;

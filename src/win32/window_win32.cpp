@@ -132,7 +132,8 @@ LRESULT CALLBACK Window::Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     LRESULT result = 0;
-    if (!self->Reflect(message, wParam, lParam, result)) result = self->HandleMessage(message, wParam, lParam);
+    if (!self->Reflect(message, wParam, lParam, result) && !self->intercept_(message, wParam, lParam, result))
+        result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
