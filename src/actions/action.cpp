@@ -17,6 +17,21 @@ std::optional<Action> HotkeyAction(std::size_t id) {
     return action;
 }
 
+bool ActsOnRecord(ActionKind kind) {
+    switch (kind) {
+    case ActionKind::kPresetByName:
+    case ActionKind::kPresetByPosition:
+    case ActionKind::kUp:
+    case ActionKind::kDown:
+    case ActionKind::kMute:
+    case ActionKind::kCapture:
+    case ActionKind::kNotifySlot:
+        return true;
+    default:
+        return false;
+    }
+}
+
 std::optional<std::size_t> ActionRecord(const Action& action, const SettingTable& table, std::string_view nameCp932) {
     switch (action.kind) {
     case ActionKind::kUp:
@@ -37,11 +52,9 @@ std::optional<std::size_t> ActionRecord(const Action& action, const SettingTable
         for (std::size_t position = 0; position < table.count; ++position)
             if (table.Preset(position).Name() == nameCp932) return kFirstPreset + position;
         return std::nullopt;
-    case ActionKind::kVolume:
-    case ActionKind::kOpen:
-        break;
+    default:
+        return std::nullopt;
     }
-    return std::nullopt;
 }
 
 }  // namespace quendrel

@@ -64,6 +64,9 @@ enum class Verdict : unsigned char {
 // an identifier past the table.
 std::optional<Action> HotkeyAction(std::size_t id);
 
+// Whether the kind acts on a record of the table, as a hotkey does: only these
+// need the table to hold what they name.
+bool ActsOnRecord(ActionKind kind);
 // The record whose hotkey the action stands for: the slot for kUp, kDown,
 // kMute, kCapture and kNotifySlot; the preset at position 1..count; or the
 // first preset in list order whose stored name equals nameCp932 byte for byte

@@ -20,9 +20,7 @@ void ActionDispatcher::Perform(const Action& action) {
     }
 }
 
-bool ActionDispatcher::CanPerform(const Action& action) const {
-    return action.kind == ActionKind::kOpen || action.kind == ActionKind::kVolume || Record(action);
-}
+bool ActionDispatcher::CanPerform(const Action& action) const { return !ActsOnRecord(action.kind) || Record(action); }
 
 std::optional<std::size_t> ActionDispatcher::Record(const Action& action) const {
     const auto record =
