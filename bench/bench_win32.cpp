@@ -15,9 +15,10 @@
 #include <utility>
 #include <vector>
 
+#include "make_action.h"
 #include "mixer/winmm_mixer_win32.h"
 #include "profile/notify_profile_win32.h"
-#include "program_harness_win32.h"
+#include "program_probe_win32.h"
 #include "table_builder.h"
 #include "win32/text_win32.h"
 
@@ -85,7 +86,7 @@ Started StartUntilReady(const std::wstring& exe, bool notify = false, int preset
         return started;
     // Idle once its last window exists: Wine may call a process idle while
     // start-up still waits inside a system call.
-    const wchar_t* last = IsQuendrel(exe) ? L"TForm3" : L"MinimalWindow";
+    const wchar_t* last = IsQuendrel(exe) ? identity::kNotificationClass : L"MinimalWindow";
     for (int i = 0; i < 30000 && !test::FindProcessWindow(started.info.dwProcessId, last, false); ++i) Sleep(1);
     if (WaitForInputIdle(started.info.hProcess, 30000) == 0) started.seconds = Seconds(begin, Now());
     return started;
@@ -159,8 +160,8 @@ int Memory(int runs, const std::vector<std::wstring>& exes) {
             if (started.seconds < 0) return 1;
             Sleep(1000);
             const auto ready = MemoryOf(started);
-            HWND window = test::FindProcessWindow(started.info.dwProcessId,
-                                                  IsQuendrel(exes[i]) ? L"TForm1" : L"MinimalWindow", false);
+            HWND window = test::FindProcessWindow(
+                started.info.dwProcessId, IsQuendrel(exes[i]) ? identity::kConfigClass : L"MinimalWindow", false);
             for (int k = 0; k < 1000; ++k) {
                 DWORD_PTR ignored = 0;
                 SendMessageTimeoutW(window, WM_HOTKEY, kFirstPreset + k % 2, 0, SMTO_NORMAL, 5000, &ignored);
@@ -203,7 +204,7 @@ int Idle(const std::wstring& exe, int seconds, bool notify) {
     const std::wstring entry =
         test::HostProcessEntry(test::Utf8Of(started.folder.substr(started.folder.find_last_of(L'\\') + 1)));
     if (notify) {
-        HWND configWindow = test::FindProcessWindow(started.info.dwProcessId, L"TForm1", false);
+        HWND configWindow = test::FindProcessWindow(started.info.dwProcessId, identity::kConfigClass, false);
         PostMessageW(configWindow, WM_HOTKEY, kFirstPreset, 0);
         Sleep(4000);  // the notification is gone; its hide timer goes on ticking
     } else {
@@ -219,7 +220,7 @@ int Idle(const std::wstring& exe, int seconds, bool notify) {
 }
 
 // The program in this process, on the real mixer.
-struct InProcess : test::ProgramHarness {
+struct InProcess : test::ProgramProbe {
     InProcess(bool notify, bool fade) {
         auto owned = std::make_unique<WinmmMixer>();
         winmm = owned.get();
@@ -236,10 +237,12 @@ struct InProcess : test::ProgramHarness {
 int Fade() {
     InProcess p(false, true);
     if (!p.started) return 1;
-    VolumeApplier& applier = p.resident().actions().applier();
-    applier.ApplyVolume(0, false);
+    // At once to 0, then smoothly to 100, as /volume does.
+    test::WriteFade(p.folder.path(), false);
+    test::ProgramProbe::Send(test::MakeAction(ActionKind::kVolume, 0));
+    test::WriteFade(p.folder.path(), true);
     const LARGE_INTEGER begin = Now();
-    applier.ApplyVolume(100, true);
+    test::ProgramProbe::Send(test::MakeAction(ActionKind::kVolume, 100));
     MSG message;
     while (p.winmm->GetMasterVolume(0) != 100 && GetMessageW(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
@@ -254,12 +257,11 @@ int Fade() {
 int Hotkey() {
     InProcess p(false, false);
     if (!p.started) return 1;
-    HotkeyDispatcher& dispatcher = p.resident().actions().dispatcher();
     const unsigned devices = p.winmm->DeviceCount();
     std::vector<double> dispatch, bare;
     for (int i = 0; i < 220; ++i) {
         test::PumpMessages(0);
-        const double d = Time([&] { dispatcher.DispatchHotKey(kFirstPreset); });
+        const double d = Time([] { test::ProgramProbe::Hotkey(kFirstPreset); });
         test::PumpMessages(0);
         const double b = Time([&] {
             for (unsigned device = 0; device < devices; ++device) p.winmm->SetMasterVolume(device, 40);
@@ -323,13 +325,15 @@ private:
     HBRUSH brush_ = CreateSolidBrush(RGB(0, 255, 0));
 };
 
-// notification: the program's show sequence (font from the file, text, on
+// notification: the program's whole show (font from the file, text, on
 // top, painted) against the plain pop-up, with the same text again and with a
 // changing one.
 int Notification() {
     InProcess p(true, false);
     if (!p.started) return 1;
-    NotificationWindow& shown = p.notification();
+    const NotifyProfile profile(p.folder.File(L"NotifyFont.ini"));
+    NotificationWindow shown(profile);
+    shown.Create(test::ProgramProbe::ApplicationWindow());
     PlainPopup popup;
     const std::string name = "Bench ";
     for (bool changing : {false, true}) {
@@ -339,9 +343,7 @@ int Notification() {
             const std::wstring wide = FromCp932(text);
             test::PumpMessages(0);
             const double q = Time([&] {
-                shown.LoadFont();
-                shown.ShapeTo(text);
-                shown.ShowOnTop();
+                shown.Show(text, 2);
                 UpdateWindow(shown.hwnd());
             });
             test::PumpMessages(0);
@@ -366,7 +368,7 @@ int About() {
         if (!p->started) return 1;
         abouts.push_back(Time([&] {
             AboutWindow about(*p->winmm);
-            about.Create(p->program->applicationWindow());
+            about.Create(test::ProgramProbe::ApplicationWindow());
         }));
     }
     Report("inprocess_start_ms", starts, 1e3);

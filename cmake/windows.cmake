@@ -48,7 +48,8 @@ if(QUENDREL_TESTS)
   endforeach()
 
   file(GLOB QUENDREL_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
-  add_executable(win_tests ${QUENDREL_WIN_TESTS} tests/support/win_test_support.cpp res/quendrel.rc)
+  add_executable(win_tests ${QUENDREL_WIN_TESTS} tests/support/win_test_support.cpp
+                         tests/support/program_probe_win32.cpp res/quendrel.rc)
   target_link_libraries(win_tests PRIVATE quendrel_win gtest)
   target_include_directories(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/win ${CMAKE_SOURCE_DIR}/tests/support)
   target_link_options(win_tests PRIVATE ${QUENDREL_STATIC_FLAGS})
@@ -78,7 +79,8 @@ if(QUENDREL_TESTS)
     target_link_options(${minimal} PRIVATE ${QUENDREL_STATIC_FLAGS} -municode -s)
   endforeach()
   target_compile_definitions(minimal_sound_win32 PRIVATE QUENDREL_OPENS_SOUND)
-  add_executable(bench_win32 bench/bench_win32.cpp tests/support/win_test_support.cpp)
+  add_executable(bench_win32 bench/bench_win32.cpp tests/support/win_test_support.cpp
+                            tests/support/program_probe_win32.cpp)
   target_link_libraries(bench_win32 PRIVATE quendrel_win psapi)
   # GetProcessMemoryInfo from psapi.dll, where Windows XP has it.
   target_compile_definitions(bench_win32 PRIVATE PSAPI_VERSION=1)

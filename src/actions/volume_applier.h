@@ -19,6 +19,18 @@ public:
     virtual void SetGauge(int percent) = 0;
 };
 
+// The "apply at once" box of the configuration window: ticked, device 0's
+// volume is kept to come back to and each preset volume the user sets is
+// heard at once (smoothly when the switch says so); cleared, the kept volume
+// comes back.
+class LiveVolume {
+public:
+    virtual ~LiveVolume() = default;
+    virtual void Hold() = 0;
+    virtual void Hear(int percent) = 0;
+    virtual void Restore() = 0;
+};
+
 class VolumeApplier {
 public:
     VolumeApplier(Mixer& mixer, Timer& fadeTimer) : mixer_(mixer), timer_(fadeTimer) {}

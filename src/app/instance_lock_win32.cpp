@@ -10,10 +10,7 @@ namespace quendrel {
 
 bool InstanceLock::Acquire(Callback<void()> afterLook) {
     const std::wstring name = Widen(identity::kMutexName);
-    if (HANDLE existing = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, name.c_str())) {
-        CloseHandle(existing);
-        return false;
-    }
+    if (UniqueKernelHandle(OpenMutexW(MUTEX_ALL_ACCESS, FALSE, name.c_str()))) return false;
     afterLook();
     mutex_.reset(CreateMutexW(nullptr, TRUE, name.c_str()));
     // Another instance made it after the look above (both started at the

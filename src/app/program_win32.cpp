@@ -4,7 +4,6 @@
 
 #include "app/app_texts.h"
 #include "base/identity.h"
-#include "cli/action_receiver_win32.h"
 #include "cli/command_line_win32.h"
 #include "mixer/mixer_factory_win32.h"
 #include "win32/paths_win32.h"
@@ -73,19 +72,23 @@ bool Program::Start() {
     notification_ = std::make_unique<NotificationWindow>(profile_, environment_.findMonitor);
     fontDialogs_ = std::make_unique<NotifyFontDialogs>(profile_, *notification_, environment_.dialogs);
     aboutWindow_ = std::make_unique<AboutWindow>(mixer);
-    resident_ = std::make_unique<Resident>(
-        Resident::Parts{mixer, profile_, autoStart_, settingsFile_, *aboutWindow_, *notification_, environment_.shell});
-    configWindow_ = std::make_unique<ConfigWindow>(*resident_, mixer, profile_, *fontDialogs_);
+    resident_ = std::make_unique<Resident>(Resident::Parts{settings_, mixer, profile_, autoStart_, settingsFile_,
+                                                           *aboutWindow_, *notification_, environment_.shell});
+    // The view edits the settings and asks the resident for the rest.
+    configWindow_ = std::make_unique<ConfigWindow>(settings_, *resident_, mixer, *fontDialogs_);
     ConfigWindow& config = *configWindow_;
     // In this order: the configuration window, the about window, the notification.
     config.Create(application_.hwnd());
     // While it is open the configuration window owns the messages it causes.
     SetMessageBoxes(texts::kAppTitle, application_.hwnd(), config.hwnd());
+    // The configuration window is where the system and other programs send
+    // everything: the resident starts on it, and shows itself through it.
+    resident_->StartUp(config, config);
     aboutWindow_->Create(application_.hwnd());
     notification_->Create(application_.hwnd());
     // After start-up, as from a second start; on a first run the window is
     // open and refuses it.
-    if (environment_.action) ReportAnswer(PerformAction(resident_->actions(), *environment_.action));
+    if (environment_.action) ReportAnswer(AnswerFor(resident_->Submit(*environment_.action)));
     return true;
 }
 
@@ -101,7 +104,7 @@ int Program::RunMessageLoop() {
 }
 
 void Program::Shutdown() {
-    if (resident_) resident_->RemoveTrayIcon();  // nothing when quitting already took it away
+    if (resident_) resident_->ShutDown();
     configWindow_.reset();
     resident_.reset();
     aboutWindow_.reset();

@@ -1,5 +1,5 @@
-// The program body: single instance, the application window, the resident
-// state and the three windows, the message loop.
+// The program body: single instance, the application window, the settings,
+// the resident and the three windows wired together, the message loop.
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,7 @@
 #include "notify/notify_font_dialogs_win32.h"
 #include "profile/notify_profile_win32.h"
 #include "resident/resident_win32.h"
+#include "table/settings.h"
 #include "table/settings_file_win32.h"
 #include "tray/autostart_win32.h"
 #include "win32/com_win32.h"
@@ -63,18 +64,13 @@ public:
     // The way out after the loop: the windows go, the mutex is released.
     void Shutdown();
 
-    Resident& resident() { return *resident_; }
-    ConfigWindow& configWindow() { return *configWindow_; }
-    AboutWindow& aboutWindow() { return *aboutWindow_; }
-    NotificationWindow& notification() { return *notification_; }
-    HWND applicationWindow() const { return application_.hwnd(); }
-
 private:
     ComApartment com_;  // first in, last out: outlives every COM pointer
     ProgramEnvironment environment_;
     NotifyProfile profile_;
     AutoStart autoStart_;
     SettingsFile settingsFile_;
+    Settings settings_;
     InstanceLock instance_;
     ApplicationWindow application_;
     std::unique_ptr<NotificationWindow> notification_;

@@ -1,10 +1,8 @@
 // The running instance's side of the command-line actions: what a
-// WM_COPYDATA from a second start, or the first start's own action, does.
+// WM_COPYDATA from a second start does.
 #pragma once
 
 #include <windows.h>
-
-#include "cli/command_line.h"
 
 namespace quendrel {
 
@@ -12,10 +10,7 @@ class Actions;
 
 // The configuration window's WM_COPYDATA: false when the message is not ours
 // (another dwData); otherwise result is the answer to return from the window
-// procedure.
+// procedure, given before the action is performed.
 bool ReceiveAction(Actions& actions, const COPYDATASTRUCT& data, LRESULT& result);
-
-// Acts only as the hotkeys and the tray do; the answer.
-Answer PerformAction(Actions& actions, const Action& action);
 
 }  // namespace quendrel

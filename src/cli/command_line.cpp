@@ -189,29 +189,16 @@ std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size) {
     return action;
 }
 
-std::optional<std::size_t> ActionRecord(const Action& action, const SettingTable& table, std::string_view nameCp932) {
-    switch (action.kind) {
-    case ActionKind::kUp:
-        return kUpSlot;
-    case ActionKind::kDown:
-        return kDownSlot;
-    case ActionKind::kMute:
-        return kMuteSlot;
-    case ActionKind::kCapture:
-        return kCaptureSlot;
-    case ActionKind::kPresetByPosition:
-        if (action.number < 1 || action.number > table.count) return std::nullopt;
-        return kFirstPreset + action.number - 1;
-    case ActionKind::kPresetByName:
-        if (nameCp932.empty()) return std::nullopt;
-        for (std::size_t position = 0; position < table.count; ++position)
-            if (table.Preset(position).Name() == nameCp932) return kFirstPreset + position;
-        return std::nullopt;
-    case ActionKind::kVolume:
-    case ActionKind::kOpen:
+Answer AnswerFor(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::kAccepted:
+        return Answer::kDone;
+    case Verdict::kRefused:
+        return Answer::kRefused;
+    case Verdict::kNoRecord:
         break;
     }
-    return std::nullopt;
+    return Answer::kBadUsage;
 }
 
 std::intptr_t AnswerResult(Answer answer) {

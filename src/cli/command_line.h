@@ -14,13 +14,9 @@
 //      Print AnswerText when it has one.
 // Receiver (running instance, WM_COPYDATA with dwData identity::kCopyDataId):
 //   1. DecodeAction(lpData, cbData); nothing: answer kBadUsage.
-//   2. Start-up not over (its message boxes let messages in), or the
-//      configuration window open and the action not kOpen: answer kRefused,
-//      as hotkeys do not act then either.
-//   3. kOpen: open the window. kVolume: the dispatcher's SetVolume(number).
-//      Otherwise ActionRecord() (the name converted to code page 932 first):
-//      DispatchHotKey(that index), or kBadUsage when it has none.
-//   4. Return AnswerResult(answer) from the window procedure.
+//   2. Actions::Submit, as every hotkey: AnswerFor(its verdict), sent before
+//      the action is performed.
+//   3. Return AnswerResult(answer) from the window procedure.
 // With no running instance the first process starts as usual and performs
 // the action once start-up is done, as the receiver would.
 #pragma once
@@ -28,49 +24,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
-#include <type_traits>
 #include <vector>
 
-#include "table/setting_table.h"
+#include "actions/action.h"
 
 namespace quendrel {
-
-// UTF-16 code units. Where wchar_t is 16 bits (Windows) it is the API's own
-// type, and the runtime's std::wstring serves; elsewhere char16_t.
-using Utf16Char = std::conditional_t<sizeof(wchar_t) == 2, wchar_t, char16_t>;
-using Utf16String = std::basic_string<Utf16Char>;
-using Utf16View = std::basic_string_view<Utf16Char>;
-
-// The values are the wire format (EncodeAction) and never change.
-enum class ActionKind : std::uint8_t {
-    kPresetByName = 1,
-    kPresetByPosition = 2,
-    kVolume = 3,
-    kUp = 4,
-    kDown = 5,
-    kMute = 6,
-    kCapture = 7,
-    kOpen = 8,
-};
 
 // A name longer than this many UTF-16 units cannot match a stored name: every
 // unit converts to at least one of the stored name's at most 100 bytes.
 constexpr std::size_t kMaxActionNameUnits = kNameMax;
-
-struct Action {
-    ActionKind kind = ActionKind::kOpen;
-    // kPresetByName: 1..kMaxActionNameUnits UTF-16 units, no U+0000.
-    Utf16String name;
-    // kPresetByPosition: N as typed, saturated at UINT32_MAX (1..count acts);
-    // kVolume: 0..100; 0 for the other kinds.
-    std::uint32_t number = 0;
-
-    bool operator==(const Action& other) const {
-        return kind == other.kind && name == other.name && number == other.number;
-    }
-};
 
 enum class ParseError { kUnknownAction, kMissingArgument, kExtraArgument, kBadVolume, kNoSuchPreset };
 
@@ -100,7 +62,8 @@ const char* UsageText();
 //   6..7  name length in UTF-16 units (uint16), 0 unless kPresetByName
 //   8..   the name's UTF-16 units, two bytes each
 // Exactly that many bytes; DecodeAction takes only what EncodeAction writes
-// for a valid Action, so decode(encode(a)) == a and encode(decode(b)) == b.
+// for a valid Action of the command line (kPresetByName .. kOpen), so
+// decode(encode(a)) == a and encode(decode(b)) == b.
 constexpr std::uint8_t kPayloadVersion = 1;
 constexpr std::size_t kPayloadHeaderSize = 8;
 constexpr std::size_t kMaxPayloadSize = kPayloadHeaderSize + 2 * kMaxActionNameUnits;
@@ -110,20 +73,14 @@ std::vector<std::uint8_t> EncodeAction(const Action& action);
 // when they are not a payload of this version.
 std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size);
 
-// The record whose hotkey the action stands for: the slot for kUp, kDown,
-// kMute and kCapture; the preset at position 1..count; or the first preset in
-// list order whose stored name equals nameCp932 byte for byte. The Win32 side
-// converts the name to code page 932 without best-fit mapping and passes an
-// empty name when a character has no code page 932 form, so it matches
-// nothing. Nothing also for kVolume and kOpen, which act on no record.
-std::optional<std::size_t> ActionRecord(const Action& action, const SettingTable& table,
-                                        std::string_view nameCp932 = {});
-
 // How long the second process waits for the window and its answer together.
 constexpr unsigned kAnswerWaitMilliseconds = 5000;
 
 // The second process's exit code.
 enum class Answer : int { kDone = 0, kBadUsage = 2, kRefused = 3, kNoAnswer = 4 };
+
+// The answer to an action that Actions::Submit judged.
+Answer AnswerFor(Verdict verdict);
 
 // The receiver's WM_COPYDATA result. A window that does not handle the
 // message returns 0, so the answers travel tagged and anything untagged reads

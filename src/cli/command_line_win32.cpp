@@ -40,6 +40,9 @@ void Print(DWORD stream, std::string_view utf8) {
     // Attached only while writing: a resident instance left on the console
     // would be ended when the console closes.
     const bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != 0;
+    const ScopeExit detach([attached] {
+        if (attached) FreeConsole();
+    });
     DWORD mode = 0;
     if (type == FILE_TYPE_CHAR && GetConsoleMode(handle, &mode)) {
         WriteWide(handle, utf8);
@@ -51,7 +54,6 @@ void Print(DWORD stream, std::string_view utf8) {
                                                      nullptr));
         if (console) WriteWide(console.get(), utf8);
     }
-    if (attached) FreeConsole();
 }
 
 // The configuration window of the instance that holds the mutex.
@@ -96,9 +98,8 @@ std::vector<Utf16String> CommandLineArguments() {
     std::vector<Utf16String> args;
     int count = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (!argv) return args;
-    for (int i = 1; i < count; ++i) args.emplace_back(argv[i]);
-    LocalFree(argv);
+    const UniqueLocal owned(argv);
+    for (int i = 1; argv && i < count; ++i) args.emplace_back(argv[i]);
     return args;
 }
 

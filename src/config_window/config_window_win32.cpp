@@ -17,18 +17,11 @@ bool AnyWidth(const std::wstring&) { return true; }
 
 }  // namespace
 
-ConfigWindow::ConfigWindow(Resident& resident, Mixer& mixer, const NotifyProfile& profile,
-                           NotifyFontDialogs& fontDialogs)
-    : resident_(resident),
-      mixer_(mixer),
-      presetPanel_(resident.table(), resident.actions().applier(), mixer, profile),
-      functionPanel_(resident.table(), fontDialogs) {}
+ConfigWindow::ConfigWindow(Settings& settings, EditingHost& host, Mixer& mixer, NotifyFontDialogs& fontDialogs)
+    : host_(host), mixer_(mixer), presetPanel_(settings, host, mixer), functionPanel_(settings.table, fontDialogs) {}
 
-ConfigWindow::~ConfigWindow() {
-    resident_.actions().applier().SetView(nullptr);
-    // The controls go with the panels; the native window must go first.
-    Destroy();
-}
+// The controls go with the panels; the native window must go first.
+ConfigWindow::~ConfigWindow() { Destroy(); }
 
 bool ConfigWindow::Create(HWND applicationWindow) {
     const std::wstring caption = Widen(identity::kConfigCaption);
@@ -43,15 +36,10 @@ bool ConfigWindow::Create(HWND applicationWindow) {
     functionPanel_.Create(*this, font_.get());
     statusBar_.Create(*this, font_.get());
     presetPanel_.onHotkeysChanged = functionPanel_.onHotkeysChanged = Bind<&ConfigWindow::OnHotkeysEdited>(this);
-    // The status line and the gauge show what the volume actions do.
-    resident_.actions().applier().SetView(&presetPanel_);
-    resident_.StartUp(*this, *this);
     return true;
 }
 
 LRESULT ConfigWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (resident_.OnMessage(message, wParam, lParam, result)) return result;
     switch (message) {
     case WM_CLOSE:
         // Closing only hides: the program ends from the tray menu.
@@ -76,13 +64,8 @@ void ConfigWindow::ShowTable() {
 
 void ConfigWindow::PresetAdded(std::size_t position) { presetPanel_.ShowAdded(static_cast<int>(position), false); }
 
-std::wstring ConfigWindow::PresetCaption(std::size_t position) const {
-    return presetPanel_.ItemText(static_cast<int>(position));
-}
-
 void ConfigWindow::Open() {
-    resident_.BeginEditing();
-    editing_ = true;
+    host_.BeginEditing();
     ShowUnusableHotkeys();
     // The gauge shows the system volume while the window does, whoever
     // changes it; hidden, nothing is watched.
@@ -95,21 +78,21 @@ void ConfigWindow::Open() {
 }
 
 void ConfigWindow::Close() {
-    resident_.EndEditing();
+    host_.EndEditing();
     // Puts back the volume saved when it was ticked; nothing if it was not.
     presetPanel_.applyAtOnce.SetChecked(false);
     mixer_.StopWatching();
     ShowWindow(hwnd(), SW_HIDE);
-    editing_ = false;
     statusBar_.SetStatus({});
 }
 
 void ConfigWindow::OnHotkeysEdited() {
-    if (editing_) ShowUnusableHotkeys();
+    // Shown, the window is editing; hidden, a capture added a preset.
+    if (IsWindowVisible(hwnd())) ShowUnusableHotkeys();
 }
 
 void ConfigWindow::ShowUnusableHotkeys() {
-    const auto entries = resident_.UnusableHotkeys();
+    const auto entries = host_.UnusableHotkeys();
     statusBar_.SetStatus(FitConflictText(ConflictPlace::kStatusBar, entries, Bind<&StatusBar::Fits>(&statusBar_)),
                          FitConflictText(ConflictPlace::kStatusBar, entries, FitsFunction::ToFunction<&AnyWidth>()));
     // The bar may have made the window run off the screen's work area.

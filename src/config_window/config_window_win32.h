@@ -1,20 +1,20 @@
 // The configuration window (class "TForm1"), the application's main window:
-// the view that edits the resident's setting table while it is shown. It
-// starts hidden and shows on request; closing it saves the table and only
-// hides it. Its native window is also where the hotkeys, the tray icon's
-// messages and a second start's actions arrive: it hands them on to the
-// resident.
+// the view that edits the settings it is handed while it is shown. It starts
+// hidden and shows on request; closing it saves the table and only hides it.
+// What the program asks of it is ResidentView; what it asks of the program,
+// EditingHost.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
-#include <string>
+#include <string_view>
 
 #include "config_window/function_panel_win32.h"
 #include "controls/status_bar_win32.h"
 #include "presets/preset_panel_win32.h"
-#include "resident/resident_win32.h"
+#include "resident/resident_view.h"
+#include "table/settings.h"
 #include "win32/handles_win32.h"
 #include "win32/window_win32.h"
 
@@ -22,51 +22,45 @@ namespace quendrel {
 
 class Mixer;
 class NotifyFontDialogs;
-class NotifyProfile;
 
-class ConfigWindow : public Window, private ResidentView {
+class ConfigWindow : public Window, public ResidentView {
 public:
-    ConfigWindow(Resident& resident, Mixer& mixer, const NotifyProfile& profile, NotifyFontDialogs& fontDialogs);
+    ConfigWindow(Settings& settings, EditingHost& host, Mixer& mixer, NotifyFontDialogs& fontDialogs);
     ~ConfigWindow() override;
 
-    // Builds the window and its controls, then the resident starts up on it.
+    // Builds the window and its controls, hidden.
     bool Create(HWND applicationWindow);
 
+    void ShowTable() override;
+    void PresetAdded(std::size_t position) override;
     // Withdraws the hotkeys and shows the window.
     void Open() override;
-    // Saves the table, registers the hotkeys again and hides the window.
-    void Close();
+    void SetStatus(std::string_view utf8) override { presetPanel_.ShowStatus(utf8); }
+    void SetGauge(int percent) override { presetPanel_.ShowGauge(percent); }
 
     // Key preview: the window sees key presses before the focused control.
     // True when the key was handled.
     bool PreviewKey(const MSG& message);
 
-    PresetPanel& presetPanel() { return presetPanel_; }
-    FunctionPanel& functionPanel() { return functionPanel_; }
-    const StatusBar& statusBar() const { return statusBar_; }
-
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void ShowTable() override;
-    void PresetAdded(std::size_t position) override;
-    std::wstring PresetCaption(std::size_t position) const override;
-
+    // Saves the table, registers the hotkeys again and hides the window.
+    void Close();
     // A key, a switch or the preset list changed: the open window tells
     // which hotkeys cannot act.
     void OnHotkeysEdited();
     void ShowUnusableHotkeys();
     void OnKeyDown(WPARAM key);
 
-    Resident& resident_;
+    EditingHost& host_;
     Mixer& mixer_;
     // The left and right halves of the window, and its status bar.
     PresetPanel presetPanel_;
     FunctionPanel functionPanel_;
     StatusBar statusBar_;
     UniqueFont font_, labelFont_;
-    bool editing_ = false;
 };
 
 }  // namespace quendrel

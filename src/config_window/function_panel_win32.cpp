@@ -20,28 +20,6 @@ void ShowStep(const TrackBar& step, const Control& label, const char* suffix) {
     SetText(label.hwnd(), FormatDecimal(step.Position()) + suffix);
 }
 
-enum : int {
-    kIdGroup = 1101,
-    kIdNotifyBox,
-    kIdUpBox,
-    kIdUpStep,
-    kIdUpStepLabel,
-    kIdUpKey,
-    kIdDownBox,
-    kIdDownStep,
-    kIdDownStepLabel,
-    kIdDownKey,
-    kIdMuteBox,
-    kIdMuteKey,
-    kIdCaptureBox,
-    kIdCaptureKey,
-    kIdNotifySeconds,
-    kIdNotifySecondsSpin,
-    kIdNotifySecondsLabel,
-    kIdFontButton,
-    kIdColorButton,
-};
-
 constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
 constexpr DWORD kTrack = TBS_HORZ | TBS_AUTOTICKS | TBS_BOTH | WS_TABSTOP | WS_DISABLED;
 constexpr DWORD kKey = WS_TABSTOP | WS_DISABLED;
@@ -57,33 +35,32 @@ void FunctionPanel::Create(Window& window, HFONT windowFont) {
     CreateControls(
         window, windowFont, WS_CLIPSIBLINGS,
         {
-            {&group, kIdGroup, L"Button", 377, 1, 249, 280, texts::kFunctionGroup, BS_GROUPBOX | WS_CLIPCHILDREN},
+            {&group, kGroup, L"Button", 377, 1, 249, 280, texts::kFunctionGroup, BS_GROUPBOX | WS_CLIPCHILDREN},
             // Top to bottom, left to right: the keyboard's order too.
-            {&upBox, kIdUpBox, L"Button", 16, 22, 57, 17, texts::kStepCaption, kCheck, 0, check, in},
-            {&upStep, kIdUpStep, TRACKBAR_CLASSW, 71, 17, 105, 25, nullptr, kTrack, 0, nullptr, in},
-            {&upStepLabel, kIdUpStepLabel, L"Static", 184, 24, 60, 14, nullptr, kLabel, 0, nullptr, in},
-            {&upKey, kIdUpKey, HOTKEY_CLASSW, 120, 43, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr, in},
-            {&downBox, kIdDownBox, L"Button", 16, 78, 57, 17, texts::kStepCaption, kCheck, 0, check, in},
-            {&downStep, kIdDownStep, TRACKBAR_CLASSW, 72, 74, 105, 25, nullptr, kTrack, 0, nullptr, in},
-            {&downStepLabel, kIdDownStepLabel, L"Static", 184, 80, 60, 14, nullptr, kLabel, 0, nullptr, in},
-            {&downKey, kIdDownKey, HOTKEY_CLASSW, 120, 102, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr, in},
-            {&muteBox, kIdMuteBox, L"Button", 16, 136, 105, 17, texts::kMuteFunction, kCheck, 0, check, in},
-            {&muteKey, kIdMuteKey, HOTKEY_CLASSW, 120, 134, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr, in},
-            {&captureBox, kIdCaptureBox, L"Button", 16, 176, 113, 17, texts::kCaptureFunction, kCheck, 0, check, in},
-            {&captureKey, kIdCaptureKey, HOTKEY_CLASSW, 120, 176, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr,
-             in},
-            {&notifyBox, kIdNotifyBox, L"Button", 15, 207, 209, 15, texts::kNotifyBoxCaption, kCheck, 0, check, in},
+            {&upBox, kUpBox, L"Button", 16, 22, 57, 17, texts::kStepCaption, kCheck, 0, check, in},
+            {&upStep, kUpStep, TRACKBAR_CLASSW, 71, 17, 105, 25, nullptr, kTrack, 0, nullptr, in},
+            {&upStepLabel, kUpStepLabel, L"Static", 184, 24, 60, 14, nullptr, kLabel, 0, nullptr, in},
+            {&upKey, kUpKey, HOTKEY_CLASSW, 120, 43, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr, in},
+            {&downBox, kDownBox, L"Button", 16, 78, 57, 17, texts::kStepCaption, kCheck, 0, check, in},
+            {&downStep, kDownStep, TRACKBAR_CLASSW, 72, 74, 105, 25, nullptr, kTrack, 0, nullptr, in},
+            {&downStepLabel, kDownStepLabel, L"Static", 184, 80, 60, 14, nullptr, kLabel, 0, nullptr, in},
+            {&downKey, kDownKey, HOTKEY_CLASSW, 120, 102, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr, in},
+            {&muteBox, kMuteBox, L"Button", 16, 136, 105, 17, texts::kMuteFunction, kCheck, 0, check, in},
+            {&muteKey, kMuteKey, HOTKEY_CLASSW, 120, 134, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr, in},
+            {&captureBox, kCaptureBox, L"Button", 16, 176, 113, 17, texts::kCaptureFunction, kCheck, 0, check, in},
+            {&captureKey, kCaptureKey, HOTKEY_CLASSW, 120, 176, 113, 17, nullptr, kKey, WS_EX_CLIENTEDGE, nullptr, in},
+            {&notifyBox, kNotifyBox, L"Button", 15, 207, 209, 15, texts::kNotifyBoxCaption, kCheck, 0, check, in},
             // The label before its box, as screen readers look for it.
-            {&notifySecondsLabel, kIdNotifySecondsLabel, L"Static", 112, 232, 125, 14, texts::kNotifySeconds, kLabel, 0,
+            {&notifySecondsLabel, kNotifySecondsLabel, L"Static", 112, 232, 125, 14, texts::kNotifySeconds, kLabel, 0,
              nullptr, in},
-            {&notifySeconds, kIdNotifySeconds, L"Edit", 48, 224, 57, 21, "1",
+            {&notifySeconds, kNotifySeconds, L"Edit", 48, 224, 57, 21, "1",
              ES_LEFT | ES_NUMBER | ES_AUTOHSCROLL | WS_TABSTOP | WS_DISABLED, WS_EX_CLIENTEDGE, nullptr, in},
             // The buddy takes its place at the edit's right edge.
-            {&notifySecondsSpin_, kIdNotifySecondsSpin, UPDOWN_CLASSW, 0, 0, 0, 0, nullptr,
+            {&notifySecondsSpin_, kNotifySecondsSpin, UPDOWN_CLASSW, 0, 0, 0, 0, nullptr,
              UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS | WS_DISABLED, 0, nullptr, in},
-            {&fontButton, kIdFontButton, L"Button", 72, 251, 85, 24, texts::kFontButtonCaption,
+            {&fontButton, kFontButton, L"Button", 72, 251, 85, 24, texts::kFontButtonCaption,
              BS_OWNERDRAW | WS_TABSTOP | WS_DISABLED, 0, nullptr, in},
-            {&colorButton, kIdColorButton, L"Button", 157, 250, 85, 23, texts::kColorButtonCaption,
+            {&colorButton, kColorButton, L"Button", 157, 250, 85, 23, texts::kColorButtonCaption,
              BS_OWNERDRAW | WS_TABSTOP | WS_DISABLED, 0, nullptr, in},
         });
     group.HoldChildren(GetSysColorBrush(COLOR_BTNFACE));

@@ -26,6 +26,29 @@ class Window;
 
 class FunctionPanel {
 public:
+    // Control identifiers; all but the group's are its children.
+    enum ControlId : int {
+        kGroup = 1101,
+        kNotifyBox,
+        kUpBox,
+        kUpStep,
+        kUpStepLabel,
+        kUpKey,
+        kDownBox,
+        kDownStep,
+        kDownStepLabel,
+        kDownKey,
+        kMuteBox,
+        kMuteKey,
+        kCaptureBox,
+        kCaptureKey,
+        kNotifySeconds,
+        kNotifySecondsSpin,
+        kNotifySecondsLabel,
+        kFontButton,
+        kColorButton,
+    };
+
     FunctionPanel(SettingTable& table, NotifyFontDialogs& dialogs) : table_(table), dialogs_(dialogs) {}
     FunctionPanel(const FunctionPanel&) = delete;
     FunctionPanel& operator=(const FunctionPanel&) = delete;

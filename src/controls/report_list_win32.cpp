@@ -44,24 +44,6 @@ int ReportList::Selected() const {
 
 int ReportList::ItemCount() const { return static_cast<int>(SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0)); }
 
-std::wstring ReportList::ItemText(int item) const {
-    // Captions may be longer than any record name: the user types them.
-    std::wstring text(256, L'\0');
-    for (;;) {
-        LVITEMW request{};
-        request.iSubItem = 0;
-        request.pszText = text.data();
-        request.cchTextMax = static_cast<int>(text.size());
-        const auto length = static_cast<std::size_t>(
-            SendMessageW(hwnd_, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&request)));
-        if (length + 1 < text.size()) {
-            text.resize(length);
-            return text;
-        }
-        text.resize(text.size() * 2);
-    }
-}
-
 void ReportList::SetItemText(int item, const std::wstring& text) {
     std::wstring copy = text;
     LVITEMW change{};

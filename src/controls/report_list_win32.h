@@ -25,7 +25,6 @@ public:
     // The selected index, or -1.
     int Selected() const;
     int ItemCount() const;
-    std::wstring ItemText(int item) const;
     void SetItemText(int item, const std::wstring& text);
     // The new item's index.
     int Append(const std::wstring& text);

@@ -12,7 +12,6 @@ class SpinEdit : public Control {
 public:
     Callback<void()> onChange;
     void Setup(HWND upDown, int minimum, int maximum, int value);
-    HWND upDown() const { return upDown_; }
     // The text as a decimal number; anything else counts as the minimum.
     int Value() const;
     // Clamps and writes the text; the text is only touched when it changes.

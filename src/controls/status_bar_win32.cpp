@@ -45,8 +45,7 @@ void StatusBar::GrowParent(int by) const {
 void StatusBar::SetStatus(const std::wstring& text, const std::wstring& whole) {
     if (!hwnd_) return;
     SendMessageW(hwnd_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    tip_ = whole == text ? std::wstring() : whole;
-    tips_.SetText(*this, tip_);
+    tips_.SetText(*this, whole == text ? std::wstring() : whole);
     if (text.empty() != shown_) return;
     shown_ = !text.empty();
     if (!shown_) {

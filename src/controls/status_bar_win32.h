@@ -23,13 +23,10 @@ public:
     void SetStatus(const std::wstring& text, const std::wstring& whole = {});
     // Whether the text shows whole in the bar's width.
     bool Fits(const std::wstring& text) const;
-    // The tooltip's text; empty when the bar shows it all.
-    const std::wstring& tip() const { return tip_; }
 
 private:
     void GrowParent(int by) const;
     Tooltips tips_;
-    std::wstring tip_;
     bool shown_ = false;
     int height_ = 0;  // what the window grew by
 };

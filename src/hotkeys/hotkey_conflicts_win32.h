@@ -53,7 +53,7 @@ private:
     TrayIcon& tray_;
     PresetCaptionFunction caption_;
     ConflictReport report_;
-    WindowTimer retryTimer_{3, 5000};
+    WindowTimer retryTimer_{5000};
     std::vector<std::size_t> heldElsewhere_;  // of the last pass or retry
 };
 

@@ -40,8 +40,6 @@ public:
     // hotkeys are withdrawn.
     std::vector<std::size_t> Probe(const SettingTable& table) const;
 
-    const Results& results() const { return results_; }
-
 private:
     Registration Register(const SettingTable& table, std::size_t index) const;
 

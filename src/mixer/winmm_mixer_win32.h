@@ -55,7 +55,6 @@ public:
     // system posts each control change to the notices' window.
     void WatchDevice0(Callback<void()> changed) override;
     void StopWatching() override { EndWatch(); }
-    HWND NoticeWindow() { return notices_.Window(); }
 
 private:
     void EndWatch();

@@ -104,8 +104,6 @@ void NotificationWindow::SetFont(const NotifyFontSpec& spec) {
 
 void NotificationWindow::LoadFont() { SetFont(profile_.ReadFont(spec_)); }
 
-void NotificationWindow::ShapeTo(const std::string& textCp932) { ShapeTo(textCp932, Find(MonitorChoice::kPrimary)); }
-
 void NotificationWindow::ShapeTo(const std::string& textCp932, const NotifyMonitor& monitor) {
     const RECT& work = monitor.work;
     if (monitor.dpi != fontDpi_) {

@@ -55,10 +55,8 @@ public:
     void LoadFont();
     // Shapes the window to the text (Shift-JIS bytes) in the current font at
     // the monitor's DPI, paints it in the font's colour and places the text
-    // cell at the bottom right of the monitor's work area (the primary's
-    // unless given), on top of the other topmost windows. Neither shows nor
-    // hides it.
-    void ShapeTo(const std::string& textCp932);
+    // cell at the bottom right of the monitor's work area, on top of the
+    // other topmost windows. Neither shows nor hides it.
     void ShapeTo(const std::string& textCp932, const NotifyMonitor& monitor);
     // Puts it on top without activating it.
     void ShowOnTop();
@@ -66,7 +64,6 @@ public:
     const NotifyFontSpec& font() const { return spec_; }
     // The font the window holds; the dialogs start from it.
     void SetFont(const NotifyFontSpec& spec);
-    // Whether the last text gave an outline (the window shows nothing otherwise).
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -84,7 +81,7 @@ private:
     COLORREF backgroundColor_ = 0;
     NotifyCounter counter_;
     Announcer announcer_;
-    WindowTimer hideTimer_{1, 1000};
+    WindowTimer hideTimer_{1000};
     // What the window is shaped to; the same text in the same face on the
     // same work area at the same DPI needs no new outline.
     struct Shape {

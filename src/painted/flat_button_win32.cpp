@@ -52,12 +52,8 @@ void DrawEmbossedText(HDC dc, const std::wstring& text, RECT rect, bool enabled)
 
 }  // namespace
 
-FlatButton::~FlatButton() {
-    if (glyph_) ImageList_Destroy(glyph_);
-}
-
 void FlatButton::Setup(const wchar_t* glyphResource) {
-    if (glyphResource) glyph_ = LoadGlyph(glyphResource);
+    if (glyphResource) glyph_.reset(LoadGlyph(glyphResource));
     takesFocus_ = (GetWindowLongPtrW(hwnd_, GWL_STYLE) & WS_TABSTOP) != 0;
     Subclass();
 }
@@ -188,9 +184,9 @@ void FlatButton::Paint(HDC dc, const RECT& client) {
     if (glyph_) {
         const int y = (client.bottom - glyph) / 2 + shift;
         if (enabled) {
-            ImageList_Draw(glyph_, 0, dc, x, y, ILD_TRANSPARENT);
+            ImageList_Draw(glyph_.get(), 0, dc, x, y, ILD_TRANSPARENT);
         } else {
-            UniqueIcon icon(ImageList_GetIcon(glyph_, 0, ILD_NORMAL));
+            UniqueIcon icon(ImageList_GetIcon(glyph_.get(), 0, ILD_NORMAL));
             DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.get()), 0, x, y, glyph, glyph,
                        DST_ICON | DSS_DISABLED);
         }

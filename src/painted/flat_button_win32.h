@@ -1,8 +1,13 @@
 // A flat speed button with an optional 16 x 16 glyph beside its caption.
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include "base/callback.h"
 #include "painted/painted_control_win32.h"
+#include "win32/handles_win32.h"
 
 namespace quendrel {
 
@@ -13,7 +18,6 @@ namespace quendrel {
 // is pressed by Space and Enter.
 class FlatButton : public PaintedControl {
 public:
-    ~FlatButton() override;
     void Setup(const wchar_t* glyphResource = nullptr);
     Callback<void()> onClick;
     bool OnCommand(WORD code) override;
@@ -25,7 +29,7 @@ private:
     bool OnKey(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // As a click does: BN_CLICKED to the parent.
     void Click() const;
-    HIMAGELIST glyph_ = nullptr;
+    UniqueHandle<HIMAGELIST, &ImageList_Destroy> glyph_;
     bool hot_ = false;
     bool takesFocus_ = false;
 };

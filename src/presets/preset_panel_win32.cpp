@@ -7,8 +7,7 @@
 #include "mixer/mixer.h"
 #include "mixer/mixer_scale.h"
 #include "presets/preset_texts.h"
-#include "profile/notify_profile_win32.h"
-#include "table/setting_table.h"
+#include "table/settings.h"
 #include "table/table_texts.h"
 #include "win32/text_win32.h"
 #include "win32/ui_win32.h"
@@ -16,23 +15,6 @@
 
 namespace quendrel {
 namespace {
-
-enum : int {
-    kIdCreate = 1001,
-    kIdDelete,
-    kIdMoveUp,
-    kIdMoveDown,
-    kIdList,
-    kIdHotkeyLabel,
-    kIdHotkey,
-    kIdVolumeLabel,
-    kIdVolume,
-    kIdSystemVolumeLabel,
-    kIdSystemVolume,
-    kIdStatus,
-    kIdApplyAtOnce,
-    kIdBevel,
-};
 
 constexpr COLORREF kLabelColour = RGB(40, 40, 120);
 constexpr COLORREF kListText = RGB(0, 0, 255);
@@ -50,26 +32,26 @@ void PresetPanel::Create(Window& window, HFONT windowFont, HFONT label) {
     CreateControls(
         window, windowFont, WS_CLIPSIBLINGS,
         {
-            {&createButton, kIdCreate, L"Button", 8, 8, 65, 25, texts::kCreateCaption, kFlat},
-            {&deleteButton, kIdDelete, L"Button", 72, 8, 65, 25, texts::kDeleteCaption, kFlat | WS_DISABLED},
-            {&moveUpButton, kIdMoveUp, L"Button", 136, 8, 65, 25, texts::kMoveUpCaption, kFlat | WS_DISABLED},
-            {&moveDownButton, kIdMoveDown, L"Button", 200, 8, 65, 25, texts::kMoveDownCaption, kFlat | WS_DISABLED},
-            {&presetList, kIdList, WC_LISTVIEWW, 8, 40, 189, 233, nullptr,
+            {&createButton, kCreate, L"Button", 8, 8, 65, 25, texts::kCreateCaption, kFlat},
+            {&deleteButton, kDelete, L"Button", 72, 8, 65, 25, texts::kDeleteCaption, kFlat | WS_DISABLED},
+            {&moveUpButton, kMoveUp, L"Button", 136, 8, 65, 25, texts::kMoveUpCaption, kFlat | WS_DISABLED},
+            {&moveDownButton, kMoveDown, L"Button", 200, 8, 65, 25, texts::kMoveDownCaption, kFlat | WS_DISABLED},
+            {&presetList, kList, WC_LISTVIEWW, 8, 40, 189, 233, nullptr,
              LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_EDITLABELS | LVS_NOSORTHEADER | WS_TABSTOP,
              WS_EX_CLIENTEDGE},
-            {&hotkeyLabel, kIdHotkeyLabel, L"Static", 208, 48, 158, 17, texts::kHotkeyLabel, kLabel, 0, label},
-            {&presetHotkey, kIdHotkey, HOTKEY_CLASSW, 216, 72, 137, 19, nullptr, WS_TABSTOP | WS_DISABLED,
+            {&hotkeyLabel, kHotkeyLabel, L"Static", 208, 48, 158, 17, texts::kHotkeyLabel, kLabel, 0, label},
+            {&presetHotkey, kHotkey, HOTKEY_CLASSW, 216, 72, 137, 19, nullptr, WS_TABSTOP | WS_DISABLED,
              WS_EX_CLIENTEDGE},
-            {&volumeLabel, kIdVolumeLabel, L"Static", 208, 120, 158, 17, texts::kVolumeLabel, kLabel, 0, label},
-            {&presetVolume, kIdVolume, TRACKBAR_CLASSW, 216, 136, 137, 23, nullptr, kTrack | WS_DISABLED},
-            {&systemVolumeLabel, kIdSystemVolumeLabel, L"Static", 208, 180, 153, 17, texts::kSystemVolumeLabel,
+            {&volumeLabel, kVolumeLabel, L"Static", 208, 120, 158, 17, texts::kVolumeLabel, kLabel, 0, label},
+            {&presetVolume, kVolume, TRACKBAR_CLASSW, 216, 136, 137, 23, nullptr, kTrack | WS_DISABLED},
+            {&systemVolumeLabel, kSystemVolumeLabel, L"Static", 208, 180, 153, 17, texts::kSystemVolumeLabel,
              SS_RIGHT | SS_NOPREFIX, 0, label},
-            {&systemVolume, kIdSystemVolume, PROGRESS_CLASSW, 223, 204, 129, 17, nullptr, 0},
-            {&statusLabel, kIdStatus, L"Static", 208, 225, 156, 14, nullptr, SS_RIGHT | SS_NOPREFIX},
-            {&applyAtOnce, kIdApplyAtOnce, L"Button", 213, 254, 141, 21, texts::kApplyAtOnceCaption,
+            {&systemVolume, kSystemVolume, PROGRESS_CLASSW, 223, 204, 129, 17, nullptr, 0},
+            {&statusLabel, kStatus, L"Static", 208, 225, 156, 14, nullptr, SS_RIGHT | SS_NOPREFIX},
+            {&applyAtOnce, kApplyAtOnce, L"Button", 213, 254, 141, 21, texts::kApplyAtOnceCaption,
              BS_AUTOCHECKBOX | WS_TABSTOP},
             // Transparent: the window paints what lies inside the frame.
-            {&bevel, kIdBevel, L"Static", 9, 9, 360, 270, nullptr, SS_ETCHEDFRAME, WS_EX_TRANSPARENT},
+            {&bevel, kBevel, L"Static", 9, 9, 360, 270, nullptr, SS_ETCHEDFRAME, WS_EX_TRANSPARENT},
         });
 
     createButton.Setup(L"GLYPH_NEW");
@@ -121,12 +103,11 @@ void PresetPanel::Create(Window& window, HFONT windowFont, HFONT label) {
 }
 
 void PresetPanel::ShowPresets() {
-    for (int position = 0; position < table_.count; ++position) ShowAdded(position, false);
+    for (int position = 0; position < settings_.table.count; ++position) ShowAdded(position, false);
 }
 
 void PresetPanel::ShowAdded(int position, bool edit) {
-    // The caption is the stored name, so cut like it.
-    const int added = presetList.Append(FromCp932(table_.Preset(static_cast<std::size_t>(position)).Name()));
+    const int added = presetList.Append(settings_.captions[static_cast<std::size_t>(position)]);
     // Selected before the editor opens: selecting afterwards could end the edit.
     presetList.Select(added);
     if (edit) presetList.EditCaption(added);
@@ -138,7 +119,8 @@ void PresetPanel::ShowAdded(int position, bool edit) {
 
 void PresetPanel::OnCreateClick() {
     presetList.FinishEdit();
-    const auto index = table_.AppendPresetRecord(texts::kNewPresetName, 20, NextPresetHotkey(table_.count));
+    const auto index = settings_.AddPreset(texts::kNewPresetName, FromCp932(texts::kNewPresetName), 20,
+                                           NextPresetHotkey(settings_.table.count));
     if (!index) return ShowMessage(texts::kTooManyPresets);
     ShowAdded(static_cast<int>(*index - kFirstPreset), true);
 }
@@ -148,7 +130,7 @@ void PresetPanel::OnDeleteClick() {
     const int p = Selected();
     if (p < 0) return;
     presetList.Delete(p);
-    table_.RemovePresetRecord(static_cast<std::size_t>(p));
+    settings_.RemovePreset(static_cast<std::size_t>(p));
     const int count = ItemCount();
     if (count > 0) Select(p < count ? p : p - 1);
     ShowSelectedPreset();
@@ -159,10 +141,7 @@ void PresetPanel::OnMoveUpClick() {
     presetList.FinishEdit();
     const int p = Selected();
     if (p < 1) return;
-    table_.SwapPresetRecords(static_cast<std::size_t>(p - 1));
-    const std::wstring upper = ItemText(p - 1), lower = ItemText(p);
-    presetList.SetItemText(p - 1, lower);
-    presetList.SetItemText(p, upper);
+    MovePreset(p - 1);
     Select(p - 1);
     ShowSelectedPreset();
     onHotkeysChanged();
@@ -172,13 +151,16 @@ void PresetPanel::OnMoveDownClick() {
     presetList.FinishEdit();
     const int p = Selected();
     if (p < 0 || p + 1 >= ItemCount()) return;
-    table_.SwapPresetRecords(static_cast<std::size_t>(p));
-    const std::wstring upper = ItemText(p), lower = ItemText(p + 1);
-    presetList.SetItemText(p, lower);
-    presetList.SetItemText(p + 1, upper);
+    MovePreset(p);
     Select(p + 1);
     ShowSelectedPreset();
     onHotkeysChanged();
+}
+
+void PresetPanel::MovePreset(int upper) {
+    settings_.SwapPresets(static_cast<std::size_t>(upper));
+    for (int item : {upper, upper + 1})
+        presetList.SetItemText(item, settings_.captions[static_cast<std::size_t>(item)]);
 }
 
 bool PresetPanel::OnListKeyDown(WORD key) {
@@ -201,11 +183,9 @@ bool PresetPanel::OnListKeyDown(WORD key) {
 }
 
 void PresetPanel::OnPresetRenamed(int item, const std::wstring& text) {
-    if (item < 0 || item >= table_.count) return;
-    table_.Preset(static_cast<std::size_t>(item)).SetName(ToCp932(text));
-    // The list takes the text only after this returns; whoever is told
-    // reads the new caption.
-    presetList.SetItemText(item, text);
+    if (item < 0 || item >= settings_.table.count) return;
+    // The list keeps the text as typed; the record, what code page 932 makes of it.
+    settings_.RenamePreset(static_cast<std::size_t>(item), ToCp932(text), text);
     onHotkeysChanged();
 }
 
@@ -214,16 +194,16 @@ void PresetPanel::OnPresetSelected() { ShowSelectedPreset(); }
 void PresetPanel::OnHotkeyChanged() {
     const int p = Selected();
     if (p < 0) return;
-    table_.Preset(static_cast<std::size_t>(p)).hotkey = presetHotkey.Value();
+    settings_.table.Preset(static_cast<std::size_t>(p)).hotkey = presetHotkey.Value();
     onHotkeysChanged();
 }
 
 void PresetPanel::OnVolumeChanged(bool fromTrackBar) {
     const int p = Selected();
     const int position = presetVolume.Position();
-    if (p >= 0) table_.Preset(static_cast<std::size_t>(p)).value = position;
+    if (p >= 0) settings_.table.Preset(static_cast<std::size_t>(p)).value = position;
     if (p >= 0 && applyAtOnce.Checked()) {
-        applier_.ApplyVolume(position, profile_.ReadFadeSetting());
+        liveVolume_.Hear(position);
         if (fromTrackBar) SetText(statusLabel.hwnd(), texts::kStatusAutoChanging);
     }
     SetText(volumeLabel.hwnd(), texts::kVolumeOutput + FormatDecimal(position) + "%");
@@ -237,16 +217,16 @@ void PresetPanel::ShowSystemVolume() {
 
 void PresetPanel::OnApplyAtOnceClick() {
     if (applyAtOnce.Checked())
-        applier_.OnApplyAtOnceChecked();
+        liveVolume_.Hold();
     else
-        applier_.OnApplyAtOnceCleared(profile_.ReadFadeSetting());
+        liveVolume_.Restore();
     OnVolumeChanged(false);
 }
 
 void PresetPanel::ShowSelectedPreset() {
     const int p = Selected();
     if (p >= 0) {
-        const SettingRecord& record = table_.Preset(static_cast<std::size_t>(p));
+        const SettingRecord& record = settings_.table.Preset(static_cast<std::size_t>(p));
         presetHotkey.Set(record.HotkeyValue());
         presetVolume.SetPosition(record.value);
     }
@@ -264,11 +244,11 @@ void PresetPanel::UpdatePresetButtons() {
     moveDownButton.Enable(p >= 0 && p < count - 1);
 }
 
-void PresetPanel::SetStatus(std::string_view utf8) {
+void PresetPanel::ShowStatus(std::string_view utf8) {
     if (statusLabel.hwnd()) SetText(statusLabel.hwnd(), utf8);
 }
 
-void PresetPanel::SetGauge(int percent) {
+void PresetPanel::ShowGauge(int percent) {
     if (systemVolume.hwnd()) systemVolume.SetValue(percent);
 }
 

@@ -1,13 +1,15 @@
 // The left half of the configuration window: the preset list, its buttons,
 // the selected preset's hotkey and volume, the system volume gauge and the
-// "apply at once" box. Every edit goes straight into the setting table. It
-// is also where the volume applier shows its status and the fade.
+// "apply at once" box. Every edit goes straight into the settings, the list
+// showing each preset's caption as they keep it. It is also where the volume
+// actions show their status and the fade.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "actions/volume_applier.h"
 #include "base/callback.h"
@@ -23,15 +25,31 @@
 namespace quendrel {
 
 class Mixer;
-class NotifyProfile;
 class Window;
-struct SettingTable;
+struct Settings;
 
-class PresetPanel final : public FadeView {
+class PresetPanel {
 public:
-    // The profile gives the smooth-change switch, read afresh at each use.
-    PresetPanel(SettingTable& table, VolumeApplier& applier, Mixer& mixer, const NotifyProfile& profile)
-        : table_(table), applier_(applier), mixer_(mixer), profile_(profile) {}
+    // Control identifiers.
+    enum ControlId : int {
+        kCreate = 1001,
+        kDelete,
+        kMoveUp,
+        kMoveDown,
+        kList,
+        kHotkeyLabel,
+        kHotkey,
+        kVolumeLabel,
+        kVolume,
+        kSystemVolumeLabel,
+        kSystemVolume,
+        kStatus,
+        kApplyAtOnce,
+        kBevel,
+    };
+
+    PresetPanel(Settings& settings, LiveVolume& liveVolume, Mixer& mixer)
+        : settings_(settings), liveVolume_(liveVolume), mixer_(mixer) {}
     PresetPanel(const PresetPanel&) = delete;
     PresetPanel& operator=(const PresetPanel&) = delete;
 
@@ -63,11 +81,13 @@ public:
     void UpdatePresetButtons();
     // The gauge shows device 0 as it is now: its volume, and grey when muted.
     void ShowSystemVolume();
+    // What the volume actions do: the status line, and the gauge during a fade.
+    void ShowStatus(std::string_view utf8);
+    void ShowGauge(int percent);
 
-    // The list: selected index (-1 for none), items and their captions.
+    // The list: selected index (-1 for none), items.
     int Selected() const { return presetList.Selected(); }
     int ItemCount() const { return presetList.ItemCount(); }
-    std::wstring ItemText(int item) const { return presetList.ItemText(item); }
     void Select(int item) { presetList.Select(item); }
 
     // Runs after an edit that changes the table's hotkeys: a key, or a preset
@@ -87,15 +107,13 @@ public:
     CheckBox applyAtOnce;
 
 private:
-    // The applier's view: the status line and the gauge.
-    void SetStatus(std::string_view utf8) override;
-    void SetGauge(int percent) override;
     void OnVolumeMoved() { OnVolumeChanged(true); }
+    // The presets at upper and upper + 1 change places in the settings and the list.
+    void MovePreset(int upper);
 
-    SettingTable& table_;
-    VolumeApplier& applier_;
+    Settings& settings_;
+    LiveVolume& liveVolume_;
     Mixer& mixer_;
-    const NotifyProfile& profile_;
     Tooltips tips_;
 };
 

@@ -11,6 +11,7 @@
 #include "resident/resident_texts.h"
 #include "table/settings_file_win32.h"
 #include "table/table_texts.h"
+#include "tray/tray_menu_win32.h"
 #include "tray/tray_texts.h"
 #include "win32/text_win32.h"
 #include "win32/ui_texts.h"
@@ -18,10 +19,22 @@
 #include "win32/window_win32.h"
 
 namespace quendrel {
+namespace {
+
+Action TrayAction(ActionKind kind) {
+    Action action;
+    action.kind = kind;
+    action.origin = ActionOrigin::kTray;
+    return action;
+}
+
+}  // namespace
 
 Resident::Resident(const Parts& parts)
     : parts_(parts),
-      actions_(table_, parts.mixer, fadeTimer_, *this),
+      table_(parts.settings.table),
+      applier_(parts.mixer, fadeTimer_),
+      actions_(table_, parts.mixer, applier_, *this),
       trayIcon_(parts.shell),
       wheel_(trayIcon_, parts.profile, Bind<&Resident::OnWheel>(this)),
       conflicts_(table_, hotkeys_, trayIcon_, Bind<&Resident::PresetCaption>(this)) {}
@@ -29,8 +42,10 @@ Resident::Resident(const Parts& parts)
 void Resident::StartUp(Window& receiver, ResidentView& view) {
     receiver_ = &receiver;
     view_ = &view;
+    receiver.Intercept(Bind<&Resident::OnMessage>(this));
+    applier_.SetView(&view);
     fadeTimer_.Attach(receiver);
-    fadeTimer_.onTick = Bind<&VolumeApplier::FadeStep>(&actions_.applier());
+    fadeTimer_.onTick = Bind<&VolumeApplier::FadeStep>(&applier_);
     hotkeys_.SetWindow(receiver.hwnd());
     conflicts_.Attach(receiver);
     wheel_.Attach(receiver);
@@ -40,7 +55,8 @@ void Resident::StartUp(Window& receiver, ResidentView& view) {
     // act on no device, and a device that appears later is used.
     if (parts_.mixer.DeviceCount() == 0) ShowMessage(texts::kNoSoundDevice);
 
-    table_ = SettingTable{};
+    Settings& settings = parts_.settings;
+    settings = Settings{};
     const LoadResult loaded = parts_.settingsFile.LoadSettingTable(table_);
     if (loaded == LoadResult::Unreadable) {
         // Keep the user's file: the first save puts a copy beside it.
@@ -48,6 +64,8 @@ void Resident::StartUp(Window& receiver, ResidentView& view) {
         ShowError(FormatText(texts::kCannotRead, parts_.settingsFile.Path()));
     }
     if (loaded != LoadResult::Loaded) table_.SetDefaults();
+    for (std::size_t position = 0; position < table_.count; ++position)
+        settings.captions[position] = FromCp932(table_.Preset(position).Name());
     view.ShowTable();
     if (loaded == LoadResult::Loaded) {
         RegisterHotKeys();
@@ -58,11 +76,18 @@ void Resident::StartUp(Window& receiver, ResidentView& view) {
     }
 }
 
+void Resident::ShutDown() {
+    trayIcon_.Delete();
+    if (receiver_) receiver_->Intercept({});
+    applier_.SetView(nullptr);
+    view_ = nullptr;
+}
+
 bool Resident::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = 0;
     switch (message) {
     case WM_HOTKEY:
-        actions_.HotKey(static_cast<unsigned>(wParam));
+        if (const auto action = HotkeyAction(wParam)) actions_.Submit(*action);
         return true;
     case identity::kTrayMessage:
         OnTrayMessage(lParam);
@@ -85,20 +110,22 @@ bool Resident::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 }
 
 void Resident::OnTrayMessage(LPARAM mouseMessage) {
-    // A press while start-up still waits (on its message) would open the
-    // window before the table is there, and the hotkeys would follow it.
-    if (actions_.phase() == Actions::Phase::kStarting) return;
     switch (mouseMessage) {
     case WM_LBUTTONDOWN:
-        view_->Open();
+        actions_.Submit(TrayAction(ActionKind::kOpen));
         break;
     case WM_MOUSEMOVE:
         wheel_.OnIconMouseMove();
         break;
     case WM_RBUTTONDOWN: {
+        // The menu's items need what start-up has not made yet; a press
+        // while start-up waits (on its message) shows nothing.
+        if (actions_.phase() == Actions::Phase::kStarting) break;
         POINT at{};
         GetCursorPos(&at);
-        TrayMenu menu(receiver_->hwnd(), parts_.autoStart, parts_.profile, MenuActions());
+        TrayMenu menu(
+            receiver_->hwnd(), parts_.autoStart, parts_.profile,
+            {Bind<&Resident::OnMenuOpen>(this), Bind<&Resident::OnMenuAbout>(this), Bind<&Resident::OnMenuQuit>(this)});
         menu.PopupAt(at);
         break;
     }
@@ -125,6 +152,10 @@ void Resident::EndEditing() {
     if (actions_.phase() != Actions::Phase::kStarting) actions_.SetPhase(Actions::Phase::kResident);
 }
 
+void Resident::Hear(int percent) { applier_.ApplyVolume(percent, ReadFadeSetting()); }
+
+void Resident::Restore() { applier_.OnApplyAtOnceCleared(ReadFadeSetting()); }
+
 bool Resident::Save() {
     if (!parts_.settingsFile.SaveSettingTable(table_, settingsUnreadable_)) return false;
     settingsUnreadable_ = false;
@@ -142,21 +173,20 @@ void Resident::UnregisterHotKeys() {
 }
 
 std::wstring Resident::PresetCaption(std::size_t recordIndex) const {
-    return view_->PresetCaption(recordIndex - kFirstPreset);
+    return parts_.settings.captions[recordIndex - kFirstPreset];
 }
 
 void Resident::OnWheel(int notches) {
-    // While the window is open the wheel does nothing, as a hotkey.
-    if (actions_.phase() != Actions::Phase::kResident) return;
-    const unsigned slot = notches > 0 ? kUpSlot : kDownSlot;
-    for (int notch = 0; notch < std::abs(notches); ++notch)
-        actions_.Perform([this, slot] { actions_.dispatcher().DispatchHotKey(slot); });
+    Action step;
+    step.kind = notches > 0 ? ActionKind::kUp : ActionKind::kDown;
+    step.origin = ActionOrigin::kWheel;
+    for (int notch = 0; notch < std::abs(notches); ++notch) actions_.Submit(step);
 }
 
 bool Resident::ReadFadeSetting() { return parts_.profile.ReadFadeSetting(); }
 
 void Resident::AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey) {
-    const auto index = table_.AppendPresetRecord(nameCp932, volume, hotkey);
+    const auto index = parts_.settings.AddPreset(nameCp932, FromCp932(nameCp932), volume, hotkey);
     if (!index) return ShowMessage(texts::kTooManyPresets);
     view_->PresetAdded(*index - kFirstPreset);
 }
@@ -167,15 +197,15 @@ void Resident::ShowNotification(const std::string& textCp932, std::int32_t secon
 
 void Resident::OpenWindow() { view_->Open(); }
 
-void Resident::ShowAbout() { parts_.about.ShowModal(receiver_->hwnd()); }
+std::string Resident::StoredName(const Utf16String& name) { return ToCp932Exactly(name).value_or(std::string()); }
 
-void Resident::Quit() {
-    RemoveTrayIcon();
+void Resident::OnMenuOpen() { actions_.Submit(TrayAction(ActionKind::kOpen)); }
+
+void Resident::OnMenuAbout() { parts_.about.ShowModal(receiver_->hwnd()); }
+
+void Resident::OnMenuQuit() {
+    trayIcon_.Delete();
     PostQuitMessage(0);
-}
-
-TrayMenuActions Resident::MenuActions() {
-    return {Bind<&Resident::OpenWindow>(this), Bind<&Resident::ShowAbout>(this), Bind<&Resident::Quit>(this)};
 }
 
 }  // namespace quendrel

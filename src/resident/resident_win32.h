@@ -1,12 +1,10 @@
-// The program as it stays resident: the setting table and everything that
-// acts on it while the configuration window is closed. It owns the table, the
-// volume actions (applier and its fade timer, dispatcher, queue), the hotkey
+// The program as it stays resident: everything that acts on the settings
+// while the configuration window is closed. It owns the volume actions
+// (applier and its fade timer, the one gate and its queue), the hotkey
 // registration and its conflict watch, and the tray icon with its menu and
-// its wheel. The
-// configuration window ("TForm1") is where the system and other programs send
+// its wheel. It starts on the window where the system and other programs send
 // it all (hotkeys, the tray icon's messages, a second start's action, the end
-// of the session); the window hands each on to OnMessage and, while it is
-// open, edits the table.
+// of the session) and takes those messages before the window does.
 #pragma once
 
 #include <windows.h>
@@ -16,11 +14,12 @@
 #include <vector>
 
 #include "actions/actions.h"
+#include "actions/volume_applier.h"
 #include "hotkeys/hotkey_conflicts_win32.h"
 #include "hotkeys/hotkey_registration_win32.h"
-#include "table/setting_table.h"
+#include "resident/resident_view.h"
+#include "table/settings.h"
 #include "tray/tray_icon_win32.h"
-#include "tray/tray_menu_win32.h"
 #include "tray/tray_wheel_win32.h"
 #include "win32/window_timer_win32.h"
 
@@ -34,24 +33,11 @@ class NotifyProfile;
 class SettingsFile;
 class Window;
 
-// What the configuration window does for the resident.
-class ResidentView {
-public:
-    virtual ~ResidentView() = default;
-    // The table is there, loaded or the defaults: the window shows it.
-    virtual void ShowTable() = 0;
-    // A capture added the preset at this position: the list follows.
-    virtual void PresetAdded(std::size_t position) = 0;
-    // The preset's caption as the list shows it: the text the user typed.
-    virtual std::wstring PresetCaption(std::size_t position) const = 0;
-    // The window opens for editing.
-    virtual void Open() = 0;
-};
-
-class Resident final : private ActionHost {
+class Resident final : public EditingHost, private ActionHost {
 public:
     // What the resident works with; all outlive it.
     struct Parts {
+        Settings& settings;
         Mixer& mixer;
         const NotifyProfile& profile;
         const AutoStart& autoStart;
@@ -66,46 +52,41 @@ public:
     Resident& operator=(const Resident&) = delete;
 
     // On the window that receives its messages and runs its timers: the tray
-    // icon, the table from SndCols.ini and the hotkeys; on a first run the
-    // defaults, and the window opens.
+    // icon, the settings from SndCols.ini and the hotkeys; on a first run the
+    // defaults, and the view opens.
     void StartUp(Window& receiver, ResidentView& view);
+    // The way out: the tray icon goes (nothing when quitting took it away
+    // already), and neither the window nor the view is used again.
+    void ShutDown();
 
-    // A message of the receiving window; true when it was the resident's,
-    // with its result.
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // An action from outside the window's messages (the first start's own).
+    Verdict Submit(const Action& action) { return actions_.Submit(action); }
 
-    // The window opens: the hotkeys are withdrawn while it edits the table.
-    void BeginEditing();
-    // The window closes: the table is saved (a failure is told) and the
-    // hotkeys are registered again.
-    void EndEditing();
-    // Every hotkey that cannot act, "name (key)" each; while editing.
-    std::vector<std::wstring> UnusableHotkeys() const { return conflicts_.Unusable(); }
-
-    void ShowAbout();
-    // Takes the tray icon away and ends the message loop.
-    void Quit();
-    // Takes the tray icon away; nothing when it is gone already.
-    void RemoveTrayIcon() { trayIcon_.Delete(); }
-    // What the tray menu's other items do.
-    TrayMenuActions MenuActions();
-
-    const Parts& parts() const { return parts_; }
-    SettingTable& table() { return table_; }
-    Actions& actions() { return actions_; }
-    const HotkeyRegistration& hotkeys() const { return hotkeys_; }
+    void BeginEditing() override;
+    void EndEditing() override;
+    std::vector<std::wstring> UnusableHotkeys() const override { return conflicts_.Unusable(); }
+    void Hold() override { applier_.OnApplyAtOnceChecked(); }
+    void Hear(int percent) override;
+    void Restore() override;
 
 private:
     bool ReadFadeSetting() override;
     void AddPreset(const std::string& nameCp932, std::int32_t volume, std::uint32_t hotkey) override;
     void ShowNotification(const std::string& textCp932, std::int32_t seconds) override;
     void OpenWindow() override;
+    std::string StoredName(const Utf16String& name) override;
 
+    // A message of the receiving window; true when it was the resident's,
+    // with its result.
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnTrayMessage(LPARAM mouseMessage);
     // Whole notches of the wheel over the tray icon: each one what the up or
-    // the down hotkey does (their boxes ticked or not), as /up and /down.
+    // the down hotkey does, their boxes ticked or not.
     void OnWheel(int notches);
     void OnEndSession();
+    void OnMenuOpen();
+    void OnMenuAbout();
+    void OnMenuQuit();
     // The table to SndCols.ini; false when the file could not be written.
     bool Save();
     void RegisterHotKeys();
@@ -113,8 +94,9 @@ private:
     std::wstring PresetCaption(std::size_t recordIndex) const;
 
     Parts parts_;
-    SettingTable table_;
-    WindowTimer fadeTimer_{1, 30};
+    SettingTable& table_;
+    WindowTimer fadeTimer_{30};
+    VolumeApplier applier_;
     Actions actions_;
     TrayIcon trayIcon_;
     TrayWheel wheel_;

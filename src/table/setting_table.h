@@ -47,6 +47,7 @@ struct SettingRecord {
 };
 
 static_assert(sizeof(SettingRecord) == kRecordSize, "record layout is the file format");
+static_assert(offsetof(SettingRecord, alignment) == 1 + kNameMax, "record layout is the file format");
 static_assert(offsetof(SettingRecord, hotkey) == 104, "record layout is the file format");
 static_assert(offsetof(SettingRecord, value) == 108, "record layout is the file format");
 static_assert(offsetof(SettingRecord, reserved) == 112, "record layout is the file format");

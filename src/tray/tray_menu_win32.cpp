@@ -20,18 +20,17 @@ void SetMark(HMENU menu, UINT item, bool on) {
 
 TrayMenu::TrayMenu(HWND owner, const AutoStart& autoStart, const NotifyProfile& profile, const TrayMenuActions& actions)
     : owner_(owner), autoStart_(autoStart), profile_(profile), actions_(actions), menu_(CreatePopupMenu()) {
-    Append(menu_, kOpenItem, texts::kMenuOpen);
-    AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
-    Append(menu_, kAutoStartItem, texts::kMenuAutoStart);
-    Append(menu_, kFadeItem, texts::kMenuFade);
-    AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
-    Append(menu_, kAboutItem, texts::kMenuAbout);
-    Append(menu_, kQuitItem, texts::kMenuClose);
+    HMENU menu = menu_.get();
+    Append(menu, kOpenItem, texts::kMenuOpen);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    Append(menu, kAutoStartItem, texts::kMenuAutoStart);
+    Append(menu, kFadeItem, texts::kMenuFade);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    Append(menu, kAboutItem, texts::kMenuAbout);
+    Append(menu, kQuitItem, texts::kMenuClose);
 }
 
-TrayMenu::~TrayMenu() { DestroyMenu(menu_); }
-
-bool TrayMenu::Checked(UINT item) const { return (GetMenuState(menu_, item, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+bool TrayMenu::Checked(UINT item) const { return (GetMenuState(menu_.get(), item, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
 bool TrayMenu::UpdateMarks() {
     const AutoStartState autoStart = autoStart_.Read();
@@ -39,8 +38,8 @@ bool TrayMenu::UpdateMarks() {
         ShowError(FormatText(texts::kRunValueWrongType, AutoStart::kValueName));
         return false;
     }
-    SetMark(menu_, kAutoStartItem, autoStart == AutoStartState::On);
-    SetMark(menu_, kFadeItem, profile_.ReadFadeSetting());
+    SetMark(menu_.get(), kAutoStartItem, autoStart == AutoStartState::On);
+    SetMark(menu_.get(), kFadeItem, profile_.ReadFadeSetting());
     return true;
 }
 
@@ -50,7 +49,7 @@ void TrayMenu::PopupAt(POINT at) {
     // user clicks elsewhere.
     SetForegroundWindow(owner_);
     const UINT chosen = static_cast<UINT>(
-        TrackPopupMenu(menu_, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner_, nullptr));
+        TrackPopupMenu(menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner_, nullptr));
     PostMessageW(owner_, WM_NULL, 0, 0);
     Run(chosen);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "base/callback.h"
+#include "win32/handles_win32.h"
 
 namespace quendrel {
 
@@ -31,11 +32,7 @@ class TrayMenu {
 public:
     // owner: the window the menu belongs to (it comes to the foreground).
     TrayMenu(HWND owner, const AutoStart& autoStart, const NotifyProfile& profile, const TrayMenuActions& actions);
-    ~TrayMenu();
-    TrayMenu(const TrayMenu&) = delete;
-    TrayMenu& operator=(const TrayMenu&) = delete;
 
-    HMENU menu() const { return menu_; }
     bool Checked(UINT item) const;
 
     // Sets the marks from what is stored; false when the menu must not appear
@@ -45,15 +42,15 @@ public:
     void PopupAt(POINT at);
     void Run(UINT item);
 
+private:
     void OnAutoStartClick();
     void OnFadeClick();
 
-private:
     HWND owner_;
     const AutoStart& autoStart_;
     const NotifyProfile& profile_;
     TrayMenuActions actions_;
-    HMENU menu_;
+    UniqueMenu menu_;
 };
 
 }  // namespace quendrel

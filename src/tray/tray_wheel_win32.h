@@ -47,7 +47,7 @@ private:
     const NotifyProfile& profile_;
     Callback<void(int)> onNotches_;
     HWND window_ = nullptr;
-    WindowTimer leaveCheck_{4, 100};
+    WindowTimer leaveCheck_{100};
     WheelNotches notches_;
     POINT lastMove_{};
     int ticksAway_ = 0;

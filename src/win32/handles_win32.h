@@ -7,7 +7,9 @@
 
 namespace quendrel {
 
-template <typename Handle, typename Traits>
+// Owns a handle and frees it with Close when it goes. Null, and
+// INVALID_HANDLE_VALUE for the kernel calls that return it, own nothing.
+template <typename Handle, auto Close>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
@@ -22,10 +24,12 @@ public:
     ~UniqueHandle() { reset(); }
 
     Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Handle{} && handle_ != Traits::Invalid(); }
+    explicit operator bool() const {
+        return handle_ != Handle{} && reinterpret_cast<HANDLE>(handle_) != INVALID_HANDLE_VALUE;
+    }
     Handle release() { return std::exchange(handle_, Handle{}); }
     void reset(Handle handle = Handle{}) {
-        if (*this) Traits::Close(handle_);
+        if (*this) Close(handle_);
         handle_ = handle;
     }
 
@@ -33,41 +37,30 @@ private:
     Handle handle_{};
 };
 
-struct KernelHandleTraits {
-    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
-using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, &CloseHandle>;
+using UniqueFont = UniqueHandle<HFONT, &DeleteObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, &DeleteObject>;
+using UniqueRegion = UniqueHandle<HRGN, &DeleteObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, &DeleteObject>;
+using UniquePen = UniqueHandle<HPEN, &DeleteObject>;
+using UniqueIcon = UniqueHandle<HICON, &DestroyIcon>;
+using UniqueMemoryDC = UniqueHandle<HDC, &DeleteDC>;  // CreateCompatibleDC
+using UniqueKey = UniqueHandle<HKEY, &RegCloseKey>;
+using UniqueMenu = UniqueHandle<HMENU, &DestroyMenu>;
+using UniqueLocal = UniqueHandle<HLOCAL, &LocalFree>;
 
-template <typename Gdi>
-struct GdiTraits {
-    static Gdi Invalid() { return nullptr; }
-    static void Close(Gdi h) { DeleteObject(h); }
-};
-using UniqueFont = UniqueHandle<HFONT, GdiTraits<HFONT>>;
-using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
-using UniqueRegion = UniqueHandle<HRGN, GdiTraits<HRGN>>;
-using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
-using UniquePen = UniqueHandle<HPEN, GdiTraits<HPEN>>;
+// Runs what it was given when the scope ends: for what is undone by hand.
+template <typename Undo>
+class ScopeExit {
+public:
+    explicit ScopeExit(Undo undo) : undo_(std::move(undo)) {}
+    ScopeExit(const ScopeExit&) = delete;
+    ScopeExit& operator=(const ScopeExit&) = delete;
+    ~ScopeExit() { undo_(); }
 
-struct IconTraits {
-    static HICON Invalid() { return nullptr; }
-    static void Close(HICON h) { DestroyIcon(h); }
+private:
+    Undo undo_;
 };
-using UniqueIcon = UniqueHandle<HICON, IconTraits>;
-
-struct MemoryDCTraits {
-    static HDC Invalid() { return nullptr; }
-    static void Close(HDC h) { DeleteDC(h); }
-};
-// CreateCompatibleDC / DeleteDC.
-using UniqueMemoryDC = UniqueHandle<HDC, MemoryDCTraits>;
-
-struct KeyTraits {
-    static HKEY Invalid() { return nullptr; }
-    static void Close(HKEY h) { RegCloseKey(h); }
-};
-using UniqueKey = UniqueHandle<HKEY, KeyTraits>;
 
 // GetDC / ReleaseDC.
 class WindowDC {

@@ -12,7 +12,7 @@ namespace quendrel {
 class MessageWindow : public Window {
 public:
     // True when the message was taken, with the result.
-    using Handler = Callback<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+    using Handler = MessageHandler;
     explicit MessageWindow(Handler handler) : handler_(handler) {}
     bool Create();
 

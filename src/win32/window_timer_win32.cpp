@@ -11,7 +11,7 @@ WindowTimer::~WindowTimer() {
 
 void WindowTimer::Attach(Window& window) {
     window_ = &window;
-    window.Register(*this);
+    id_ = window.Register(*this);
 }
 
 void WindowTimer::Start() {

@@ -1,5 +1,6 @@
-// A window timer owned by an object: its window hands it its WM_TIMER, and it
-// knows whether it runs, since SetTimer on a running timer restarts its period.
+// A window timer owned by an object: its window gives it its identifier and
+// hands it its WM_TIMER, and it knows whether it runs, since SetTimer on a
+// running timer restarts its period.
 #pragma once
 
 #include <windows.h>
@@ -13,12 +14,12 @@ class Window;
 
 class WindowTimer final : public Timer {
 public:
-    WindowTimer(UINT_PTR id, UINT milliseconds) : id_(id), milliseconds_(milliseconds) {}
+    explicit WindowTimer(UINT milliseconds) : milliseconds_(milliseconds) {}
     WindowTimer(const WindowTimer&) = delete;
     WindowTimer& operator=(const WindowTimer&) = delete;
     ~WindowTimer() override;
 
-    // The window whose WM_TIMER with this id runs onTick.
+    // The window whose WM_TIMER with this timer's identifier runs onTick.
     void Attach(Window& window);
     // The window is gone (its timers went with it).
     void Detach() {
@@ -39,7 +40,7 @@ private:
     void Kill();
 
     Window* window_ = nullptr;
-    UINT_PTR id_;
+    UINT_PTR id_ = 0;
     UINT milliseconds_;
     bool running_ = false;
 };

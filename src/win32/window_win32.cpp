@@ -31,8 +31,13 @@ void Window::Unregister(const Reflected& control) {
                     controls_.end());
 }
 
-void Window::Register(WindowTimer& timer) {
-    if (std::find(timers_.begin(), timers_.end(), &timer) == timers_.end()) timers_.push_back(&timer);
+UINT_PTR Window::Register(WindowTimer& timer) {
+    Unregister(timer);
+    UINT_PTR id = 1;
+    while (std::any_of(timers_.begin(), timers_.end(), [id](const WindowTimer* other) { return other->id() == id; }))
+        ++id;
+    timers_.push_back(&timer);
+    return id;
 }
 
 void Window::Unregister(const WindowTimer& timer) {
@@ -127,7 +132,8 @@ LRESULT CALLBACK Window::Thunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     }
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     LRESULT result = 0;
-    if (!self->Reflect(message, wParam, lParam, result)) result = self->HandleMessage(message, wParam, lParam);
+    if (!self->Reflect(message, wParam, lParam, result) && !self->intercept_(message, wParam, lParam, result))
+        result = self->HandleMessage(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;

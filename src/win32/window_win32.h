@@ -9,6 +9,8 @@
 
 #include <vector>
 
+#include "base/callback.h"
+
 namespace quendrel {
 
 class WindowTimer;
@@ -40,6 +42,9 @@ struct WindowSpec {
     HBRUSH background = nullptr;  // null: the button face
 };
 
+// Takes a message: true when it did, with the result.
+using MessageHandler = Callback<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)>;
+
 class Window {
 public:
     Window() = default;
@@ -53,8 +58,14 @@ public:
     // Controls and timers call these from Attach and from their destructor.
     void Register(HWND child, Reflected& control);
     void Unregister(const Reflected& control);
-    void Register(WindowTimer& timer);
+    // A timer's identifier: the lowest that no other timer of the window has.
+    UINT_PTR Register(WindowTimer& timer);
     void Unregister(const WindowTimer& timer);
+
+    // Another object's share of the window's messages (the resident's, on the
+    // configuration window): it sees each that no control or timer took,
+    // before HandleMessage, which never sees those it takes.
+    void Intercept(MessageHandler handler) { intercept_ = handler; }
 
 protected:
     // Registers the class on first use and creates the window.
@@ -68,6 +79,7 @@ private:
     Reflected* Find(HWND child) const;
 
     HWND hwnd_ = nullptr;
+    MessageHandler intercept_;
     struct Child {
         HWND hwnd;
         Reflected* control;

@@ -101,17 +101,17 @@ TEST(CommandLineScenario, AWindowThatDoesNotAnswerEndsTheWaitWithFour) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"TForm1";
+    windowClass.lpszClassName = identity::kConfigClass;
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, L"TForm1", L"Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ", WS_POPUP,
-                                  0, 0, 10, 10, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND window = CreateWindowExW(0, identity::kConfigClass, Utf8ToWide(identity::kConfigCaption).c_str(), WS_POPUP, 0,
+                                  0, 10, 10, nullptr, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
 
     const Outcome run = RunWith(folder, L"/up");
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_TRUE(run.Printed(texts::kNoAnswer)) << run.output;
     DestroyWindow(window);
-    UnregisterClassW(L"TForm1", windowClass.hInstance);
+    UnregisterClassW(identity::kConfigClass, windowClass.hInstance);
     CloseHandle(mutex);
 }
 
@@ -134,7 +134,7 @@ TEST(CommandLineScenario, ActionsArrivingTogetherArePerformedOneAfterAnother) {
     WriteTable(folder);
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND configWindow = WaitForWindow(program.pid(), L"TForm1");
+    HWND configWindow = WaitForWindow(program.pid(), identity::kConfigClass);
     ASSERT_NE(configWindow, nullptr);
     ASSERT_TRUE(WaitForHotkeys(configWindow));
     ASSERT_EQ(RunWith(folder, L"/volume 10").exitCode, 0);

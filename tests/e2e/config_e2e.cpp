@@ -24,7 +24,7 @@ TEST(ConfigScenario, APresetMadeInTheWindowIsSavedAndItsHotkeyActsAfterClosing) 
     ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND configWindow = WaitForWindow(program.pid(), L"TForm1", 15000, true);
+    HWND configWindow = WaitForWindow(program.pid(), identity::kConfigClass, 15000, true);
     ASSERT_NE(configWindow, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == configWindow; }));
     HWND create = ChildWithText(configWindow, L"Button", L"Create");

@@ -136,7 +136,7 @@ HWND StartResident(QuendrelProcess& program, const std::wstring& arguments) {
         ADD_FAILURE() << "Quendrel.exe did not start";
         return nullptr;
     }
-    HWND configWindow = WaitForWindow(program.pid(), L"TForm1");
+    HWND configWindow = WaitForWindow(program.pid(), identity::kConfigClass);
     EXPECT_NE(configWindow, nullptr) << "no configuration window";
     const bool acting = configWindow && WaitForHotkeys(configWindow);
     EXPECT_TRUE(acting) << "the hotkeys never acted";

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/identity.h"
+#include "base/utf8.h"
 #include "real_input_win32.h"
 #include "table/setting_table.h"
 #include "table_builder.h"

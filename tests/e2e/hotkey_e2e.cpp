@@ -31,7 +31,7 @@ protected:
         ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
         configWindow = StartResident(program);
         ASSERT_NE(configWindow, nullptr);
-        notification = WaitForWindow(program.pid(), L"TForm3");
+        notification = WaitForWindow(program.pid(), identity::kNotificationClass);
         ASSERT_NE(notification, nullptr);
     }
     // The key of a record index of WriteTable's table.

@@ -126,7 +126,7 @@ TEST_F(MenuScenario, AutoStartIsSwitchedOnAndOffAfterTheQuestion) {
 
 TEST_F(MenuScenario, VersionInformationShowsTheAboutWindowUntilOk) {
     Choose(About);
-    HWND about = WaitForWindow(program.pid(), L"TForm2", 10000, true);
+    HWND about = WaitForWindow(program.pid(), identity::kAboutClass, 10000, true);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(WindowText(about), L"プログラムInfo");
     const auto lists = Children(about, L"ListBox");

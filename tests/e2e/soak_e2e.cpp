@@ -50,9 +50,9 @@ TEST(SoakScenario, TenThousandHotkeysLeaveTheProgramAnsweringAndItsSettingsWhole
 
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND configWindow = WaitForWindow(program.pid(), L"TForm1");
+    HWND configWindow = WaitForWindow(program.pid(), identity::kConfigClass);
     ASSERT_NE(configWindow, nullptr);
-    ASSERT_NE(WaitForWindow(program.pid(), L"TForm3"), nullptr);  // start-up is over
+    ASSERT_NE(WaitForWindow(program.pid(), identity::kNotificationClass), nullptr);  // start-up is over
 
     int next = 0;
     int mostBoxes = 0;

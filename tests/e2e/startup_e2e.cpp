@@ -15,9 +15,9 @@ TEST(StartupScenario, FirstRunOpensTheWindowAndEveryCloseWritesTheDefaults) {
     ASSERT_TRUE(input.ready()) << "xdotool or the Wine desktop is missing";
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND configWindow = WaitForWindow(program.pid(), L"TForm1", 15000, true);
+    HWND configWindow = WaitForWindow(program.pid(), identity::kConfigClass, 15000, true);
     ASSERT_NE(configWindow, nullptr);
-    EXPECT_EQ(WindowText(configWindow), L"Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ");
+    EXPECT_EQ(WindowText(configWindow), Utf8ToWide(identity::kConfigCaption));
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
 
     const POINT closeBox = test::CloseBoxPoint(configWindow);
@@ -40,7 +40,7 @@ TEST(StartupScenario, SecondStartIsRefusedWhileTheFirstRuns) {
     ASSERT_TRUE(first.Start());
     // A first run: its window is up (and topmost) before the second start, so
     // that the message box comes above it rather than racing it.
-    ASSERT_NE(WaitForWindow(first.pid(), L"TForm1", 15000, true), nullptr);
+    ASSERT_NE(WaitForWindow(first.pid(), identity::kConfigClass, 15000, true), nullptr);
     Sleep(300);
 
     QuendrelProcess second(folder.path());
@@ -49,7 +49,7 @@ TEST(StartupScenario, SecondStartIsRefusedWhileTheFirstRuns) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"このプログラムは二重起動することはできません");
     EXPECT_EQ(WindowText(box), L"Quendrel");
-    EXPECT_EQ(FindProcessWindow(second.pid(), L"TForm1", false), nullptr);
+    EXPECT_EQ(FindProcessWindow(second.pid(), identity::kConfigClass, false), nullptr);
     test::RealInput input;
     ASSERT_TRUE(input.Click(test::CenterOf(GetDlgItem(box, IDOK))));
     EXPECT_EQ(second.WaitForExit(10000), 0);
@@ -61,7 +61,7 @@ TEST(StartupScenario, AValidFileStartsWithNoWindow) {
     test::WriteSettings(folder.path(), test::TableWith());
     QuendrelProcess program(folder.path());
     ASSERT_TRUE(program.Start());
-    HWND configWindow = WaitForWindow(program.pid(), L"TForm1");
+    HWND configWindow = WaitForWindow(program.pid(), identity::kConfigClass);
     ASSERT_NE(configWindow, nullptr);
     Sleep(500);
     EXPECT_FALSE(IsWindowVisible(configWindow));

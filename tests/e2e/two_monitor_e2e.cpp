@@ -40,7 +40,7 @@ protected:
         test::WriteSettings(folder.path(), table);
         test::WriteFade(folder.path(), false);
         ASSERT_NE(StartResident(program), nullptr);
-        notification = WaitForWindow(program.pid(), L"TForm3");
+        notification = WaitForWindow(program.pid(), identity::kNotificationClass);
         ASSERT_NE(notification, nullptr);
     }
 

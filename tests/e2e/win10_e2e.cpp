@@ -53,7 +53,7 @@ TEST(Windows10Scenario, EveryHotkeyRunsOnCoreAudioWithoutAMessage) {
     EXPECT_EQ(FindProcessWindow(program.pid(), L"#32770", true), nullptr);
 
     // The about window lists the endpoints the volume functions act on.
-    HWND about = WaitForWindow(program.pid(), L"TForm2");
+    HWND about = WaitForWindow(program.pid(), identity::kAboutClass);
     ASSERT_NE(about, nullptr);
     const auto lists = Children(about, L"ListBox");
     ASSERT_EQ(lists.size(), 1u);

@@ -100,11 +100,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int step = 0; step < 64 && in.More(); ++step) {
         const unsigned id = in.Byte() % (kRecordCount + 7);  // a few stray identifiers too
         const unsigned ticks = in.Byte() % 128u;
-        const bool used = id < table.UsedRecords();
+        // A hotkey acts only for its ticked record.
+        const bool used = id < table.UsedRecords() && table[id].IsEnabled();
         const int current = ClampPercent(mixer.GetMasterVolume(0));
         const std::int32_t stored = used ? table[id].value : 0;
 
-        dispatcher.DispatchHotKey(id);
+        if (const auto action = HotkeyAction(id)) dispatcher.Perform(*action);
         for (const auto& shown : host.shown) Check(shown.first.size() <= kNameMax + std::string(" 100%").size());
         host.shown.clear();
         CheckTable(table);

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "actions/hotkey_dispatch.h"
+#include "actions/action_dispatch.h"
 #include "fake_fade.h"
 #include "fake_mixer.h"
 
@@ -37,6 +37,12 @@ struct FakeDispatchHost : ActionHost {
     }
     void ShowNotification(const std::string& text, std::int32_t seconds) override { shown.emplace_back(text, seconds); }
     void OpenWindow() override { ++opened; }
+    // ASCII alone has an exact form here.
+    std::string StoredName(const Utf16String& name) override {
+        for (auto unit : name)
+            if (unit >= 0x80) return {};
+        return {name.begin(), name.end()};
+    }
 
     std::string LastText() const { return shown.empty() ? "<none>" : shown.back().first; }
 };
@@ -51,7 +57,12 @@ struct DispatchRig {
     FakeFadeView view;
     VolumeApplier applier{mixer, timer};
     FakeDispatchHost host{table};
-    HotkeyDispatcher dispatcher{table, mixer, applier, host};
+    ActionDispatcher dispatcher{table, mixer, applier, host};
+
+    // What the hotkey with this identifier does.
+    void Hotkey(std::size_t id) {
+        if (const auto action = HotkeyAction(id)) dispatcher.Perform(*action);
+    }
 };
 
 }  // namespace quendrel::test

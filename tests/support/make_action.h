@@ -1,10 +1,10 @@
-// Command-line actions in one line.
+// Actions in one line.
 #pragma once
 
 #include <cstdint>
 #include <utility>
 
-#include "cli/command_line.h"
+#include "actions/action.h"
 
 namespace quendrel::test {
 

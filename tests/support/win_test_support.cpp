@@ -4,6 +4,8 @@
 
 #include <cstdio>
 
+#include "base/identity.h"
+
 namespace quendrel::test {
 
 TempFolder::TempFolder() {
@@ -166,11 +168,11 @@ std::wstring MessageBoxText(HWND dialog) {
 }
 
 void RemoveTrayIcon(DWORD pid) {
-    if (HWND configWindow = FindProcessWindow(pid, L"TForm1", false)) {
+    if (HWND configWindow = FindProcessWindow(pid, identity::kConfigClass, false)) {
         NOTIFYICONDATAW icon{};
         icon.cbSize = NOTIFYICONDATAW_V1_SIZE;
         icon.hWnd = configWindow;
-        icon.uID = 4;
+        icon.uID = identity::kTrayIconId;
         Shell_NotifyIconW(NIM_DELETE, &icon);
     }
 }

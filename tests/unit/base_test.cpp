@@ -1,13 +1,31 @@
-// The portable helpers: the hotkey value, decimal numbers.
+// The portable helpers: the hotkey value, decimal numbers, the names other
+// programs know the program by.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "base/decimal.h"
 #include "base/hotkey_value.h"
+#include "base/identity.h"
 
 namespace quendrel {
 namespace {
+
+// The one place where they are written out: every other test names them by
+// their constants, so a changed constant is caught here.
+TEST(Identity, NamesAndNumbersOtherProgramsRelyOn) {
+    EXPECT_STREQ(identity::kMutexName, "Quendrel");
+    EXPECT_EQ(std::wstring(identity::kConfigClass), L"TForm1");
+    EXPECT_STREQ(identity::kConfigCaption, "Quendrel\u3000Ver2.30\u3000コンフィグレーションウインドウ");
+    EXPECT_EQ(std::wstring(identity::kAboutClass), L"TForm2");
+    EXPECT_STREQ(identity::kAboutCaption, "プログラムInfo");
+    EXPECT_EQ(std::wstring(identity::kNotificationClass), L"TForm3");
+    EXPECT_STREQ(identity::kNotificationCaption, "通知フォーム");
+    EXPECT_EQ(std::wstring(identity::kApplicationClass), L"TApplication");
+    EXPECT_EQ(identity::kCopyDataId, 0x514E4452u);
+    EXPECT_EQ(identity::kTrayIconId, 4u);
+    EXPECT_EQ(identity::kTrayMessage, 1025u);  // WM_USER + 1
+}
 
 TEST(HotkeyValue, ConversionsBetweenRecordControlAndRegistration) {
     // Ctrl+Shift+F1

@@ -75,32 +75,6 @@ TEST(CommandLine, RefusedForms) {
     EXPECT_EQ(ParseCommandLine({u"/preset", std::u16string(100, u'x')}).outcome, Outcome::kAction);
 }
 
-TEST(CommandLine, RecordOfAnAction) {
-    SettingTable table;
-    table.SetDefaults();
-    table.AppendPresetRecord("Night", 20, 0);
-    table.AppendPresetRecord("\x96\xE9", 30, 0);  // 夜 in code page 932
-    table.AppendPresetRecord("Night", 40, 0);
-
-    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kUp), table), kUpSlot);
-    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kCapture), table), kCaptureSlot);
-    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, 1), table), 5u);
-    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, 3), table), 7u);
-    for (std::uint32_t position : {0u, 4u, UINT32_MAX})
-        EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, position), table), std::nullopt)
-            << position;
-
-    const Action byName =
-        test::MakeAction(ActionKind::kPresetByName, 0, u"x");  // the Win32 side passes the converted name
-    EXPECT_EQ(ActionRecord(byName, table, "Night"), 5u);       // the first of two
-    EXPECT_EQ(ActionRecord(byName, table, "\x96\xE9"), 6u);
-    for (const char* other : {"night", "Night ", "Nigh", ""})
-        EXPECT_EQ(ActionRecord(byName, table, other), std::nullopt) << other;
-
-    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kVolume, 50), table), std::nullopt);
-    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kOpen), table), std::nullopt);
-}
-
 TEST(CommandLine, PayloadRoundTripAndLayout) {
     for (const Action& action :
          {test::MakeAction(ActionKind::kPresetByName, 0, u"夜 の音"),

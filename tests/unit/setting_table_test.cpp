@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "cp932.h"
+#include "table/settings.h"
 #include "table/table_texts.h"
 
 namespace quendrel {
@@ -145,6 +146,20 @@ TEST(SettingTable, SwapExchangesWholeRecords) {
     EXPECT_EQ(table[6].Name(), "A");
     table.SwapPresetRecords(1);  // no preset after the last: nothing
     EXPECT_EQ(table[6].Name(), "A");
+}
+
+TEST(Settings, EachCaptionFollowsItsPreset) {
+    Settings settings;
+    for (const wchar_t* caption : {L"A", L"B", L"C"}) settings.AddPreset("x", caption, 10, 0);
+    settings.SwapPresets(0);
+    settings.RenamePreset(2, "c", L"Cc");
+    settings.RemovePreset(1);
+    settings.SwapPresets(1);  // no preset below the last: nothing
+    EXPECT_EQ(std::vector<std::wstring>(settings.captions.begin(), settings.captions.begin() + 3),
+              (std::vector<std::wstring>{L"B", L"Cc", L""}));
+    EXPECT_EQ(settings.table.Preset(1).Name(), "c");
+    for (int i = 2; i < 28; ++i) settings.AddPreset("y", L"y", 0, 0);
+    EXPECT_EQ(settings.AddPreset("z", L"z", 0, 0), std::nullopt);
 }
 
 }  // namespace

@@ -6,19 +6,30 @@
 
 #include <thread>
 
+#include "about/about_window_win32.h"
 #include "about/device_line.h"
-#include "program_fixture.h"
+#include "fake_mixer.h"
+#include "win32/ui_win32.h"
 
 namespace quendrel {
 namespace {
 
-class AboutTest : public test::ProgramTest {
+// An about window of its own over four devices, owned by a window that stands
+// for the application's.
+class AboutTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        StartProgram({}, 4);
-        aboutHwnd = about().hwnd();
+        ASSERT_TRUE(about.Create(application));
+        aboutHwnd = about.hwnd();
     }
-    HWND Item(int id) { return about().Item(id); }
+    void TearDown() override {
+        about.Destroy();
+        for (HWND window : {application, configWindow}) DestroyWindow(window);
+    }
+    static HWND MakeWindow(DWORD exStyle) {
+        return CreateWindowExW(exStyle, L"Static", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    }
+    HWND Item(int id) { return about.Item(id); }
     std::wstring Text(int id) { return GetText(Item(id)); }
     RECT Place(int id) {
         RECT rect;
@@ -35,13 +46,18 @@ protected:
         return color;
     }
 
+public:  // for the timer below
+    test::FakeMixer mixer{4};
+    AboutWindow about{mixer};
+    HWND application = MakeWindow(WS_EX_TOOLWINDOW);
+    HWND configWindow = MakeWindow(WS_EX_TOPMOST);
     HWND aboutHwnd = nullptr;
 };
 
 TEST_F(AboutTest, ListsEveryDeviceInOrderAsNameVerMajorMinor) {
     // Four devices: the list scrolls past its three lines, device 0 on top.
     HWND list = Item(AboutWindow::kDeviceList);
-    const auto devices = mixer->DescribeDevices();
+    const auto devices = mixer.DescribeDevices();
     ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 4);
     for (int id = 0; id < 4; ++id) {
         wchar_t line[128] = {};
@@ -108,15 +124,14 @@ TEST_F(AboutTest, LinksTurnRedUnderTheMouseAndBlueWhenItLeaves) {
 // a second ShowAbout returned.
 bool g_stillShownAfterSecondClick = false;
 bool g_overTheConfigWindow = false;
-Program* g_program = nullptr;
+AboutTest* g_test = nullptr;
 void CALLBACK ChooseAboutAgain(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     // Modal over the topmost configuration window, which waits meanwhile.
-    HWND about = g_program->aboutWindow().hwnd();
-    g_overTheConfigWindow = !IsWindowEnabled(g_program->configWindow().hwnd()) &&
-                            (GetWindowLongPtrW(about, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    g_program->resident().ShowAbout();
-    g_stillShownAfterSecondClick = IsWindowVisible(about) != FALSE;
+    g_overTheConfigWindow = !IsWindowEnabled(g_test->configWindow) &&
+                            (GetWindowLongPtrW(g_test->aboutHwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    g_test->about.ShowModal(g_test->configWindow);
+    g_stillShownAfterSecondClick = IsWindowVisible(g_test->aboutHwnd) != FALSE;
 }
 
 TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
@@ -126,15 +141,15 @@ TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
         PostMessageW(Item(AboutWindow::kOkButton), WM_KEYDOWN, VK_RETURN, 0);
     });
     // Chosen again from the tray menu while it is open.
-    g_program = program.get();
+    g_test = this;
     SetTimer(nullptr, 0, 100, &ChooseAboutAgain);
-    resident().ShowAbout();
+    about.ShowModal(configWindow);
     closer.join();
     EXPECT_TRUE(g_stillShownAfterSecondClick);
     EXPECT_TRUE(g_overTheConfigWindow);
-    EXPECT_TRUE(IsWindowEnabled(window().hwnd()));
+    EXPECT_TRUE(IsWindowEnabled(configWindow));
     EXPECT_FALSE(IsWindowVisible(aboutHwnd));
-    EXPECT_TRUE(IsWindowEnabled(program->applicationWindow()));
+    EXPECT_TRUE(IsWindowEnabled(application));
     EXPECT_TRUE(IsWindow(aboutHwnd));  // hidden, not destroyed
 
     // Escape closes it as well (or, failing that, the close box after 3 s).
@@ -146,7 +161,7 @@ TEST_F(AboutTest, ShowModalReturnsWhenEnterPressesOkAndIsNotNested) {
         escaped = !IsWindowVisible(aboutHwnd);
         if (!escaped) PostMessageW(aboutHwnd, WM_CLOSE, 0, 0);
     });
-    resident().ShowAbout();
+    about.ShowModal(configWindow);
     escaper.join();
     EXPECT_TRUE(escaped);
 }

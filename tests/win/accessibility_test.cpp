@@ -33,7 +33,8 @@ protected:
 
 TEST_F(AccessibilityTest, EveryControlHasANameAndNoTwoKeyboardStopsShareOne) {
     StartWithEverythingOn();
-    for (HWND window : {window().hwnd(), about().hwnd(), notification().hwnd()}) {
+    for (const wchar_t* className : {identity::kConfigClass, identity::kAboutClass, identity::kNotificationClass}) {
+        HWND window = Window(className);
         SCOPED_TRACE(test::Utf8Of(test::WindowText(window)));
         EXPECT_NE(test::AccessibleName(window), L"");
         std::set<std::wstring> stops;
@@ -46,8 +47,8 @@ TEST_F(AccessibilityTest, EveryControlHasANameAndNoTwoKeyboardStopsShareOne) {
         }
     }
     // The labels' own words, as the window shows them.
-    EXPECT_EQ(test::AccessibleName(functionPanel().upStep.hwnd()), L"2% 上げる");
-    EXPECT_EQ(test::AccessibleName(functionPanel().notifySeconds.hwnd()), L"秒間表示したら閉じる");
+    EXPECT_EQ(test::AccessibleName(Control(FunctionPanel::kUpStep)), L"2% 上げる");
+    EXPECT_EQ(test::AccessibleName(Control(FunctionPanel::kNotifySeconds)), L"秒間表示したら閉じる");
 }
 
 // The focus stays where it is; screen readers hear the text as an alert.
@@ -59,12 +60,13 @@ TEST_F(AccessibilityTest, TheNotificationIsToldToScreenReaders) {
     const HWINEVENTHOOK hook = SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, OnAlert,
                                                GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     const HWND focused = GetFocus();
-    SendMessageW(window().hwnd(), WM_HOTKEY, kFirstPreset + 1, 0);
+    Hotkey(kFirstPreset + 1);
     test::PumpMessages(200);
     UnhookWinEvent(hook);
-    EXPECT_EQ(g_alerted, notification().hwnd());
-    EXPECT_EQ(test::AccessibleName(notification().hwnd()), L"Quiet 20%");
-    EXPECT_EQ(test::WindowText(notification().hwnd()), L"通知フォーム");
+    HWND notification = Window(identity::kNotificationClass);
+    EXPECT_EQ(g_alerted, notification);
+    EXPECT_EQ(test::AccessibleName(notification), L"Quiet 20%");
+    EXPECT_EQ(test::WindowText(notification), L"通知フォーム");
     EXPECT_EQ(GetFocus(), focused);
 }
 
@@ -83,15 +85,15 @@ TEST_F(AccessibilityTest, AtHighDpiTheWindowsLieWithinTheWorkArea) {
         IntersectRect(&both, &rect, &monitor.rcWork);
         return EqualRect(&both, &rect) != FALSE;
     };
-    EXPECT_TRUE(within(window().hwnd()));
-    HWND aboutWindow = about().hwnd();
+    EXPECT_TRUE(within(ConfigWindow()));
+    HWND aboutWindow = Window(identity::kAboutClass);
     bool aboutWithin = false;
     std::thread closer([&] {
         for (int i = 0; i < 500 && !IsWindowVisible(aboutWindow); ++i) Sleep(10);
         aboutWithin = within(aboutWindow);
         PostMessageW(aboutWindow, WM_CLOSE, 0, 0);
     });
-    resident().ShowAbout();
+    UseTrayMenu(4);  // About
     closer.join();
     EXPECT_TRUE(aboutWithin);
 }

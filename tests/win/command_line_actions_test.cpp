@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "base/identity.h"
 #include "make_action.h"
 #include "program_fixture.h"
+#include "win32/text_win32.h"
 
 namespace quendrel {
 
@@ -14,15 +14,6 @@ namespace quendrel {
 void PrintTo(Answer answer, std::ostream* out) { *out << static_cast<int>(answer); }
 
 namespace {
-
-std::vector<BYTE> Outline(HWND window) {
-    HRGN region = CreateRectRgn(0, 0, 0, 0);
-    GetWindowRgn(window, region);
-    std::vector<BYTE> data(GetRegionData(region, 0, nullptr));
-    GetRegionData(region, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
-    DeleteObject(region);
-    return data;
-}
 
 class CommandLineActionTest : public test::ProgramTest {
 protected:
@@ -35,15 +26,6 @@ protected:
         StartProgram(table, 2, 40);
     }
 
-    Answer SendBytes(const void* bytes, DWORD size, ULONG_PTR id = identity::kCopyDataId) {
-        COPYDATASTRUCT data{id, size, const_cast<void*>(bytes)};
-        return AnswerFromResult(SendMessageW(window().hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)));
-    }
-    Answer Send(const Action& action) {
-        const auto bytes = EncodeAction(action);
-        return SendBytes(bytes.data(), static_cast<DWORD>(bytes.size()));
-    }
-
     bool EveryDeviceAt(unsigned percent) const { return mixer->Percent(0) == percent && mixer->Percent(1) == percent; }
     // The smooth change reaches the volume, a step per 30 ms.
     bool WaitUntilFaded(unsigned percent) {
@@ -51,15 +33,10 @@ protected:
         return EveryDeviceAt(percent);
     }
 
-    // The same text in the same font cuts the same outline.
-    bool NotificationShows(const std::string& textCp932) {
-        if (!IsWindowVisible(notification().hwnd())) return false;
-        const auto shown = Outline(notification().hwnd());
-        notification().ShapeTo(textCp932);
-        const auto now = Outline(notification().hwnd());
-        const bool letters =
-            now.size() >= sizeof(RGNDATAHEADER) && reinterpret_cast<const RGNDATAHEADER*>(now.data())->nCount > 0;
-        return letters && now == shown;
+    // Shown, and read so to screen readers.
+    static bool NotificationShows(const std::string& textCp932) {
+        HWND notification = Window(identity::kNotificationClass);
+        return IsWindowVisible(notification) && test::AccessibleName(notification) == FromCp932(textCp932);
     }
 };
 
@@ -83,11 +60,14 @@ TEST_F(CommandLineActionTest, VolumeSetsEveryDeviceWithItsOwnNotificationAndFoll
     EXPECT_TRUE(EveryDeviceAt(42));
     EXPECT_TRUE(NotificationShows("\x89\xB9\x97\xCA 42%"));  // 音量
 
-    resident().table()[kNotifySlot].enabled = 0;
-    ShowWindow(notification().hwnd(), SW_HIDE);
+    // The notification switched off in the window.
+    TrayPress();
+    Click(FunctionPanel::kNotifyBox);
+    Close();
+    ShowWindow(Window(identity::kNotificationClass), SW_HIDE);
     EXPECT_EQ(Send(test::MakeAction(ActionKind::kVolume, 7)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(7));
-    EXPECT_FALSE(IsWindowVisible(notification().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(Window(identity::kNotificationClass)));
 
     // With the smooth change on, one step now and the rest on the fade timer.
     test::WriteFade(folder.path(), true);
@@ -96,26 +76,27 @@ TEST_F(CommandLineActionTest, VolumeSetsEveryDeviceWithItsOwnNotificationAndFoll
     EXPECT_TRUE(WaitUntilFaded(70));
 }
 
-TEST_F(CommandLineActionTest, UpActsWithItsBoxUnticked) {
-    ASSERT_FALSE(resident().table()[kUpSlot].IsEnabled());
+TEST_F(CommandLineActionTest, UpActsWithItsBoxUntickedAndItsKeyDoesNot) {
+    Hotkey(kUpSlot);
+    EXPECT_TRUE(EveryDeviceAt(40));
     EXPECT_EQ(Send(test::MakeAction(ActionKind::kUp)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(45));
 }
 
 TEST_F(CommandLineActionTest, OnlyOpenActsWhileTheWindowIsOpen) {
-    window().Open();
+    TrayPress();
     EXPECT_EQ(Send(test::MakeAction(ActionKind::kPresetByPosition, 1)), Answer::kRefused);
     EXPECT_EQ(Send(test::MakeAction(ActionKind::kVolume, 10)), Answer::kRefused);
     EXPECT_EQ(Send(test::MakeAction(ActionKind::kUp)), Answer::kRefused);
     EXPECT_TRUE(EveryDeviceAt(40));
     EXPECT_EQ(Send(test::MakeAction(ActionKind::kOpen)), Answer::kDone);
-    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
+    EXPECT_TRUE(IsWindowVisible(ConfigWindow()));
 
-    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    Close();
     EXPECT_EQ(Send(test::MakeAction(ActionKind::kPresetByPosition, 1)), Answer::kDone);
     EXPECT_TRUE(EveryDeviceAt(20));
     EXPECT_EQ(Send(test::MakeAction(ActionKind::kOpen)), Answer::kDone);
-    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
+    EXPECT_TRUE(IsWindowVisible(ConfigWindow()));
 }
 
 TEST_F(CommandLineActionTest, DamagedPayloadsAreBadUsageAndOtherCopiesAreNotOurs) {

@@ -5,60 +5,61 @@
 namespace quendrel {
 namespace {
 
-class FunctionPanelTest : public test::ProgramTest {};
+using F = FunctionPanel;
+
+class FunctionPanelTest : public test::ProgramTest {
+protected:
+    // What closing the window saved.
+    SettingTable CloseAndRead() {
+        Close();
+        return Saved();
+    }
+};
 
 TEST_F(FunctionPanelTest, TheDefaultTableLeavesEveryFunctionOff) {
     OpenWindow();
-    auto& f = functionPanel();
-    for (CheckBox* box : {&f.upBox, &f.downBox, &f.muteBox, &f.captureBox, &f.notifyBox}) EXPECT_FALSE(box->Checked());
-    for (HWND control :
-         {f.upStep.hwnd(), f.upStepLabel.hwnd(), f.upKey.hwnd(), f.downStep.hwnd(), f.downStepLabel.hwnd(),
-          f.downKey.hwnd(), f.muteKey.hwnd(), f.captureKey.hwnd(), f.notifySeconds.hwnd(), f.notifySeconds.upDown(),
-          f.notifySecondsLabel.hwnd(), f.fontButton.hwnd(), f.colorButton.hwnd()})
-        EXPECT_FALSE(Enabled(control));
-    EXPECT_EQ(f.upStep.Position(), 2);
-    EXPECT_EQ(f.downStep.Position(), 2);
-    EXPECT_EQ(Text(f.upStepLabel.hwnd()), L"2% 上げる");
-    EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"2% 下げる");
-    EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"2");
-    EXPECT_EQ(resident().table()[kNotifySlot].value, 2);
-    EXPECT_EQ(Text(f.group.hwnd()), L"その他のQuendrelの機能を使用する");
+    for (int box : {F::kUpBox, F::kDownBox, F::kMuteBox, F::kCaptureBox, F::kNotifyBox}) EXPECT_FALSE(Checked(box));
+    for (int control : {F::kUpStep, F::kUpStepLabel, F::kUpKey, F::kDownStep, F::kDownStepLabel, F::kDownKey,
+                        F::kMuteKey, F::kCaptureKey, F::kNotifySeconds, F::kNotifySecondsSpin, F::kNotifySecondsLabel,
+                        F::kFontButton, F::kColorButton})
+        EXPECT_FALSE(Enabled(control)) << control;
+    EXPECT_EQ(Position(F::kUpStep), 2);
+    EXPECT_EQ(Position(F::kDownStep), 2);
+    EXPECT_EQ(Text(F::kUpStepLabel), L"2% 上げる");
+    EXPECT_EQ(Text(F::kDownStepLabel), L"2% 下げる");
+    EXPECT_EQ(Text(F::kNotifySeconds), L"2");
+    EXPECT_EQ(Text(F::kGroup), L"その他のQuendrelの機能を使用する");
+    EXPECT_EQ(CloseAndRead()[kNotifySlot].value, 2);
 }
 
-TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlotAtOnce) {
+TEST_F(FunctionPanelTest, TickingAndSlidingWriteTheirSlot) {
     OpenWindow();
-    auto& f = functionPanel();
-    SettingRecord& up = resident().table()[kUpSlot];
-    Click(f.upBox.hwnd());
-    EXPECT_EQ(up.enabled, kEnabledOn);
-    EXPECT_TRUE(Enabled(f.upStep.hwnd()));
-    EXPECT_TRUE(Enabled(f.upStepLabel.hwnd()));
-    EXPECT_TRUE(Enabled(f.upKey.hwnd()));
+    Click(F::kUpBox);
+    for (int control : {F::kUpStep, F::kUpStepLabel, F::kUpKey}) EXPECT_TRUE(Enabled(control)) << control;
 
-    Slide(f.upStep, 5);
-    EXPECT_EQ(Text(f.upStepLabel.hwnd()), L"5% 上げる");
-    EXPECT_EQ(up.value, 5);
-    Slide(f.upStep, 0);
-    EXPECT_EQ(Text(f.upStepLabel.hwnd()), L"0% 上げる");
-    EXPECT_EQ(up.value, 0);
+    Slide(F::kUpStep, 5);
+    EXPECT_EQ(Text(F::kUpStepLabel), L"5% 上げる");
+    Slide(F::kUpStep, 0);
+    EXPECT_EQ(Text(F::kUpStepLabel), L"0% 上げる");
 
-    Click(f.upBox.hwnd());
-    EXPECT_EQ(up.enabled, 0u);
-    EXPECT_FALSE(Enabled(f.upStep.hwnd()));
-    EXPECT_EQ(up.value, 0);
+    Click(F::kUpBox);
+    EXPECT_FALSE(Enabled(F::kUpStep));
 
-    Slide(f.downStep, 7);
-    EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"7% 下げる");
-    EXPECT_EQ(resident().table()[kDownSlot].value, 7);
+    Slide(F::kDownStep, 7);
+    EXPECT_EQ(Text(F::kDownStepLabel), L"7% 下げる");
 
-    Click(f.notifyBox.hwnd());
-    EXPECT_EQ(resident().table()[kNotifySlot].enabled, kEnabledOn);
-    for (HWND control :
-         {f.notifySeconds.hwnd(), f.notifySecondsLabel.hwnd(), f.fontButton.hwnd(), f.colorButton.hwnd()})
-        EXPECT_TRUE(Enabled(control));
-    Click(f.captureBox.hwnd());
-    EXPECT_TRUE(Enabled(f.captureKey.hwnd()));
-    EXPECT_EQ(resident().table()[kCaptureSlot].enabled, kEnabledOn);
+    Click(F::kNotifyBox);
+    for (int control : {F::kNotifySeconds, F::kNotifySecondsLabel, F::kFontButton, F::kColorButton})
+        EXPECT_TRUE(Enabled(control)) << control;
+    Click(F::kCaptureBox);
+    EXPECT_TRUE(Enabled(F::kCaptureKey));
+
+    const SettingTable saved = CloseAndRead();
+    EXPECT_EQ(saved[kUpSlot].enabled, 0u);
+    EXPECT_EQ(saved[kUpSlot].value, 0);
+    EXPECT_EQ(saved[kDownSlot].value, 7);
+    EXPECT_EQ(saved[kNotifySlot].enabled, kEnabledOn);
+    EXPECT_EQ(saved[kCaptureSlot].enabled, kEnabledOn);
 }
 
 TEST_F(FunctionPanelTest, StoredValuesShowClampedAndOnlyMovedOnesAreStoredBack) {
@@ -69,21 +70,21 @@ TEST_F(FunctionPanelTest, StoredValuesShowClampedAndOnlyMovedOnesAreStoredBack) 
     table[kNotifySlot].value = 0;
     table[kNotifySlot].enabled = 1;
     OpenWindow(&table);
-    auto& f = functionPanel();
-    EXPECT_TRUE(f.upBox.Checked());
-    EXPECT_TRUE(Enabled(f.upStep.hwnd()));
-    EXPECT_EQ(f.upStep.Position(), 20);
-    EXPECT_EQ(Text(f.upStepLabel.hwnd()), L"20% 上げる");
-    EXPECT_EQ(resident().table()[kUpSlot].value, 20);
-    EXPECT_EQ(f.upKey.Value(), 0x6041);
-    EXPECT_EQ(resident().table()[kUpSlot].enabled, kEnabledOn);  // the click handler wrote it
-    EXPECT_EQ(Text(f.downStepLabel.hwnd()), L"2% 下げる");
+    EXPECT_TRUE(Checked(F::kUpBox));
+    EXPECT_TRUE(Enabled(F::kUpStep));
+    EXPECT_EQ(Position(F::kUpStep), 20);
+    EXPECT_EQ(Text(F::kUpStepLabel), L"20% 上げる");
+    EXPECT_EQ(KeyOf(F::kUpKey), 0x6041);
+    EXPECT_EQ(Text(F::kDownStepLabel), L"2% 下げる");
 
     // 0 shows as 1, the text the edit already had: the slot keeps its 0.
-    EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"1");
-    EXPECT_EQ(resident().table()[kNotifySlot].value, 0);
-    EXPECT_TRUE(f.notifyBox.Checked());
-    EXPECT_TRUE(Enabled(f.notifySeconds.hwnd()));
+    EXPECT_EQ(Text(F::kNotifySeconds), L"1");
+    EXPECT_TRUE(Checked(F::kNotifyBox));
+    EXPECT_TRUE(Enabled(F::kNotifySeconds));
+    const SettingTable saved = CloseAndRead();
+    EXPECT_EQ(saved[kUpSlot].value, 20);
+    EXPECT_EQ(saved[kUpSlot].enabled, kEnabledOn);  // the click handler wrote it
+    EXPECT_EQ(saved[kNotifySlot].value, 0);
 }
 
 TEST_F(FunctionPanelTest, NotificationSecondsClampOnShowingAndWhenTheEditLosesTheFocus) {
@@ -91,49 +92,44 @@ TEST_F(FunctionPanelTest, NotificationSecondsClampOnShowingAndWhenTheEditLosesTh
     test::SwitchOn(table, kNotifySlot);
     table[kNotifySlot].value = 150;
     OpenWindow(&table);
-    auto& f = functionPanel();
-    SettingRecord& slot = resident().table()[kNotifySlot];
-    EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"100");
-    EXPECT_EQ(slot.value, 100);
+    HWND seconds = Control(F::kNotifySeconds);
+    EXPECT_EQ(Text(F::kNotifySeconds), L"100");
 
-    SetFocus(f.notifySeconds.hwnd());
-    SetWindowTextW(f.notifySeconds.hwnd(), L"");
-    EXPECT_EQ(slot.value, 1);
-    SetWindowTextW(f.notifySeconds.hwnd(), L"500");
-    EXPECT_EQ(slot.value, 500);
-    SetFocus(f.upKey.hwnd() /* any other control */);
-    SetFocus(presetPanel().presetList.hwnd());
-    EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"100");
-    EXPECT_EQ(slot.value, 100);
+    SetFocus(seconds);
+    SetWindowTextW(seconds, L"");
+    EXPECT_EQ(CloseAndRead()[kNotifySlot].value, 1);
+    TrayPress();
+    SetFocus(seconds);
+    SetWindowTextW(seconds, L"500");
+    SetFocus(Control(F::kUpKey) /* any other control */);
+    SetFocus(Control(PresetPanel::kList));
+    EXPECT_EQ(Text(F::kNotifySeconds), L"100");
 
     // The up-down buttons step the number.
-    SendMessageW(f.notifySeconds.upDown(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-    SendMessageW(f.notifySeconds.upDown(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    HWND spin = Control(F::kNotifySecondsSpin);
+    SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(spin, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
     test::PumpMessages();
-    EXPECT_EQ(slot.value, 100);  // at the top already
-    SendMessageW(f.notifySeconds.upDown(), UDM_SETPOS32, 0, 42);
-    EXPECT_EQ(Text(f.notifySeconds.hwnd()), L"42");
-    EXPECT_EQ(slot.value, 42);
+    EXPECT_EQ(Text(F::kNotifySeconds), L"100");  // at the top already
+    SendMessageW(spin, UDM_SETPOS32, 0, 42);
+    EXPECT_EQ(Text(F::kNotifySeconds), L"42");
+    EXPECT_EQ(CloseAndRead()[kNotifySlot].value, 42);
 }
 
 TEST_F(FunctionPanelTest, AHotkeyWithoutShiftAndCtrlGetsBoth) {
     OpenWindow();
-    auto& f = functionPanel();
-    Click(f.muteBox.hwnd());
-    HWND key = f.muteKey.hwnd();
+    Click(F::kMuteBox);
+    HWND key = Control(F::kMuteKey);
     TypeKey(key, 'M');
-    EXPECT_EQ(resident().table()[kMuteSlot].hotkey, 0x6000u | 'M');
+    EXPECT_EQ(KeyOf(F::kMuteKey), 0x6000u | 'M');
 
     // Shift alone is replaced too; Alt is kept.
     SendMessageW(key, WM_KEYDOWN, VK_SHIFT, 0);
     SendMessageW(key, WM_KEYDOWN, 'N', 0);
     SendMessageW(key, WM_KEYUP, 'N', 0);
     SendMessageW(key, WM_KEYUP, VK_SHIFT, 0);
-    EXPECT_EQ(resident().table()[kMuteSlot].hotkey, 0x6000u | 'N');
-
-    // Set from code: no handler, the slot keeps the user's key.
-    f.muteKey.Set(0x6070);
-    EXPECT_EQ(resident().table()[kMuteSlot].hotkey, 0x6000u | 'N');
+    EXPECT_EQ(KeyOf(F::kMuteKey), 0x6000u | 'N');
+    EXPECT_EQ(CloseAndRead()[kMuteSlot].hotkey, 0x6000u | 'N');
 }
 
 }  // namespace

@@ -11,10 +11,11 @@ TEST_F(HotkeyControlTest, AnArrowKeyIsShownAndNamedAsTheArrowNotTheKeypad) {
     SettingTable table = test::TableWith({{"A", 10, 0xC026}});  // Ctrl+Alt+Up
     table[kUpSlot].hotkey = 0x6021;                             // Ctrl+Shift+Page Up
     OpenWindow(&table);
-    presetPanel().Select(0);
-    EXPECT_EQ(SendMessageW(presetPanel().presetHotkey.hwnd(), HKM_GETHOTKEY, 0, 0), 0x0E26);
-    EXPECT_EQ(SendMessageW(functionPanel().upKey.hwnd(), HKM_GETHOTKEY, 0, 0), 0x0B21);
-    EXPECT_EQ(presetPanel().presetHotkey.Value(), 0xC026);  // stored without the flag
+    SelectItem(0);
+    EXPECT_EQ(SendMessageW(Control(PresetPanel::kHotkey), HKM_GETHOTKEY, 0, 0), 0x0E26);
+    EXPECT_EQ(SendMessageW(Control(FunctionPanel::kUpKey), HKM_GETHOTKEY, 0, 0), 0x0B21);
+    Close();
+    EXPECT_EQ(Saved().Preset(0).hotkey, 0xC026u);  // stored without the flag
     // The keypad's 8 has the Up arrow's scan code; only the flag tells them apart.
     EXPECT_NE(SystemKeyName(VK_UP), SystemKeyName(VK_NUMPAD8));
     EXPECT_NE(SystemKeyName(VK_DELETE), SystemKeyName(VK_DECIMAL));

@@ -1,25 +1,40 @@
 // The notification window: its outline and place on the chosen monitor, and
 // its hide timer.
+#include "notify/notification_window_win32.h"
 #include "program_fixture.h"
 #include "table/table_texts.h"
 
 namespace quendrel {
 namespace {
 
-class NotificationTest : public test::ProgramTest {
+// A notification window of its own, on the profile in a folder of its own.
+class NotificationTest : public ::testing::Test, protected MonitorFinder {
 protected:
-    void SetUp() override {
-        SettingTable table = test::TableWith();
-        test::SwitchOn(table, kNotifySlot);
-        test::SwitchOn(table, kUpSlot, 0x6070);
-        StartProgram(table, 3);
+    void SetUp() override { ASSERT_TRUE(shown.Create(nullptr)); }
+    // The primary monitor at the origin, a second one of 144 DPI left of it.
+    NotifyMonitor Find(MonitorChoice choice) override {
+        if (choice == MonitorChoice::kPrimary) return {{0, 0, 1280, 760}, 96, false};
+        return {{-1920, 100, -1, 1120}, 144, false};
     }
+    RECT Letters(const std::string& text, const wchar_t* monitor) {
+        WritePrivateProfileStringW(L"Changes", L"Monitor", monitor, folder.File(L"NotifyFont.ini").c_str());
+        onMonitors.Show(text, 1);
+        RECT box{};
+        GetWindowRgnBox(onMonitors.hwnd(), &box);
+        RECT window{};
+        GetWindowRect(onMonitors.hwnd(), &window);
+        OffsetRect(&box, window.left, window.top);
+        return box;
+    }
+
+    test::TempFolder folder;
+    NotifyProfile profile{folder.File(L"NotifyFont.ini")};
+    NotificationWindow shown{profile};
+    NotificationWindow onMonitors{profile, this};
 };
 
 TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
-    NotificationWindow& shown = notification();
-    shown.LoadFont();
-    shown.ShapeTo(texts::kUpName + std::string(" 52%"));
+    shown.Show(texts::kUpName + std::string(" 52%"), 1);
     const RECT work = test::PrimaryWorkArea();
     RECT window{};
     GetWindowRect(shown.hwnd(), &window);
@@ -40,8 +55,7 @@ TEST_F(NotificationTest, TheTextCellEndsAtTheWorkAreasBottomRight) {
 }
 
 TEST_F(NotificationTest, AnEmptyTextShowsNothingRatherThanARectangle) {
-    NotificationWindow& shown = notification();
-    shown.ShapeTo("");
+    shown.Show("", 1);
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     const int kind = GetWindowRgn(shown.hwnd(), region);
     RECT box{};
@@ -49,51 +63,8 @@ TEST_F(NotificationTest, AnEmptyTextShowsNothingRatherThanARectangle) {
     DeleteObject(region);
 }
 
-TEST_F(NotificationTest, AHotkeyShowsTheNotificationAndTheHideTimerHidesItOnTheThirdTick) {
-    mixer->units[0] = 50 * 655;
-    PostMessageW(window().hwnd(), WM_HOTKEY, kUpSlot, 0);
-    test::PumpMessages(100);
-    EXPECT_EQ(mixer->units[0], 52u * 655);
-    EXPECT_EQ(mixer->units[2], 52u * 655);
-    HWND shown = notification().hwnd();
-    EXPECT_TRUE(IsWindowVisible(shown));
-    EXPECT_NE(GetForegroundWindow(), shown);
-    // Seconds 2: hidden on the (2 + 1)-th tick of the hide timer (1 on the window).
-    const auto tick = [shown] { SendMessageW(shown, WM_TIMER, 1, 0); };
-    tick();
-    tick();
-    EXPECT_TRUE(IsWindowVisible(shown));
-    tick();
-    EXPECT_FALSE(IsWindowVisible(shown));
-}
-
-TEST_F(NotificationTest, HotkeysAreRegisteredFromTheTable) {
-    EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
-    EXPECT_FALSE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F2));
-}
-
-class MonitorTest : public test::ProgramTest, protected MonitorFinder {
-protected:
-    // The primary monitor at the origin, a second one of 144 DPI left of it.
-    NotifyMonitor Find(MonitorChoice choice) override {
-        if (choice == MonitorChoice::kPrimary) return {{0, 0, 1280, 760}, 96, false};
-        return {{-1920, 100, -1, 1120}, 144, false};
-    }
-    RECT Letters(const std::string& text, const wchar_t* monitor) {
-        WritePrivateProfileStringW(L"Changes", L"Monitor", monitor, folder.File(L"NotifyFont.ini").c_str());
-        program->notification().Show(text, 1);
-        RECT box{};
-        GetWindowRgnBox(program->notification().hwnd(), &box);
-        RECT window{};
-        GetWindowRect(program->notification().hwnd(), &window);
-        OffsetRect(&box, window.left, window.top);
-        return box;
-    }
-};
-
-TEST_F(MonitorTest, TheLettersGoToTheChosenMonitorsCornerAtItsDpi) {
-    environment.findMonitor = this;
-    StartProgram();
+TEST_F(NotificationTest, TheLettersGoToTheChosenMonitorsCornerAtItsDpi) {
+    ASSERT_TRUE(onMonitors.Create(nullptr));
     const RECT primary = Letters("Loud 80%", L"0");
     const RECT second = Letters("Loud 80%", L"1");  // the same text: shaped anew for the other monitor
     for (const RECT& box : {primary, second}) EXPECT_GT(box.right, box.left);
@@ -109,6 +80,31 @@ TEST_F(MonitorTest, TheLettersGoToTheChosenMonitorsCornerAtItsDpi) {
     // Anything but 1 and 2 is the primary monitor.
     const RECT other = Letters("Loud 80%", L"7");
     EXPECT_TRUE(EqualRect(&primary, &other));
+}
+
+class NotificationTimerTest : public test::ProgramTest {};
+
+TEST_F(NotificationTimerTest, AHotkeyShowsTheNotificationAndTheHideTimerHidesItOnTheThirdTick) {
+    SettingTable table = test::TableWith();
+    test::SwitchOn(table, kNotifySlot);
+    test::SwitchOn(table, kUpSlot, 0x6070);
+    StartProgram(table, 3);
+    mixer->units[0] = 50 * 655;
+    PostMessageW(ConfigWindow(), WM_HOTKEY, kUpSlot, 0);
+    test::PumpMessages(100);
+    EXPECT_EQ(mixer->units[0], 52u * 655);
+    EXPECT_EQ(mixer->units[2], 52u * 655);
+    HWND notification = Window(identity::kNotificationClass);
+    EXPECT_TRUE(IsWindowVisible(notification));
+    EXPECT_NE(GetForegroundWindow(), notification);
+    // Seconds 2: hidden on the (2 + 1)-th tick of the hide timer, the
+    // window's only one.
+    const auto tick = [notification] { SendMessageW(notification, WM_TIMER, 1, 0); };
+    tick();
+    tick();
+    EXPECT_TRUE(IsWindowVisible(notification));
+    tick();
+    EXPECT_FALSE(IsWindowVisible(notification));
 }
 
 }  // namespace

@@ -3,14 +3,10 @@
 // whole against the profile functions.
 #include <gtest/gtest.h>
 
-#include "app/program_win32.h"
-#include "fake_mixer.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "profile/notify_profile_win32.h"
 #include "program_fixture.h"
-#include "tray/tray_menu_win32.h"
 #include "win32/ui_win32.h"
-#include "win_test_support.h"
 
 namespace quendrel {
 namespace {
@@ -33,12 +29,30 @@ protected:
         environment.dataFolder = dataFolder;
         environment.dialogs = this;
         StartProgram();
-        functionPanel().notifyBox.SetChecked(true);
+        TrayPress();
+        if (!Checked(FunctionPanel::kNotifyBox)) Click(FunctionPanel::kNotifyBox);
     }
     BOOL PickFont(CHOOSEFONTW& dialog) override { return fontDialog(dialog); }
     BOOL PickColor(CHOOSECOLORW& dialog) override { return colorDialog(dialog); }
-    void FontClick() { Click(functionPanel().fontButton.hwnd()); }
-    void ColorClick() { Click(functionPanel().colorButton.hwnd()); }
+    void FontClick() { Click(FunctionPanel::kFontButton); }
+    void ColorClick() { Click(FunctionPanel::kColorButton); }
+    // The font and colour the next dialogs start from: the notification's.
+    NotifyFontSpec Shown() {
+        NotifyFontSpec seen;
+        fontDialog = [&](CHOOSEFONTW& dialog) {
+            seen.size = -MulDiv(dialog.lpLogFont->lfHeight, 72, ScreenDpi());
+            seen.charset = dialog.lpLogFont->lfCharSet;
+            seen.name = dialog.lpLogFont->lfFaceName;
+            return FALSE;
+        };
+        colorDialog = [&](CHOOSECOLORW& dialog) {
+            seen.color = dialog.rgbResult;
+            return FALSE;
+        };
+        FontClick();
+        ColorClick();
+        return seen;
+    }
 
     // The font dialog confirms a face at a size in points, in bold italic.
     void ChooseFont(const wchar_t* face, int points, BYTE charset) {
@@ -59,12 +73,7 @@ protected:
         };
         ColorClick();
     }
-    void ClickFade() {
-        TrayMenu menu(window().hwnd(), resident().parts().autoStart, resident().parts().profile,
-                      resident().MenuActions());
-        ASSERT_TRUE(menu.UpdateMarks());
-        menu.OnFadeClick();
-    }
+    void ClickFade() { UseTrayMenu(3); }
     std::wstring Profile() const { return folder.File(L"NotifyFont.ini"); }
 
     FontDialog fontDialog;
@@ -87,7 +96,7 @@ TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndWriteWhatIsChosen)
     EXPECT_FALSE(test::FileExists(Profile()));  // a cancel writes nothing
 
     ChooseFont(L"MS UI Gothic", 20, SHIFTJIS_CHARSET);
-    EXPECT_EQ(program->notification().font().size, 20);  // loaded at once
+    EXPECT_EQ(Shown().size, 20);  // loaded at once
 
     CHOOSECOLORW seenColor{};
     colorDialog = [&](CHOOSECOLORW& dialog) {
@@ -98,7 +107,7 @@ TEST_F(NotifyProfileTest, TheDialogsStartFromTheWindowsFontAndWriteWhatIsChosen)
     ColorClick();
     EXPECT_EQ(seenColor.Flags, static_cast<DWORD>(CC_RGBINIT | CC_PREVENTFULLOPEN));
     EXPECT_EQ(seenColor.rgbResult, RGB(0, 255, 0));
-    EXPECT_EQ(program->notification().font().color, RGB(255, 0, 0));
+    EXPECT_EQ(Shown().color, RGB(255, 0, 0));
     ClickFade();
 
     const auto bytes = ReadBytes(Profile());
@@ -126,21 +135,23 @@ TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise)
         {"[font]\r\nsize=28pt\r\nchrset=384\r\ncolor=x0000FF\r\n", 28, 128, 255},
         {"[Font]\r\nsize=\r\nchrset=2147483648\r\ncolor= 255\r\n", 28, 128, 255},
     };
+    const NotifyProfile profile(Profile());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         test::WriteBytes(Profile(), Bytes(c.file));
-        program->notification().LoadFont();
-        EXPECT_EQ(program->notification().font().size, c.size);
-        EXPECT_EQ(program->notification().font().charset, c.charset);
-        EXPECT_EQ(program->notification().font().color, c.color);
+        const NotifyFontSpec font = profile.ReadFont(NotifyFontSpec{});
+        EXPECT_EQ(font.size, c.size);
+        EXPECT_EQ(font.charset, c.charset);
+        EXPECT_EQ(font.color, c.color);
     }
     // A colour confirmed unchanged is written as it is read: -1 stays -1.
     test::WriteBytes(Profile(), Bytes("[Font]\r\ncolor=-1\r\n"));
-    program->notification().LoadFont();
     colorDialog = [](CHOOSECOLORW&) { return TRUE; };
+    ChooseFont(L"MS UI Gothic", 28, SHIFTJIS_CHARSET);  // the font dialog loads what is stored
+    test::WriteBytes(Profile(), Bytes("[Font]\r\ncolor=-1\r\n"));
     ColorClick();
     EXPECT_EQ(Bytes("[Font]\r\ncolor=-1\r\n"), ReadBytes(Profile()));
-    EXPECT_EQ(program->notification().font().color, 0xFFFFFFFFu);
+    EXPECT_EQ(Shown().color, 0xFFFFFFFFu);
 
     struct Fade {
         const char* file;
@@ -151,7 +162,7 @@ TEST_F(NotifyProfileTest, ValuesReadInEveryAcceptedSpellingAndFallBackOtherwise)
     for (const Fade& f : fades) {
         SCOPED_TRACE(f.file);
         test::WriteBytes(Profile(), Bytes(f.file));
-        EXPECT_EQ(resident().parts().profile.ReadFadeSetting(), f.on);
+        EXPECT_EQ(profile.ReadFadeSetting(), f.on);
     }
 }
 
@@ -161,7 +172,7 @@ TEST_F(NotifyProfileTest, AJapaneseFaceIsStoredInShiftJisAndReadBack) {
     const auto bytes = ReadBytes(Profile());
     const std::string sjis = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";
     EXPECT_NE(std::string(bytes.begin(), bytes.end()).find("Name=" + sjis + "\r\n"), std::string::npos);
-    EXPECT_EQ(program->notification().font().name, L"ＭＳ ゴシック");
+    EXPECT_EQ(Shown().name, L"ＭＳ ゴシック");
 }
 
 // One read of the file, parsed, gives each key as the profile functions give
@@ -169,7 +180,7 @@ TEST_F(NotifyProfileTest, AJapaneseFaceIsStoredInShiftJisAndReadBack) {
 TEST_F(NotifyProfileTest, OneReadGivesEveryKeyAsTheProfileFunctionsDo) {
     const auto expectSame = [this](const std::string& what) {
         SCOPED_TRACE(testing::PrintToString(what));
-        const NotifyProfileValues values = resident().parts().profile.Read();
+        const NotifyProfileValues values = NotifyProfile(Profile()).Read();
         const wchar_t* names[][2] = {{L"Font", L"size"},  {L"Font", L"chrSet"},  {L"Font", L"Name"},
                                      {L"Font", L"color"}, {L"Changes", L"FADE"}, {L"Changes", L"Monitor"}};
         for (const auto& [section, key] : names) {
@@ -211,10 +222,6 @@ TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoa
         test::MessageBoxAnswerer firstRun;  // nothing there: the window opens as on a first run
         Start(gone);
     }
-    NotifyFontSpec shown;
-    shown.size = 40;
-    shown.color = RGB(0, 0, 255);
-    program->notification().SetFont(shown);
     {
         test::MessageBoxAnswerer answerer;
         ChooseFont(L"MS UI Gothic", 20, SHIFTJIS_CHARSET);
@@ -227,9 +234,10 @@ TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoa
         EXPECT_EQ(answerer.captions(), std::vector<std::wstring>(3, L"Quendrel"));
     }
     EXPECT_FALSE(test::FileExists(gone));
-    // LoadFont did not run: the window keeps the font it had.
-    EXPECT_EQ(program->notification().font().size, 40);
-    EXPECT_EQ(program->notification().font().color, RGB(0, 0, 255));
+    // Nothing was loaded: the notification keeps the font it had.
+    const NotifyFontSpec shown = Shown();
+    EXPECT_EQ(shown.size, 28);
+    EXPECT_EQ(shown.color, RGB(0, 255, 0));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Start-up, the first run, closing, logoff and the settings file, in-process.
+// Start-up, the first run, closing and the settings file, in-process.
 #include <gtest/gtest.h>
 
 #include <thread>
@@ -16,14 +16,16 @@ class StartupTest : public test::ProgramTest {};
 
 TEST_F(StartupTest, FirstRunShowsTheWindowAndClosingWritesTheDefaults) {
     StartWithoutFile();
-    HWND config = window().hwnd();
+    HWND config = ConfigWindow();
     EXPECT_TRUE(IsWindowVisible(config));
-    EXPECT_FALSE(IsWindowVisible(about().hwnd()));
-    EXPECT_FALSE(IsWindowVisible(notification().hwnd()));
+    for (const wchar_t* hidden : {identity::kAboutClass, identity::kNotificationClass}) {
+        ASSERT_NE(Window(hidden), nullptr);
+        EXPECT_FALSE(IsWindowVisible(Window(hidden)));
+    }
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
     // The application window carries the tool-window style alone.
-    EXPECT_EQ(GetWindowLongPtrW(program->applicationWindow(), GWL_EXSTYLE), WS_EX_TOOLWINDOW);
-    EXPECT_EQ(GetWindow(config, GW_OWNER), program->applicationWindow());
+    EXPECT_EQ(GetWindowLongPtrW(ApplicationWindow(), GWL_EXSTYLE), WS_EX_TOOLWINDOW);
+    EXPECT_EQ(GetWindow(config, GW_OWNER), ApplicationWindow());
 
     SendMessageW(config, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(config));
@@ -39,14 +41,14 @@ TEST_F(StartupTest, FirstRunShowsTheWindowAndClosingWritesTheDefaults) {
 
 TEST_F(StartupTest, EscapeClosesLikeTheCloseBox) {
     StartWithoutFile();
-    HWND config = window().hwnd();
+    HWND config = ConfigWindow();
     // With no control focused Escape comes as a system key, and still closes;
     // Alt+Escape is not Escape.
-    MSG altEscape{config, WM_SYSKEYDOWN, VK_ESCAPE, 1 << 29, 0, {}};
-    EXPECT_FALSE(window().PreviewKey(altEscape));
-    MSG key{config, WM_SYSKEYDOWN, VK_ESCAPE, 0, 0, {}};
-    EXPECT_TRUE(window().PreviewKey(key));
-    test::PumpMessages();
+    PostMessageW(config, WM_SYSKEYDOWN, VK_ESCAPE, 1 << 29);
+    RunLoop();
+    EXPECT_TRUE(IsWindowVisible(config));
+    PostMessageW(config, WM_SYSKEYDOWN, VK_ESCAPE, 0);
+    RunLoop();
     EXPECT_FALSE(IsWindowVisible(config));
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")).size(), 600u);
 }
@@ -56,15 +58,14 @@ TEST_F(StartupTest, AValidFileShowsNoWindowAndRegistersEnabledHotkeys) {
     test::SwitchOn(table, kUpSlot, 0x6070);  // Ctrl+Shift+F1
     const auto image = table.Image();
     StartProgram(table);
-    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
-    EXPECT_EQ(resident().table().count, 1);
+    EXPECT_FALSE(IsWindowVisible(ConfigWindow()));
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F2));
 
     // Opening the window withdraws every hotkey; closing brings them back.
-    window().Open();
+    TrayPress();
     EXPECT_FALSE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
-    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    Close();
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), std::vector<unsigned char>(image.begin(), image.end()));
 }
@@ -76,7 +77,7 @@ TEST_F(StartupTest, NoSoundDeviceIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(answerer.texts()[0], L"サウンドデバイスが見つかりません ");
     EXPECT_EQ(answerer.captions()[0], L"Quendrel");
     // The same window still takes the hook's messages.
-    PostMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    PostMessageW(ConfigWindow(), WM_CLOSE, 0, 0);
     test::PumpMessages();
     EXPECT_TRUE(FileExists(folder.File(L"SndCols.ini")));
 }
@@ -92,7 +93,8 @@ TEST_F(StartupTest, ATrayPressWhileStartUpWaitsOnItsMessageOpensNothing) {
             box = FindWindowW(L"#32770", nullptr);
             if (box && !IsWindowVisible(box)) box = nullptr;
         }
-        PostMessageW(FindWindowW(L"TForm1", nullptr), WM_USER + 1, 4, WM_LBUTTONDOWN);
+        PostMessageW(FindWindowW(identity::kConfigClass, nullptr), identity::kTrayMessage, identity::kTrayIconId,
+                     WM_LBUTTONDOWN);
         Sleep(200);
         if (box) PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
@@ -100,7 +102,7 @@ TEST_F(StartupTest, ATrayPressWhileStartUpWaitsOnItsMessageOpensNothing) {
     pressing.join();
     test::PumpMessages();
     // Loaded, resident, hotkeys on: the press did not open the window early.
-    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(ConfigWindow()));
     EXPECT_TRUE(test::IsHotkeyTaken(MOD_CONTROL | MOD_SHIFT, VK_F1));
 }
 
@@ -109,18 +111,18 @@ TEST_F(StartupTest, AFailedSaveKeepsTheOldFileAndTellsTheUser) {
     test::WriteBytes(folder.File(L"SndCols.ini"), old);
     SetFileAttributesW(folder.File(L"SndCols.ini").c_str(), FILE_ATTRIBUTE_READONLY);
     StartWithoutFile();
-    EXPECT_EQ(resident().table().count, 1);  // read-only still loads
     test::MessageBoxAnswerer answerer;
-    window().Open();
-    resident().table().AppendPresetRecord("new", 1, 0);
-    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
+    TrayPress();
+    EXPECT_EQ(ItemCount(), 1);  // read-only still loads
+    Click(PresetPanel::kCreate);
+    Close();
     EXPECT_EQ(ReadBytes(folder.File(L"SndCols.ini")), old);
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini.tmp")));
     Sleep(300);
     ASSERT_EQ(answerer.texts().size(), 1u);
     EXPECT_NE(answerer.texts()[0].find(L"SndCols.ini に書き込めません."), std::wstring::npos);
     // Modal to the open window: it cannot be closed again behind the message.
-    EXPECT_EQ(answerer.owners()[0], window().hwnd());
+    EXPECT_EQ(answerer.owners()[0], ConfigWindow());
 }
 
 // Two starts at the same moment: the other one makes the mutex just after
@@ -136,50 +138,20 @@ TEST_F(StartupTest, AnInstanceStartedAtTheSameMomentIsFoundByCreatingTheMutex) {
     EXPECT_FALSE(Start(nullptr));
     Sleep(300);
     EXPECT_EQ(answerer.texts(), std::vector<std::wstring>{L"このプログラムは二重起動することはできません"});
-    EXPECT_EQ(program->applicationWindow(), nullptr);
+    EXPECT_EQ(ApplicationWindow(), nullptr);
     EXPECT_FALSE(FileExists(folder.File(L"SndCols.ini")));
     ASSERT_NE(other.mutex, nullptr);
     CloseHandle(other.mutex);
 }
 
-TEST_F(StartupTest, QuittingRemovesTheLoopAndReleasesTheMutex) {
-    StartWithoutFile();
-    resident().Quit();
+TEST_F(StartupTest, QuittingFromTheMenuEndsTheLoopAndReleasesTheMutex) {
+    StartProgram(test::TableWith());
+    UseTrayMenu(5);
     EXPECT_EQ(program->RunMessageLoop(), 0);  // ends at once on WM_QUIT
     program->Shutdown();
     HANDLE mutex = OpenMutexW(MUTEX_ALL_ACCESS, FALSE, L"Quendrel");
     EXPECT_EQ(mutex, nullptr);
     if (mutex) CloseHandle(mutex);
-}
-
-class LogoffTest : public test::ProgramTest {};
-
-TEST_F(LogoffTest, EndingTheSessionSavesTheOpenWindowsEditsAsClosingWould) {
-    OpenWindow();  // a first run: the window is open, nothing saved yet
-    const std::wstring file = folder.File(L"SndCols.ini");
-    Click(presetPanel().createButton.hwnd());
-    Press(presetPanel().presetList.Editor(), VK_RETURN);
-    EXPECT_TRUE(SendMessageW(window().hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
-    SendMessageW(window().hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    SettingTable saved;
-    const auto bytes = test::ReadBytes(file);
-    saved.LoadFromImage({bytes.begin(), bytes.end()});
-    EXPECT_EQ(saved.count, 1);
-
-    // Closed, the window has nothing to save: quitting never saves either.
-    SendMessageW(window().hwnd(), WM_CLOSE, 0, 0);
-    resident().table().AppendPresetRecord("x", 5, 0);
-    SendMessageW(window().hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    EXPECT_EQ(test::ReadBytes(file), bytes);
-
-    // Open again, a file that cannot be written shows nothing: the session ends.
-    window().Open();
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY);
-    test::MessageBoxAnswerer answerer;
-    SendMessageW(window().hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    test::PumpMessages(300);
-    EXPECT_TRUE(answerer.texts().empty());
-    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 }  // namespace

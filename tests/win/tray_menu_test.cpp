@@ -1,12 +1,11 @@
-// The tray menu: its items, its marks from what is stored, and the Run value
-// that the autostart item writes and deletes.
+// The tray menu as a right press on the icon opens it: its items, its marks
+// from what is stored, and the Run value that the autostart item writes and
+// deletes.
 #include <gtest/gtest.h>
 
 #include <cwchar>
 
 #include "program_fixture.h"
-#include "tray/autostart_win32.h"
-#include "tray/tray_menu_win32.h"
 
 namespace quendrel {
 namespace {
@@ -23,11 +22,8 @@ protected:
         environment.runKey = runKey;
         environment.executablePath = kExe;
         StartProgram();
-        menu = std::make_unique<TrayMenu>(window().hwnd(), resident().parts().autoStart, resident().parts().profile,
-                                          resident().MenuActions());
     }
     void TearDown() override {
-        menu.reset();
         ProgramTest::TearDown();
         RegDeleteTreeW(HKEY_CURRENT_USER, runKey.substr(0, runKey.find(L"\\Run")).c_str());
     }
@@ -49,61 +45,55 @@ protected:
                      &size);
         return {type, data};
     }
-    bool AutoStartMark() {
-        EXPECT_TRUE(menu->UpdateMarks());
-        return menu->Checked(kAutoStartItem);
+    // The items, separators skipped by the keyboard.
+    enum Item { kOpen = 1, kAutoStart, kFade, kAbout, kQuit };
+    // The mark as the menu shows it, opened and closed again.
+    static bool Mark(Item item) {
+        const auto items = UseTrayMenu();
+        EXPECT_EQ(items.size(), 7u);
+        const std::size_t at[] = {0, 0, 2, 3, 5, 6};
+        return items.size() == 7 && items[at[item]].checked;
     }
 
     std::wstring runKey;
-    std::unique_ptr<TrayMenu> menu;
 };
 
 TEST_F(TrayMenuTest, ItemsAndSeparatorsInOrder) {
-    HMENU menuHandle = menu->menu();
-    ASSERT_EQ(GetMenuItemCount(menuHandle), 7);
-    const UINT ids[] = {kOpenItem, 0, kAutoStartItem, kFadeItem, 0, kAboutItem, kQuitItem};
-    const wchar_t* captions[] = {
-        L"設定ウインドウを開く", L"", L"AutoStart", L"音量のなめらか変更", L"", L"バージョン情報", L"Quendrelの終了"};
-    for (int i = 0; i < 7; ++i) {
-        SCOPED_TRACE(i);
-        wchar_t text[64] = {};
-        GetMenuStringW(menuHandle, i, text, 64, MF_BYPOSITION);
-        EXPECT_STREQ(text, captions[i]);
-        if (ids[i] == 0)
-            EXPECT_TRUE(GetMenuState(menuHandle, i, MF_BYPOSITION) & MF_SEPARATOR);
-        else
-            EXPECT_EQ(GetMenuItemID(menuHandle, i), ids[i]);
-    }
+    const std::wstring captions[] = {
+        L"設定ウインドウを開く", L"-", L"AutoStart", L"音量のなめらか変更", L"-", L"バージョン情報", L"Quendrelの終了"};
+    std::vector<std::wstring> shown;
+    for (const MenuItem& item : UseTrayMenu()) shown.push_back(item.text);
+    EXPECT_EQ(shown, std::vector<std::wstring>(std::begin(captions), std::end(captions)));
 }
 
 TEST_F(TrayMenuTest, TheAutoStartMarkNeedsTheQuotedPathExactly) {
-    EXPECT_FALSE(AutoStartMark());  // no value; the missing key is created
+    EXPECT_FALSE(Mark(kAutoStart));  // no value; the missing key is created
     HKEY key = nullptr;
     EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, runKey.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
     if (key) RegCloseKey(key);
 
     StoreText(kQuoted);
-    EXPECT_TRUE(AutoStartMark());
+    EXPECT_TRUE(Mark(kAutoStart));
     StoreText(kQuoted, REG_EXPAND_SZ);
-    EXPECT_TRUE(AutoStartMark());
+    EXPECT_TRUE(Mark(kAutoStart));
     // A value stored without its terminating zero reads the same.
     Store(REG_SZ, kQuoted, static_cast<DWORD>(wcslen(kQuoted) * sizeof(wchar_t)));
-    EXPECT_TRUE(AutoStartMark());
+    EXPECT_TRUE(Mark(kAutoStart));
 
     for (const wchar_t* other :
          {kExe, L"\"c:\\program files\\quendrel\\quendrel.exe\"", L"\"C:\\Program Files\\Other\\Quendrel.exe\"",
           L"\"C:\\Program Files\\Quendrel\\Quendrel.exe\" ", L""}) {
         SCOPED_TRACE(other);
         StoreText(other);
-        EXPECT_FALSE(AutoStartMark());
+        EXPECT_FALSE(Mark(kAutoStart));
     }
 }
 
 TEST_F(TrayMenuTest, AConfirmedClickWritesOrDeletesTheValueAndNoChangesNothing) {
     {
         test::MessageBoxAnswerer no(IDNO);
-        EXPECT_FALSE(AutoStartMark());
-        menu->OnAutoStartClick();
+        EXPECT_FALSE(Mark(kAutoStart));
+        UseTrayMenu(kAutoStart);
         EXPECT_EQ(no.texts(), std::vector<std::wstring>{L"自動起動設定を変更しますか？"});
         EXPECT_EQ(no.captions(), std::vector<std::wstring>{L"Notify"});
     }
@@ -113,9 +103,8 @@ TEST_F(TrayMenuTest, AConfirmedClickWritesOrDeletesTheValueAndNoChangesNothing) 
     StoreText(L"\"D:\\Old\\Quendrel.exe\"");
     {
         test::MessageBoxAnswerer yes(IDYES);
-        EXPECT_FALSE(AutoStartMark());
-        menu->OnAutoStartClick();
-        EXPECT_FALSE(menu->Checked(kAutoStartItem));  // the mark waits for the next opening
+        EXPECT_FALSE(Mark(kAutoStart));
+        UseTrayMenu(kAutoStart);
     }
     const auto [type, data] = Stored();
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
@@ -124,18 +113,18 @@ TEST_F(TrayMenuTest, AConfirmedClickWritesOrDeletesTheValueAndNoChangesNothing) 
                                       reinterpret_cast<const BYTE*>(expected.data() + expected.size())));
     {
         test::MessageBoxAnswerer yes(IDYES);
-        EXPECT_TRUE(AutoStartMark());
-        menu->OnAutoStartClick();
+        EXPECT_TRUE(Mark(kAutoStart));
+        UseTrayMenu(kAutoStart);
     }
     EXPECT_EQ(Stored().first, 0u);
-    EXPECT_FALSE(AutoStartMark());
+    EXPECT_FALSE(Mark(kAutoStart));
 }
 
 TEST_F(TrayMenuTest, AValueOfAnotherTypeKeepsTheMenuAwayAndIsReported) {
     const DWORD number = 1;
     Store(REG_DWORD, &number, sizeof number);
     test::MessageBoxAnswerer answerer;
-    EXPECT_FALSE(menu->UpdateMarks());
+    EXPECT_TRUE(UseTrayMenu().empty());
     Sleep(300);
     EXPECT_EQ(answerer.texts(), std::vector<std::wstring>{L"'Quendrel' のデータ型が不正です."});
     EXPECT_EQ(answerer.captions(), std::vector<std::wstring>{L"Quendrel"});
@@ -150,34 +139,29 @@ TEST_F(TrayMenuTest, AValueThatCannotBeWrittenIsReported) {
               ERROR_SUCCESS);
     RegCloseKey(parent);
     test::MessageBoxAnswerer yes(IDYES);
-    EXPECT_FALSE(AutoStartMark());  // the key cannot be opened: reads as empty
-    menu->OnAutoStartClick();
+    EXPECT_FALSE(Mark(kAutoStart));  // the key cannot be opened: reads as empty
+    UseTrayMenu(kAutoStart);
     Sleep(300);
     ASSERT_EQ(yes.texts().size(), 2u);
     EXPECT_EQ(yes.texts()[1], L"'Quendrel' の設定に失敗しました.");
 }
 
 TEST_F(TrayMenuTest, TheSmoothChangeMarkFollowsTheFileAndEachClickTogglesIt) {
-    auto fadeMark = [&] {
-        EXPECT_TRUE(menu->UpdateMarks());
-        return menu->Checked(kFadeItem);
-    };
-    EXPECT_TRUE(fadeMark());  // no file: on
-    menu->OnFadeClick();
-    EXPECT_TRUE(menu->Checked(kFadeItem));  // the mark waits for the next opening
-    EXPECT_FALSE(fadeMark());
+    EXPECT_TRUE(Mark(kFade));  // no file: on
+    UseTrayMenu(kFade);
+    EXPECT_FALSE(Mark(kFade));
     const auto off = test::ReadBytes(folder.File(L"NotifyFont.ini"));
     EXPECT_EQ(std::string(off.begin(), off.end()), "[Changes]\r\nFADE=0\r\n");
-    menu->OnFadeClick();
-    EXPECT_TRUE(fadeMark());
+    UseTrayMenu(kFade);
+    EXPECT_TRUE(Mark(kFade));
     const auto on = test::ReadBytes(folder.File(L"NotifyFont.ini"));
     EXPECT_EQ(std::string(on.begin(), on.end()), "[Changes]\r\nFADE=1\r\n");
 }
 
 TEST_F(TrayMenuTest, OpenShowsTheConfigurationWindow) {
-    EXPECT_FALSE(IsWindowVisible(window().hwnd()));
-    menu->Run(kOpenItem);
-    EXPECT_TRUE(IsWindowVisible(window().hwnd()));
+    EXPECT_FALSE(IsWindowVisible(ConfigWindow()));
+    UseTrayMenu(kOpen);
+    EXPECT_TRUE(IsWindowVisible(ConfigWindow()));
 }
 
 }  // namespace

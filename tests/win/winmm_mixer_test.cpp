@@ -163,7 +163,6 @@ TEST(WinmmWatch, AControlChangeReachesTheWatcherOnlyWhileWatched) {
     int& changes = counter.changes;
     mixer.WatchDevice0(Bind<&Counter::Changed>(&counter));
     EXPECT_EQ(g_opensWithCallback, 1);
-    EXPECT_EQ(g_callbackWindow, mixer.NoticeWindow());
     mixer.SetMasterVolume(0, 30);
     test::PumpMessages();
     EXPECT_EQ(changes, 1);

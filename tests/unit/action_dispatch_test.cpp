@@ -1,10 +1,11 @@
-#include "actions/hotkey_dispatch.h"
+#include "actions/action_dispatch.h"
 
 #include <gtest/gtest.h>
 
 #include "actions/action_texts.h"
 #include "cp932.h"
 #include "fake_dispatch.h"
+#include "make_action.h"
 #include "table/table_texts.h"
 
 namespace quendrel {
@@ -14,12 +15,12 @@ const std::string kUp = texts::kUpName;
 const std::string kDown = texts::kDownName;
 const std::string kMutePrefix = texts::kMuteStatePrefix;
 
-// The default slots, the notification on for three seconds.
+// The default slots, each ticked, the notification for three seconds.
 struct Dispatch : test::DispatchRig<> {
     explicit Dispatch(unsigned devices) : DispatchRig(devices) {
         table.SetDefaults();
         table[kNotifySlot].value = 3;
-        table[kNotifySlot].enabled = kEnabledOn;
+        for (std::size_t slot = 0; slot < kSlotCount; ++slot) table[slot].enabled = kEnabledOn;
     }
     std::vector<unsigned> Levels() const {
         std::vector<unsigned> levels;
@@ -28,27 +29,27 @@ struct Dispatch : test::DispatchRig<> {
     }
 };
 
-TEST(HotkeyDispatch, UpAndDownStepFromDeviceZeroAndClampAtTheEnds) {
+TEST(ActionDispatch, UpAndDownStepFromDeviceZeroAndClampAtTheEnds) {
     for (unsigned devices : {1u, 3u}) {
         SCOPED_TRACE(devices);
         Dispatch d{devices};
         for (unsigned i = 0; i < devices; ++i) d.mixer.SetPercent(i, 90 - 30 * i);  // 90, 60, 30
 
         d.mixer.SetPercent(0, 99);
-        d.dispatcher.DispatchHotKey(kUpSlot);
+        d.Hotkey(kUpSlot);
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 100));
         EXPECT_EQ(d.host.LastText(), kUp + " 100%");
 
         d.mixer.SetPercent(0, 1);
-        d.dispatcher.DispatchHotKey(kDownSlot);
+        d.Hotkey(kDownSlot);
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 0));
         EXPECT_EQ(d.host.LastText(), kDown + " 0%");
 
         d.mixer.SetPercent(0, 50);
-        d.dispatcher.DispatchHotKey(kUpSlot);
+        d.Hotkey(kUpSlot);
         EXPECT_EQ(d.host.LastText(), kUp + " 52%");
         d.table[kDownSlot].value = 0;
-        d.dispatcher.DispatchHotKey(kDownSlot);
+        d.Hotkey(kDownSlot);
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 52));
         EXPECT_EQ(d.host.LastText(), kDown + " 52%");
         EXPECT_EQ(d.host.shown.back().second, 3);
@@ -57,22 +58,22 @@ TEST(HotkeyDispatch, UpAndDownStepFromDeviceZeroAndClampAtTheEnds) {
     }
 }
 
-TEST(HotkeyDispatch, HandEditedStepsCannotOverflowOrLeaveTheRange) {
+TEST(ActionDispatch, HandEditedStepsCannotOverflowOrLeaveTheRange) {
     Dispatch d{2};
     d.mixer.SetPercent(0, 50);
     d.table[kUpSlot].value = INT32_MAX;
-    d.dispatcher.DispatchHotKey(kUpSlot);
+    d.Hotkey(kUpSlot);
     EXPECT_EQ(d.host.LastText(), kUp + " 100%");
     d.table[kDownSlot].value = INT32_MIN;  // minus a negative step: up
-    d.dispatcher.DispatchHotKey(kDownSlot);
+    d.Hotkey(kDownSlot);
     EXPECT_EQ(d.host.LastText(), kDown + " 100%");
     d.table[kUpSlot].value = -300;
-    d.dispatcher.DispatchHotKey(kUpSlot);
+    d.Hotkey(kUpSlot);
     EXPECT_EQ(d.host.LastText(), kUp + " 0%");
     for (auto units : d.mixer.VolumeWrites()) EXPECT_LE(units, 65500u);
 }
 
-TEST(HotkeyDispatch, PresetAppliesItsVolumeAndShowsIt) {
+TEST(ActionDispatch, PresetAppliesItsVolumeAndShowsIt) {
     for (unsigned devices : {1u, 3u}) {
         SCOPED_TRACE(devices);
         Dispatch d{devices};
@@ -81,74 +82,74 @@ TEST(HotkeyDispatch, PresetAppliesItsVolumeAndShowsIt) {
         d.table.AppendPresetRecord("Below", -3, 0x6072);
         d.mixer.SetPercent(0, 20);
 
-        d.dispatcher.DispatchHotKey(kFirstPreset);
+        d.Hotkey(kFirstPreset);
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 37));
         EXPECT_EQ(d.host.LastText(), "Quiet 37%");
         EXPECT_EQ(d.host.fadeReads, 1);
         EXPECT_EQ(d.mixer.volumeReads, 0);  // applied at once, nothing to start from
 
-        d.dispatcher.DispatchHotKey(kFirstPreset + 1);
+        d.Hotkey(kFirstPreset + 1);
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 100));
         EXPECT_EQ(d.host.LastText(), "Loud 100%");  // the volume applied, not the stored 150
 
-        d.dispatcher.DispatchHotKey(kFirstPreset + 2);
+        d.Hotkey(kFirstPreset + 2);
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 0));
         EXPECT_EQ(d.host.LastText(), "Below 0%");
 
         // With the switch on only the first step is written, but the text shows the target.
         d.host.fade = true;
-        d.dispatcher.DispatchHotKey(kFirstPreset);
+        d.Hotkey(kFirstPreset);
         EXPECT_EQ(d.Levels(), std::vector<unsigned>(devices, 1));
         EXPECT_TRUE(d.timer.running);
         EXPECT_EQ(d.host.LastText(), "Quiet 37%");
     }
 }
 
-TEST(HotkeyDispatch, UpDuringAFadeIsPulledBackOntoItsPath) {
+TEST(ActionDispatch, UpDuringAFadeIsPulledBackOntoItsPath) {
     Dispatch d{2};
     d.host.fade = true;
     d.table.AppendPresetRecord("P", 30, 0x6070);
     d.mixer.SetPercent(0, 20);
-    d.dispatcher.DispatchHotKey(kFirstPreset);  // 21
-    d.dispatcher.DispatchHotKey(kUpSlot);       // 23 at once
+    d.Hotkey(kFirstPreset);  // 21
+    d.Hotkey(kUpSlot);       // 23 at once
     EXPECT_EQ(d.Levels(), (std::vector<unsigned>{23, 23}));
     d.applier.FadeStep();
     EXPECT_EQ(d.Levels(), (std::vector<unsigned>{22, 22}));
 }
 
-TEST(HotkeyDispatch, AVolumeOfItsOwnIsAppliedAndShownAsOne) {
+TEST(ActionDispatch, AVolumeOfItsOwnIsAppliedAndShownAsOne) {
     EXPECT_EQ(texts::kVolumeWord, test::Cp932FromUtf8("音量"));
     Dispatch d{2};
-    d.dispatcher.SetVolume(7);
+    d.dispatcher.Perform(test::MakeAction(ActionKind::kVolume, 7));
     EXPECT_EQ(d.Levels(), (std::vector<unsigned>{7, 7}));
     EXPECT_EQ(d.host.LastText(), test::Cp932FromUtf8("音量 7%"));
     EXPECT_EQ(d.host.fadeReads, 1);
 }
 
-TEST(HotkeyDispatch, MuteTogglesFromDeviceZero) {
+TEST(ActionDispatch, MuteTogglesFromDeviceZero) {
     Dispatch d{2};
     d.mixer.mute = {1, 0};
-    d.dispatcher.DispatchHotKey(kMuteSlot);
+    d.Hotkey(kMuteSlot);
     EXPECT_EQ(d.mixer.mute, (std::vector<std::uint32_t>{0, 0}));
     EXPECT_EQ(d.table[kMuteSlot].Name(), kMutePrefix + "False");
     EXPECT_EQ(d.host.LastText(), kMutePrefix + "False");
 
-    d.dispatcher.DispatchHotKey(kMuteSlot);
+    d.Hotkey(kMuteSlot);
     EXPECT_EQ(d.mixer.mute, (std::vector<std::uint32_t>{1, 1}));
     EXPECT_EQ(d.host.LastText(), kMutePrefix + "True");
     EXPECT_TRUE(d.mixer.VolumeWrites().empty());
 }
 
-TEST(HotkeyDispatch, CaptureAddsOnePresetPerNewVolume) {
+TEST(ActionDispatch, CaptureAddsOnePresetPerNewVolume) {
     Dispatch d{1};
     // The last captured volume starts at 0, so a first capture at 0 adds nothing.
-    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    d.Hotkey(kCaptureSlot);
     EXPECT_TRUE(d.host.added.empty());
     EXPECT_EQ(d.host.LastText(), "");  // the slot's name as it stands
 
     d.mixer.SetPercent(0, 40);
-    d.dispatcher.DispatchHotKey(kCaptureSlot);
-    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    d.Hotkey(kCaptureSlot);
+    d.Hotkey(kCaptureSlot);
     ASSERT_EQ(d.host.added.size(), 1u);
     EXPECT_EQ(d.host.added[0].name, texts::kCapturedPresetName);
     EXPECT_EQ(d.host.added[0].volume, 40);
@@ -157,51 +158,93 @@ TEST(HotkeyDispatch, CaptureAddsOnePresetPerNewVolume) {
     EXPECT_EQ(d.host.LastText(), texts::kCapturedSlotName);
 
     d.mixer.SetPercent(0, 41);
-    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    d.Hotkey(kCaptureSlot);
     ASSERT_EQ(d.host.added.size(), 2u);
     EXPECT_EQ(d.host.added[1].hotkey, 0x6071u);
     EXPECT_TRUE(d.mixer.log.empty());  // a capture writes no device
 }
 
-TEST(HotkeyDispatch, CaptureWhenFullStillCountsAndNotifies) {
+TEST(ActionDispatch, CaptureWhenFullStillCountsAndNotifies) {
     Dispatch d{1};
     for (int i = 0; i < 28; ++i) d.table.AppendPresetRecord("p", i, 0);
     d.mixer.SetPercent(0, 60);
-    d.dispatcher.DispatchHotKey(kCaptureSlot);
+    d.Hotkey(kCaptureSlot);
     ASSERT_EQ(d.host.added.size(), 1u);
     EXPECT_EQ(d.host.added[0].hotkey, 0x6070u + 28);
     EXPECT_EQ(d.table.count, 28);
     EXPECT_EQ(d.host.LastText(), texts::kCapturedSlotName);
-    d.dispatcher.DispatchHotKey(kCaptureSlot);  // 60 was captured: nothing new
+    d.Hotkey(kCaptureSlot);  // 60 was captured: nothing new
     EXPECT_EQ(d.host.added.size(), 1u);
 }
 
-TEST(HotkeyDispatch, NotificationSlotAndStrayIdentifiersChangeNothing) {
+TEST(ActionDispatch, NotificationSlotAndStrayIdentifiersChangeNothing) {
     Dispatch d{2};
     d.table.AppendPresetRecord("P", 80, 0x6070);
     d.table[kNotifySlot].SetName("N");
     const auto before = d.table.Image();
 
-    d.dispatcher.DispatchHotKey(kNotifySlot);
+    d.Hotkey(kNotifySlot);
     EXPECT_EQ(d.host.LastText(), "N");
     d.host.shown.clear();
 
     // Past the last preset and past the table: no record to act on.
-    for (unsigned id : {6u, 32u, 33u, 1000u}) d.dispatcher.DispatchHotKey(id);
+    for (unsigned id : {6u, 32u, 33u, 1000u}) d.Hotkey(id);
     EXPECT_TRUE(d.mixer.log.empty());
     EXPECT_TRUE(d.host.shown.empty());
     EXPECT_EQ(d.table.Image(), before);
 }
 
-TEST(HotkeyDispatch, NotifyOffActsWithoutShowing) {
+TEST(ActionDispatch, NotifyOffActsWithoutShowing) {
     Dispatch d{1};
     d.table[kNotifySlot].enabled = 0;
     d.mixer.SetPercent(0, 10);
-    d.dispatcher.DispatchHotKey(kUpSlot);
-    d.dispatcher.DispatchHotKey(kMuteSlot);
+    d.Hotkey(kUpSlot);
+    d.Hotkey(kMuteSlot);
     EXPECT_EQ(d.mixer.Percent(0), 12u);
     EXPECT_EQ(d.mixer.mute[0], 1u);
     EXPECT_TRUE(d.host.shown.empty());
+}
+
+TEST(ActionDispatch, EachActionNamesItsRecord) {
+    SettingTable table;
+    table.SetDefaults();
+    table.AppendPresetRecord("Night", 20, 0);
+    table.AppendPresetRecord("\x96\xE9", 30, 0);  // 夜 in code page 932
+    table.AppendPresetRecord("Night", 40, 0);
+
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kUp), table), kUpSlot);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kCapture), table), kCaptureSlot);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, 1), table), 5u);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, 3), table), 7u);
+    for (std::uint32_t position : {0u, 4u, UINT32_MAX})
+        EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kPresetByPosition, position), table), std::nullopt)
+            << position;
+
+    const Action byName = test::MakeAction(ActionKind::kPresetByName, 0, u"x");  // the name comes converted
+    EXPECT_EQ(ActionRecord(byName, table, "Night"), 5u);                         // the first of two
+    EXPECT_EQ(ActionRecord(byName, table, "\x96\xE9"), 6u);
+    for (const char* other : {"night", "Night ", "Nigh", ""})
+        EXPECT_EQ(ActionRecord(byName, table, other), std::nullopt) << other;
+
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kVolume, 50), table), std::nullopt);
+    EXPECT_EQ(ActionRecord(test::MakeAction(ActionKind::kOpen), table), std::nullopt);
+
+    // A hotkey's identifier is its record's index.
+    for (std::size_t id : {0u, 3u, 4u, 5u, 7u}) EXPECT_EQ(ActionRecord(*HotkeyAction(id), table), id) << id;
+    EXPECT_EQ(HotkeyAction(kRecordCount), std::nullopt);
+}
+
+TEST(ActionDispatch, AnUntickedSlotActsFromTheWheelAndTheCommandLineButNotAsAHotkey) {
+    Dispatch d{1};
+    d.table[kUpSlot].enabled = 0;
+    d.mixer.SetPercent(0, 10);
+    for (ActionOrigin origin : {ActionOrigin::kHotkey, ActionOrigin::kWheel, ActionOrigin::kCommandLine}) {
+        Action up = test::MakeAction(ActionKind::kUp);
+        up.origin = origin;
+        EXPECT_EQ(d.dispatcher.CanPerform(up), origin != ActionOrigin::kHotkey);
+        d.dispatcher.Perform(up);
+    }
+    EXPECT_EQ(d.mixer.Percent(0), 14u);
 }
 
 }  // namespace

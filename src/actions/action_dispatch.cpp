@@ -1,4 +1,4 @@
-#include "actions/hotkey_dispatch.h"
+#include "actions/action_dispatch.h"
 
 #include "actions/action_texts.h"
 #include "base/decimal.h"
@@ -8,16 +8,32 @@
 
 namespace quendrel {
 
-void HotkeyDispatcher::DispatchHotKey(unsigned id) {
-    if (id >= kRecordCount) return;
-    // A record past the last preset is empty; only a stray message can name
-    // it, and applying its volume 0 would silence the machine.
-    if (id >= table_.UsedRecords()) return;
+void ActionDispatcher::Perform(const Action& action) {
+    switch (action.kind) {
+    case ActionKind::kOpen:
+        return host_.OpenWindow();
+    case ActionKind::kVolume:
+        return ApplyAndNotify(texts::kVolumeWord, action.number, host_.ReadFadeSetting());
+    default:
+        // Looked up now, in its turn: an action before it may have added presets.
+        if (const auto record = Record(action)) PerformRecord(*record);
+    }
+}
 
+bool ActionDispatcher::CanPerform(const Action& action) const { return !ActsOnRecord(action.kind) || Record(action); }
+
+std::optional<std::size_t> ActionDispatcher::Record(const Action& action) const {
+    const auto record =
+        ActionRecord(action, table_, action.kind == ActionKind::kPresetByName ? host_.StoredName(action.name) : "");
+    if (record && action.origin == ActionOrigin::kHotkey && !table_[*record].IsEnabled()) return std::nullopt;
+    return record;
+}
+
+void ActionDispatcher::PerformRecord(std::size_t index) {
     // Device 0 is read only where the action starts from it: a preset does not.
     const auto current = [this] { return std::int64_t{ClampPercent(mixer_.GetMasterVolume(0))}; };
-    SettingRecord& record = table_[id];
-    switch (id) {
+    SettingRecord& record = table_[index];
+    switch (index) {
     case kUpSlot:
         return ApplyAndNotify(record.Name(), current() + record.value, false);
     case kDownSlot:
@@ -38,11 +54,7 @@ void HotkeyDispatcher::DispatchHotKey(unsigned id) {
     }
 }
 
-void HotkeyDispatcher::SetVolume(std::int64_t percent) {
-    ApplyAndNotify(texts::kVolumeWord, percent, host_.ReadFadeSetting());
-}
-
-void HotkeyDispatcher::ApplyAndNotify(const std::string& nameCp932, std::int64_t volume, bool smooth) {
+void ActionDispatcher::ApplyAndNotify(const std::string& nameCp932, std::int64_t volume, bool smooth) {
     // Volumes from the file or from a sum with the step are clamped before
     // they reach the mixer, and the notification shows the volume applied,
     // not the stored one: a preset stored as 150 sets and shows 100.
@@ -51,11 +63,11 @@ void HotkeyDispatcher::ApplyAndNotify(const std::string& nameCp932, std::int64_t
     Notify(nameCp932 + " " + FormatDecimal(applied) + "%");
 }
 
-void HotkeyDispatcher::Notify(const std::string& textCp932) {
+void ActionDispatcher::Notify(const std::string& textCp932) {
     if (table_[kNotifySlot].IsEnabled()) host_.ShowNotification(textCp932, table_[kNotifySlot].value);
 }
 
-void HotkeyDispatcher::Capture(int current) {
+void ActionDispatcher::Capture(int current) {
     // Starts at 0, so a first capture at 0 adds nothing.
     if (current == lastCaptured_) return;
     host_.AddPreset(texts::kCapturedPresetName, current, NextPresetHotkey(table_.count));

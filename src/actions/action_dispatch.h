@@ -1,11 +1,13 @@
-// What a global hotkey does (the identifier is the index of the setting
-// record whose key was pressed), and what /volume does: every volume an
-// action sets goes through one step that applies it and shows it.
+// What each action does: the hotkeys' own (the identifier is the index of
+// the setting record whose key was pressed), and /volume and /open. Every
+// volume an action sets goes through one step that applies it and shows it.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "actions/action.h"
 #include "actions/volume_applier.h"
 #include "mixer/mixer.h"
 #include "table/setting_table.h"
@@ -26,18 +28,24 @@ public:
     virtual void ShowNotification(const std::string& textCp932, std::int32_t seconds) = 0;
     // The configuration window opens.
     virtual void OpenWindow() = 0;
+    // A name from outside as the table stores names, in code page 932; empty
+    // when a character has no exact form there, so that it matches nothing.
+    virtual std::string StoredName(const Utf16String& name) = 0;
 };
 
-class HotkeyDispatcher {
+class ActionDispatcher {
 public:
-    HotkeyDispatcher(SettingTable& table, Mixer& mixer, VolumeApplier& applier, ActionHost& host)
+    ActionDispatcher(SettingTable& table, Mixer& mixer, VolumeApplier& applier, ActionHost& host)
         : table_(table), mixer_(mixer), applier_(applier), host_(host) {}
 
-    void DispatchHotKey(unsigned id);
-    // The volume as a preset would set it, shown as "音量 N%".
-    void SetVolume(std::int64_t percent);
+    void Perform(const Action& action);
+    // Whether the table has what the action names: a record, ticked for a
+    // hotkey. Kinds that need no record can always be performed.
+    bool CanPerform(const Action& action) const;
 
 private:
+    std::optional<std::size_t> Record(const Action& action) const;
+    void PerformRecord(std::size_t index);
     // Applies the volume (clamped to 0..100) and shows the name with it.
     void ApplyAndNotify(const std::string& nameCp932, std::int64_t volume, bool smooth);
     // The text, when the notification is switched on.
