@@ -32,11 +32,42 @@ private:
     ComPtr<IPolicyConfigVista> vista_;
 };
 
+}  // namespace
+
+// Ids handed from the system's thread to this one.
+class CoreAudioDevices::Arrivals {
+public:
+    Arrivals() { InitializeCriticalSection(&lock_); }
+    Arrivals(const Arrivals&) = delete;
+    Arrivals& operator=(const Arrivals&) = delete;
+    ~Arrivals() { DeleteCriticalSection(&lock_); }
+
+    void Add(LPCWSTR id) {
+        EnterCriticalSection(&lock_);
+        ids_.emplace_back(id ? id : L"");
+        LeaveCriticalSection(&lock_);
+    }
+    std::vector<std::wstring> Take() {
+        EnterCriticalSection(&lock_);
+        std::vector<std::wstring> ids = std::move(ids_);
+        ids_.clear();
+        LeaveCriticalSection(&lock_);
+        return ids;
+    }
+
+private:
+    CRITICAL_SECTION lock_;
+    std::vector<std::wstring> ids_;
+};
+
+namespace {
+
 // Called on a thread of the system's: it does no COM work there, it only
-// posts to the devices' window.
+// notes arrivals and posts to the devices' window.
 class PostingClient final : public IMMNotificationClient {
 public:
-    explicit PostingClient(HWND target) : target_(target) {}
+    PostingClient(HWND target, std::shared_ptr<CoreAudioDevices::Arrivals> arrivals)
+        : target_(target), arrivals_(std::move(arrivals)) {}
     PostingClient(const PostingClient&) = delete;
     PostingClient& operator=(const PostingClient&) = delete;
     // Reference counted: only Release deletes it.
@@ -59,9 +90,11 @@ public:
         return static_cast<ULONG>(left);
     }
 
-    HRESULT STDMETHODCALLTYPE OnDeviceStateChanged(LPCWSTR, DWORD) override { return Post(); }
-    HRESULT STDMETHODCALLTYPE OnDeviceAdded(LPCWSTR) override { return Post(); }
-    HRESULT STDMETHODCALLTYPE OnDeviceRemoved(LPCWSTR) override { return Post(); }
+    HRESULT STDMETHODCALLTYPE OnDeviceStateChanged(LPCWSTR id, DWORD state) override {
+        return state == DEVICE_STATE_ACTIVE ? Arrived(id) : S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnDeviceAdded(LPCWSTR id) override { return Arrived(id); }
+    HRESULT STDMETHODCALLTYPE OnDeviceRemoved(LPCWSTR) override { return S_OK; }
     HRESULT STDMETHODCALLTYPE OnDefaultDeviceChanged(EDataFlow flow, ERole role, LPCWSTR) override {
         // Wine names the device by its registry value, not by an endpoint id:
         // the window reads the list itself.
@@ -71,12 +104,15 @@ public:
     HRESULT STDMETHODCALLTYPE OnPropertyValueChanged(LPCWSTR, const PROPERTYKEY) override { return S_OK; }
 
 private:
-    HRESULT Post() {
+    // Whether it is an output, and an active one, is asked on the window's thread.
+    HRESULT Arrived(LPCWSTR id) {
+        arrivals_->Add(id);
         PostMessageW(target_, CoreAudioDevices::kOutputsChanged, 0, 0);
         return S_OK;
     }
 
     HWND target_;
+    std::shared_ptr<CoreAudioDevices::Arrivals> arrivals_;
     LONG references_ = 1;
 };
 
@@ -196,14 +232,15 @@ void CoreAudioDevices::Watch(DeviceEvents events) {
         }
     }
     events_ = events;
-    tracker_.Start(Outputs());
-    ComPtr<IMMNotificationClient> client(new PostingClient(window_->hwnd()));
+    arrivals_ = std::make_shared<Arrivals>();
+    ComPtr<IMMNotificationClient> client(new PostingClient(window_->hwnd(), arrivals_));
     if (SUCCEEDED(enumerator_->RegisterEndpointNotificationCallback(client.get()))) client_ = std::move(client);
 }
 
 void CoreAudioDevices::StopWatching() {
     if (client_) enumerator_->UnregisterEndpointNotificationCallback(client_.get());
     client_.reset();
+    arrivals_.reset();
     events_ = {};
 }
 
@@ -212,10 +249,17 @@ bool CoreAudioDevices::OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
     // Posted before the watch ended: nobody to tell.
     if (!client_) return true;
     const DeviceEvents events = events_;  // a watcher may stop the watch
-    const auto changes = tracker_.Update(Outputs());
-    for (const std::wstring& id : changes.arrived) events.outputArrived(id);
-    // Under Wine the default that the list shows never moves, yet the news comes.
-    if (changes.defaultChanged || message == kDefaultOutputChanged) events.defaultOutputChanged();
+    if (message == kDefaultOutputChanged) {
+        events.defaultOutputChanged();
+        return true;
+    }
+    std::vector<std::wstring> told;
+    const auto outputs = Outputs();
+    for (std::wstring& id : arrivals_->Take()) {
+        const bool output = std::any_of(outputs.begin(), outputs.end(), [&](const auto& o) { return o.id == id; });
+        if (output && std::find(told.begin(), told.end(), id) == told.end()) told.push_back(std::move(id));
+    }
+    for (const std::wstring& id : told) events.outputArrived(id);
     return true;
 }
 

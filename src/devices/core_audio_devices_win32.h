@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "base/callback.h"
-#include "devices/output_list.h"
 #include "devices/sound_devices.h"
 #include "win32/com_win32.h"
 #include "win32/message_window_win32.h"
@@ -45,10 +44,13 @@ public:
     std::optional<bool> ToggleMicrophoneMute() override;
     std::optional<bool> SetMicrophoneMute(bool muted) override;
 
-    // The notification client calls back on a thread of the system's and
-    // only posts to a window of this thread, which then reads the list.
+    // The notification client calls back on a thread of the system's; it
+    // only notes the ids of devices that arrived or became active and posts
+    // to a window of this thread, which then reads the list.
     void Watch(DeviceEvents events) override;
     void StopWatching() override;
+
+    class Arrivals;
 
 private:
     struct Microphone {
@@ -72,7 +74,7 @@ private:
     bool microphoneMuted_ = false;  // what the last call set, when no device can be read
 
     DeviceEvents events_;
-    OutputTracker tracker_;
+    std::shared_ptr<Arrivals> arrivals_;  // shared with the client, which the system may hold longer
     std::unique_ptr<MessageWindow> window_;
     ComPtr<IMMNotificationClient> client_;
 };

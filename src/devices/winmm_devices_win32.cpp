@@ -148,8 +148,11 @@ std::optional<bool> WinmmDevices::ToggleMicrophoneMute() {
     auto decides =
         std::find_if(mutes.begin(), mutes.end(), [&](const MicrophoneMute& mute) { return preferred == mute.mixer; });
     if (decides == mutes.end()) decides = mutes.begin();
-    DWORD value = 0;
-    const bool now = MuteDetails(*decides, &value, false) == MMSYSERR_NOERROR ? value != 0 : microphoneMuted_;
+    // Wine's mixer answers a source line's control without giving a value.
+    constexpr DWORD kNoValue = 0x5A5A5A5A;
+    DWORD value = kNoValue;
+    const bool read = MuteDetails(*decides, &value, false) == MMSYSERR_NOERROR && value != kNoValue;
+    const bool now = read ? value != 0 : microphoneMuted_;
     return SetMutes(mutes, !now);
 }
 
@@ -176,8 +179,17 @@ void WinmmDevices::Watch(DeviceEvents events) {
 void WinmmDevices::DevicesChanged() {
     if (!watching_) return;
     const DeviceEvents events = events_;  // a watcher may stop the watch
-    const auto changes = tracker_.Update(Outputs());
-    for (const std::wstring& id : changes.arrived) events.outputArrived(id);
+    const auto outputs = Outputs();
+    const auto changes = tracker_.Update(outputs);
+    // Devices of one name cannot be told apart: when one of them arrives,
+    // each of them is told.
+    for (const OutputDevice& output : outputs) {
+        const bool named = std::any_of(changes.arrived.begin(), changes.arrived.end(), [&](const std::wstring& id) {
+            return std::any_of(outputs.begin(), outputs.end(),
+                               [&](const OutputDevice& o) { return o.id == id && o.name == output.name; });
+        });
+        if (named) events.outputArrived(output.id);
+    }
     if (changes.defaultChanged) events.defaultOutputChanged();
 }
 
