@@ -36,4 +36,33 @@ std::wstring Utf8ToWide(std::string_view utf8) {
     return wide;
 }
 
+std::string WideToUtf8(std::wstring_view wide) {
+    std::string utf8;
+    utf8.reserve(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        auto code = static_cast<char32_t>(wide[i]);
+        if (sizeof(wchar_t) == 2 && code >= 0xD800 && code <= 0xDFFF) {
+            const bool paired = code < 0xDC00 && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF;
+            code = paired ? 0x10000 + ((code - 0xD800) << 10) + (static_cast<char32_t>(wide[++i]) - 0xDC00) : 0xFFFD;
+        }
+        if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
+        if (code < 0x80) {
+            utf8 += static_cast<char>(code);
+        } else if (code < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (code >> 12));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (code >> 18));
+            utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
+}
+
 }  // namespace quendrel

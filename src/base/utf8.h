@@ -1,4 +1,4 @@
-// UTF-8 to UTF-16 for the portable core, which builds window texts from the
+// UTF-8 and UTF-16 for the portable core, which builds window texts from the
 // program's UTF-8 texts without the system's conversions.
 #pragma once
 
@@ -11,5 +11,7 @@ namespace quendrel {
 // U+FFFD. Characters beyond U+FFFF become surrogate pairs where wchar_t has
 // 16 bits.
 std::wstring Utf8ToWide(std::string_view utf8);
+// A surrogate without its pair becomes U+FFFD.
+std::string WideToUtf8(std::wstring_view wide);
 
 }  // namespace quendrel

@@ -1,30 +1,14 @@
 #include "mixer/core_audio_mixer_win32.h"
 
-#include <propidl.h>
-
 #include <cmath>
-#include <memory>
 
+#include "mixer/endpoints_win32.h"
 #include "mixer/mixer_scale.h"
 
 namespace quendrel {
 namespace {
 
-// PKEY_Device_FriendlyName, spelt out: the SDK's definition needs INITGUID.
-const PROPERTYKEY kFriendlyName = {{0xa45c254e, 0xdf1c, 0x4efd, {0x80, 0x20, 0x67, 0xd1, 0x46, 0xa8, 0x50, 0xe0}}, 14};
-
 constexpr float kFullScale = 65535.0f;
-
-struct CoTaskFree {
-    void operator()(wchar_t* text) const { CoTaskMemFree(text); }
-};
-using CoTaskString = std::unique_ptr<wchar_t, CoTaskFree>;
-
-CoTaskString DeviceId(IMMDevice* device) {
-    wchar_t* id = nullptr;
-    if (FAILED(device->GetId(&id))) return nullptr;
-    return CoTaskString(id);
-}
 
 // Called by the endpoint on a thread of the system's: it only posts.
 class PostingCallback final : public IAudioEndpointVolumeCallback {
@@ -61,20 +45,6 @@ private:
     LONG references_ = 1;
 };
 
-bool SameId(const CoTaskString& a, const CoTaskString& b) { return a && b && lstrcmpW(a.get(), b.get()) == 0; }
-
-std::wstring FriendlyName(IMMDevice* device) {
-    ComPtr<IPropertyStore> store;
-    if (FAILED(device->OpenPropertyStore(STGM_READ, store.put()))) return {};
-    PROPVARIANT value;
-    PropVariantInit(&value);
-    std::wstring name;
-    if (SUCCEEDED(store->GetValue(kFriendlyName, &value)) && value.vt == VT_LPWSTR && value.pwszVal)
-        name = value.pwszVal;
-    PropVariantClear(&value);
-    return name;
-}
-
 }  // namespace
 
 float PercentToScalar(unsigned percent) { return static_cast<float>(PercentToUnits(percent)) / kFullScale; }
@@ -102,20 +72,13 @@ std::vector<ComPtr<IMMDevice>> CoreAudioMixer::Devices() {
     std::vector<ComPtr<IMMDevice>> devices;
     if (!enumerator_) return devices;
     ComPtr<IMMDevice> preferred;
-    CoTaskString preferredId;
+    std::wstring preferredId;
     if (SUCCEEDED(enumerator_->GetDefaultAudioEndpoint(eRender, eConsole, preferred.put())) && preferred) {
-        preferredId = DeviceId(preferred.get());
+        preferredId = EndpointId(preferred.get());
         devices.push_back(preferred);
     }
-    ComPtr<IMMDeviceCollection> collection;
-    UINT count = 0;
-    if (FAILED(enumerator_->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, collection.put())) || !collection ||
-        FAILED(collection->GetCount(&count)))
-        return devices;
-    for (UINT i = 0; i < count; ++i) {
-        ComPtr<IMMDevice> device;
-        if (FAILED(collection->Item(i, device.put())) || !device) continue;
-        if (SameId(DeviceId(device.get()), preferredId)) continue;
+    for (auto& device : ActiveEndpoints(enumerator_.get(), eRender)) {
+        if (!preferredId.empty() && EndpointId(device.get()) == preferredId) continue;
         devices.push_back(std::move(device));
     }
     return devices;

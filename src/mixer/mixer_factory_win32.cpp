@@ -4,16 +4,12 @@
 #include "mixer/winmm_mixer_win32.h"
 
 namespace quendrel {
-namespace {
 
-// What the system says it is: in XP compatibility mode that is 5.x.
 DWORD ReportedMajorVersion() {
     OSVERSIONINFOW info{};
     info.dwOSVersionInfoSize = sizeof info;
     return GetVersionExW(&info) ? info.dwMajorVersion : 0;
 }
-
-}  // namespace
 
 // Needs COM on this thread (ComApartment); without it Core Audio cannot be
 // created and the mixer API is used.

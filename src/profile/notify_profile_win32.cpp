@@ -121,4 +121,15 @@ bool NotifyProfile::WriteColor(COLORREF color) const {
 
 bool NotifyProfile::WriteFadeSetting(bool on) const { return WriteText(kChangesSection, kFadeKey, on ? L"1" : L"0"); }
 
+bool NotifyProfile::WriteDevices(const std::vector<std::string>& presetNames, const DeviceSettings& settings) const {
+    for (const ProfileWrite& write : Read().DeviceWrites(presetNames, settings)) {
+        // The values are ASCII: one character a byte.
+        const std::wstring value = write.value ? std::wstring(write.value->begin(), write.value->end()) : L"";
+        if (!WritePrivateProfileStringW(write.section, write.key.c_str(), write.value ? value.c_str() : nullptr,
+                                        path_.c_str()))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace quendrel

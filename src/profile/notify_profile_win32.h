@@ -1,7 +1,7 @@
 // NotifyFont.ini beside the executable, and its one owner: the notification
-// font and colour (section Font) and the smooth-change switch (key FADE of
-// section Changes). Read whole at every use and parsed by the profile
-// functions' rules, never cached; written key by key through those functions.
+// font and colour (section Font), the smooth-change switch (key FADE of
+// section Changes) and the sound devices' settings (device_settings.h). Read whole at every use and parsed by the
+// profile functions' rules, never cached; written key by key through those functions.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +10,9 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "profile/device_settings.h"
 #include "profile/monitor_choice.h"
 #include "profile/profile_file.h"
 
@@ -48,6 +50,14 @@ public:
     // The key's text as GetPrivateProfileStringW gives it; nothing when the
     // file, the section or the key is missing.
     std::optional<std::wstring> Text(const wchar_t* section, const wchar_t* key) const;
+    // presetNames are the table's preset names by position.
+    DeviceSettings Devices(const std::vector<std::string>& presetNames) const {
+        return ReadDeviceSettings(file_, presetNames);
+    }
+    std::vector<ProfileWrite> DeviceWrites(const std::vector<std::string>& presetNames,
+                                           const DeviceSettings& settings) const {
+        return DeviceSettingsWrites(file_, presetNames, settings);
+    }
 
 private:
     // A switch of section Changes: on unless the key reads as 0.
@@ -76,6 +86,13 @@ public:
 
     bool ReadFadeSetting() const { return Read().Fade(); }
     bool WriteFadeSetting(bool on) const;
+
+    DeviceSettings ReadDevices(const std::vector<std::string>& presetNames) const {
+        return Read().Devices(presetNames);
+    }
+    // Only the keys whose values differ from the file's; false at the first
+    // key the system refuses, and the keys after it stay unwritten.
+    bool WriteDevices(const std::vector<std::string>& presetNames, const DeviceSettings& settings) const;
 
 private:
     bool WriteText(const wchar_t* section, const wchar_t* key, const std::wstring& value) const;

@@ -240,5 +240,34 @@ TEST_F(NotifyProfileTest, ARefusedWriteIsReportedAndNothingAfterItIsWrittenOrLoa
     EXPECT_EQ(shown.color, RGB(0, 255, 0));
 }
 
+// The sound devices' keys through the profile functions and back: ASCII in
+// the file whatever the names, nothing written while nothing is used.
+TEST(NotifyProfileDevices, WhatIsWrittenReadsBackThroughTheProfileFunctions) {
+    test::TempFolder folder;
+    const NotifyProfile profile(folder.File(L"NotifyFont.ini"));
+    const std::vector<std::string> names = {"Late night", "\x91\xE5\x89\xB9", "x"};  // 大音 in code page 932
+    EXPECT_TRUE(profile.WriteDevices(names, DeviceSettings{}));
+    EXPECT_FALSE(test::FileExists(profile.Path()));
+
+    ASSERT_TRUE(profile.WriteFadeSetting(false));
+    DeviceSettings settings;
+    settings.presets = {StoredDevice{L"{0.0.0.00000000}.{9AF18405}", L"ヘッドホン (USB) ü \U0001F3A7"}, std::nullopt,
+                        StoredDevice{L"{0.0.0.00000000}.{x}", L"Speakers"}};
+    settings.microphone = settings.arrival = true;
+    settings.microphoneKey = 0x604D;
+    ASSERT_TRUE(profile.WriteDevices(names, settings));
+    const auto bytes = ReadBytes(profile.Path());
+    for (unsigned char byte : bytes) EXPECT_LT(byte, 0x80);
+    EXPECT_FALSE(profile.ReadFadeSetting()) << "the other sections stay";
+    const DeviceSettings back = profile.ReadDevices(names);
+    EXPECT_EQ(back.presets, settings.presets);
+    EXPECT_TRUE(back.microphone && back.arrival);
+    EXPECT_EQ(back.microphoneKey, 0x604D);
+    EXPECT_EQ(profile.ReadDevices({"Early", names[1]}).presets[0], std::nullopt) << "another preset at that place";
+
+    const NotifyProfile gone(folder.File(L"gone\\NotifyFont.ini"));
+    EXPECT_FALSE(gone.WriteDevices(names, settings));
+}
+
 }  // namespace
 }  // namespace quendrel
