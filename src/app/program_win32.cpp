@@ -5,6 +5,7 @@
 #include "app/app_texts.h"
 #include "base/identity.h"
 #include "cli/command_line_win32.h"
+#include "devices/devices_factory_win32.h"
 #include "mixer/mixer_factory_win32.h"
 #include "win32/paths_win32.h"
 #include "win32/text_win32.h"
@@ -69,13 +70,16 @@ bool Program::Start() {
 
     if (!environment_.mixer) environment_.mixer = CreateSystemMixer();
     Mixer& mixer = *environment_.mixer;
+    if (!environment_.devices) environment_.devices = CreateSystemDevices(mixer);
+    SoundDevices& devices = *environment_.devices;
     notification_ = std::make_unique<NotificationWindow>(profile_, environment_.findMonitor);
     fontDialogs_ = std::make_unique<NotifyFontDialogs>(profile_, *notification_, environment_.dialogs);
     aboutWindow_ = std::make_unique<AboutWindow>(mixer);
-    resident_ = std::make_unique<Resident>(Resident::Parts{settings_, mixer, profile_, autoStart_, settingsFile_,
-                                                           *aboutWindow_, *notification_, environment_.shell});
+    resident_ =
+        std::make_unique<Resident>(Resident::Parts{settings_, mixer, devices, profile_, autoStart_, settingsFile_,
+                                                   *aboutWindow_, *notification_, environment_.shell});
     // The view edits the settings and asks the resident for the rest.
-    configWindow_ = std::make_unique<ConfigWindow>(settings_, *resident_, mixer, *fontDialogs_);
+    configWindow_ = std::make_unique<ConfigWindow>(settings_, *resident_, mixer, devices, *fontDialogs_);
     ConfigWindow& config = *configWindow_;
     // In this order: the configuration window, the about window, the notification.
     config.Create(application_.hwnd());

@@ -13,6 +13,7 @@
 #include "base/callback.h"
 #include "cli/command_line.h"
 #include "config_window/config_window_win32.h"
+#include "devices/sound_devices.h"
 #include "notify/notification_window_win32.h"
 #include "notify/notify_font_dialogs_win32.h"
 #include "profile/notify_profile_win32.h"
@@ -30,13 +31,14 @@ class Mixer;
 // What the program works with from outside. Empty fields take the real
 // thing; tests give their own.
 struct ProgramEnvironment {
-    std::unique_ptr<Mixer> mixer;          // the system's backend
-    std::wstring dataFolder;               // the executable's folder
-    std::wstring executablePath;           // the running executable (the autostart value names it)
-    std::wstring runKey;                   // AutoStart::kRunKey
-    CommonDialogs* dialogs = nullptr;      // ChooseFontW, ChooseColorW
-    TrayShell* shell = nullptr;            // Shell_NotifyIconW
-    MonitorFinder* findMonitor = nullptr;  // SystemMonitor
+    std::unique_ptr<Mixer> mixer;           // the system's backend
+    std::unique_ptr<SoundDevices> devices;  // the system's, beside the mixer
+    std::wstring dataFolder;                // the executable's folder
+    std::wstring executablePath;            // the running executable (the autostart value names it)
+    std::wstring runKey;                    // AutoStart::kRunKey
+    CommonDialogs* dialogs = nullptr;       // ChooseFontW, ChooseColorW
+    TrayShell* shell = nullptr;             // Shell_NotifyIconW
+    MonitorFinder* findMonitor = nullptr;   // SystemMonitor
     // Runs between the look for a running instance and the creation of the
     // mutex: the moment at which a second start can slip in.
     Callback<void()> afterInstanceLook;

@@ -17,8 +17,13 @@ bool AnyWidth(const std::wstring&) { return true; }
 
 }  // namespace
 
-ConfigWindow::ConfigWindow(Settings& settings, EditingHost& host, Mixer& mixer, NotifyFontDialogs& fontDialogs)
-    : host_(host), mixer_(mixer), presetPanel_(settings, host, mixer), functionPanel_(settings.table, fontDialogs) {}
+ConfigWindow::ConfigWindow(Settings& settings, EditingHost& host, Mixer& mixer, SoundDevices& devices,
+                           NotifyFontDialogs& fontDialogs)
+    : host_(host),
+      mixer_(mixer),
+      devices_(devices),
+      presetPanel_(settings, host, mixer),
+      functionPanel_(settings.table, fontDialogs) {}
 
 // The controls go with the panels; the native window must go first.
 ConfigWindow::~ConfigWindow() { Destroy(); }
@@ -67,14 +72,23 @@ void ConfigWindow::PresetAdded(std::size_t position) { presetPanel_.ShowAdded(st
 void ConfigWindow::Open() {
     host_.BeginEditing();
     ShowUnusableHotkeys();
-    // The gauge shows the system volume while the window does, whoever
-    // changes it; hidden, nothing is watched.
-    presetPanel_.ShowSystemVolume();
-    mixer_.WatchDevice0(Bind<&PresetPanel::ShowSystemVolume>(&presetPanel_));
+    WatchSystemVolume();
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     presetPanel_.ShowSelectedPreset();
     SetFocus(presetPanel_.presetList.hwnd());
+}
+
+void ConfigWindow::WatchSystemVolume() {
+    // The gauge shows the system volume while the window does, whoever
+    // changes it; hidden, nothing is watched.
+    mixer_.StopWatching();
+    presetPanel_.ShowSystemVolume();
+    mixer_.WatchDevice0(Bind<&PresetPanel::ShowSystemVolume>(&presetPanel_));
+}
+
+void ConfigWindow::DevicesChanged() {
+    if (IsWindowVisible(hwnd())) WatchSystemVolume();
 }
 
 void ConfigWindow::Close() {

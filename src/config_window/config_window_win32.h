@@ -22,10 +22,12 @@ namespace quendrel {
 
 class Mixer;
 class NotifyFontDialogs;
+class SoundDevices;
 
 class ConfigWindow : public Window, public ResidentView {
 public:
-    ConfigWindow(Settings& settings, EditingHost& host, Mixer& mixer, NotifyFontDialogs& fontDialogs);
+    ConfigWindow(Settings& settings, EditingHost& host, Mixer& mixer, SoundDevices& devices,
+                 NotifyFontDialogs& fontDialogs);
     ~ConfigWindow() override;
 
     // Builds the window and its controls, hidden.
@@ -35,6 +37,7 @@ public:
     void PresetAdded(std::size_t position) override;
     // Withdraws the hotkeys and shows the window.
     void Open() override;
+    void DevicesChanged() override;
     void SetStatus(std::string_view utf8) override { presetPanel_.ShowStatus(utf8); }
     void SetGauge(int percent) override { presetPanel_.ShowGauge(percent); }
 
@@ -54,8 +57,12 @@ private:
     void ShowUnusableHotkeys();
     void OnKeyDown(WPARAM key);
 
+    // The gauge follows device 0, whichever device that is now.
+    void WatchSystemVolume();
+
     EditingHost& host_;
     Mixer& mixer_;
+    SoundDevices& devices_;
     // The left and right halves of the window, and its status bar.
     PresetPanel presetPanel_;
     FunctionPanel functionPanel_;

@@ -128,9 +128,9 @@ DeviceSettings ReadDeviceSettings(const ProfileFile& file, const std::vector<std
     settings.microphone = Switch(file, kMicrophoneKey);
     settings.microphoneKey = Hotkey(file);
     settings.arrival = Switch(file, kArrivalKey);
-    for (std::size_t position = 0; position < presetNames.size(); ++position) {
+    for (std::size_t position = 0; position < presetNames.size() && position < kMaxPresets; ++position) {
         const auto text = ValueText(file, kPresetDevicesSection, PositionKey(position));
-        settings.presets.push_back(text ? ParsePresetDevice(*text, presetNames[position]) : std::nullopt);
+        if (text) settings.presets[position] = ParsePresetDevice(*text, presetNames[position]);
     }
     return settings;
 }
@@ -146,10 +146,10 @@ std::vector<ProfileWrite> DeviceSettingsWrites(const ProfileFile& file, const st
         writes.push_back({kDevicesSection, kMicrophoneHotkeyKey, FormatDecimal(settings.microphoneKey)});
     writeSwitch(kArrivalKey, settings.arrival);
 
-    for (std::size_t position = 0; position < presetNames.size(); ++position) {
+    for (std::size_t position = 0; position < presetNames.size() && position < kMaxPresets; ++position) {
         const std::wstring key = PositionKey(position);
         const auto stored = ValueText(file, kPresetDevicesSection, key);
-        const auto& wanted = position < settings.presets.size() ? settings.presets[position] : std::nullopt;
+        const auto& wanted = settings.presets[position];
         const auto text = wanted ? FormatPresetDevice(presetNames[position], *wanted) : std::nullopt;
         if (text && text != stored)
             writes.push_back({kPresetDevicesSection, key, text});

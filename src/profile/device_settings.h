@@ -23,23 +23,9 @@
 #include <vector>
 
 #include "profile/profile_file.h"
+#include "table/settings.h"
 
 namespace quendrel {
-
-// The output device a preset chooses.
-struct StoredDevice {
-    std::wstring id;
-    std::wstring name;  // shown while the device is absent
-    bool operator==(const StoredDevice& other) const { return id == other.id && name == other.name; }
-};
-
-struct DeviceSettings {
-    // By preset position; nothing where the preset leaves the output alone.
-    std::vector<std::optional<StoredDevice>> presets;
-    std::uint16_t microphoneKey = 0;
-    bool microphone = false;
-    bool arrival = false;
-};
 
 // One key to write; no value deletes it.
 struct ProfileWrite {

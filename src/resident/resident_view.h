@@ -22,6 +22,9 @@ public:
     virtual void PresetAdded(std::size_t position) = 0;
     // The window opens for editing.
     virtual void Open() = 0;
+    // The output devices changed: one arrived or left, or another became the
+    // default. The open window shows the list and the default's volume anew.
+    virtual void DevicesChanged() = 0;
 };
 
 // What the view asks of the program while the user edits.

@@ -66,6 +66,7 @@ void Resident::StartUp(Window& receiver, ResidentView& view) {
     if (loaded != LoadResult::Loaded) table_.SetDefaults();
     for (std::size_t position = 0; position < table_.count; ++position)
         settings.captions[position] = FromCp932(table_.Preset(position).Name());
+    settings.devices = parts_.profile.ReadDevices(settings.PresetNames());
     view.ShowTable();
     if (loaded == LoadResult::Loaded) {
         RegisterHotKeys();
@@ -147,7 +148,7 @@ void Resident::BeginEditing() {
 }
 
 void Resident::EndEditing() {
-    if (!Save()) ShowError(FormatText(texts::kCannotWrite, parts_.settingsFile.Path()));
+    if (const auto failed = Save()) ShowError(FormatText(texts::kCannotWrite, *failed));
     RegisterHotKeys();
     if (actions_.phase() != Actions::Phase::kStarting) actions_.SetPhase(Actions::Phase::kResident);
 }
@@ -156,10 +157,13 @@ void Resident::Hear(int percent) { applier_.ApplyVolume(percent, ReadFadeSetting
 
 void Resident::Restore() { applier_.OnApplyAtOnceCleared(ReadFadeSetting()); }
 
-bool Resident::Save() {
-    if (!parts_.settingsFile.SaveSettingTable(table_, settingsUnreadable_)) return false;
+std::optional<std::wstring> Resident::Save() {
+    if (!parts_.settingsFile.SaveSettingTable(table_, settingsUnreadable_)) return parts_.settingsFile.Path();
     settingsUnreadable_ = false;
-    return true;
+    // Keyed by the names just saved: an entry checks its preset's name.
+    if (!parts_.profile.WriteDevices(parts_.settings.PresetNames(), parts_.settings.devices))
+        return parts_.profile.Path();
+    return std::nullopt;
 }
 
 void Resident::RegisterHotKeys() {

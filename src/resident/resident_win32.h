@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ class Mixer;
 class NotificationWindow;
 class NotifyProfile;
 class SettingsFile;
+class SoundDevices;
 class Window;
 
 class Resident final : public EditingHost, private ActionHost {
@@ -39,6 +41,7 @@ public:
     struct Parts {
         Settings& settings;
         Mixer& mixer;
+        SoundDevices& devices;
         const NotifyProfile& profile;
         const AutoStart& autoStart;
         const SettingsFile& settingsFile;
@@ -87,8 +90,9 @@ private:
     void OnMenuOpen();
     void OnMenuAbout();
     void OnMenuQuit();
-    // The table to SndCols.ini; false when the file could not be written.
-    bool Save();
+    // The table to SndCols.ini and the devices' settings to NotifyFont.ini;
+    // the path of a file that could not be written, or nothing.
+    std::optional<std::wstring> Save();
     void RegisterHotKeys();
     void UnregisterHotKeys();
     std::wstring PresetCaption(std::size_t recordIndex) const;

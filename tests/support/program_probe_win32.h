@@ -19,6 +19,7 @@
 #include "base/hotkey_value.h"
 #include "base/identity.h"
 #include "cli/command_line.h"
+#include "fake_devices.h"
 #include "fake_mixer.h"
 #include "presets/preset_panel_win32.h"
 #include "table/setting_table.h"
@@ -32,14 +33,20 @@ public:
     // without one the folder stays as it is (a first run when it is fresh).
     // The environment's fields as the caller set them, then cleared for the
     // next start.
-    bool Start(const SettingTable* table, unsigned devices = 1, unsigned percent = 0) {
+    bool Start(const SettingTable* table, unsigned mixerDevices = 1, unsigned percent = 0) {
         if (table) WriteSettings(folder.path(), *table);
         mixer = nullptr;
         if (!environment.mixer) {
-            auto fake = std::make_unique<FakeMixer>(devices);
-            for (unsigned device = 0; device < devices; ++device) fake->SetPercent(device, percent);
+            auto fake = std::make_unique<FakeMixer>(mixerDevices);
+            for (unsigned device = 0; device < mixerDevices; ++device) fake->SetPercent(device, percent);
             mixer = fake.get();
             environment.mixer = std::move(fake);
+        }
+        devices = nullptr;
+        if (!environment.devices) {
+            auto fake = std::make_unique<FakeDevices>();
+            devices = fake.get();
+            environment.devices = std::move(fake);
         }
         if (environment.dataFolder.empty()) environment.dataFolder = folder.path();
         program = std::make_unique<Program>(std::move(environment));
@@ -50,7 +57,8 @@ public:
 
     TempFolder folder;  // outlives the program
     ProgramEnvironment environment;
-    FakeMixer* mixer = nullptr;  // null on a mixer of the caller's
+    FakeMixer* mixer = nullptr;      // null on a mixer of the caller's
+    FakeDevices* devices = nullptr;  // null on devices of the caller's
     std::unique_ptr<Program> program;
 
     static HWND ApplicationWindow() {

@@ -251,8 +251,8 @@ TEST(NotifyProfileDevices, WhatIsWrittenReadsBackThroughTheProfileFunctions) {
 
     ASSERT_TRUE(profile.WriteFadeSetting(false));
     DeviceSettings settings;
-    settings.presets = {StoredDevice{L"{0.0.0.00000000}.{9AF18405}", L"ヘッドホン (USB) ü \U0001F3A7"}, std::nullopt,
-                        StoredDevice{L"{0.0.0.00000000}.{x}", L"Speakers"}};
+    settings.presets[0] = StoredDevice{L"{0.0.0.00000000}.{9AF18405}", L"ヘッドホン (USB) ü \U0001F3A7"};
+    settings.presets[2] = StoredDevice{L"{0.0.0.00000000}.{x}", L"Speakers"};
     settings.microphone = settings.arrival = true;
     settings.microphoneKey = 0x604D;
     ASSERT_TRUE(profile.WriteDevices(names, settings));
