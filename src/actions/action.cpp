@@ -5,9 +5,14 @@ namespace quendrel {
 std::optional<Action> HotkeyAction(std::size_t id) {
     static constexpr ActionKind kSlots[] = {ActionKind::kUp, ActionKind::kDown, ActionKind::kMute, ActionKind::kCapture,
                                             ActionKind::kNotifySlot};
-    if (id >= kRecordCount) return std::nullopt;
     Action action;
     action.origin = ActionOrigin::kHotkey;
+    if (id == kMicrophoneHotkeyId) {
+        action.kind = ActionKind::kMicrophone;
+        action.number = kMicrophoneToggle;
+        return action;
+    }
+    if (id >= kRecordCount) return std::nullopt;
     if (id < kFirstPreset) {
         action.kind = kSlots[id];
     } else {

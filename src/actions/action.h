@@ -11,7 +11,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "table/setting_table.h"
+#include "table/settings.h"
 
 namespace quendrel {
 
@@ -31,8 +31,17 @@ enum class ActionKind : std::uint8_t {
     kDown = 5,
     kMute = 6,
     kCapture = 7,
-    kOpen = 8,        // the configuration window
-    kNotifySlot = 9,  // the notification slot's own key: its name shown
+    kOpen = 8,         // the configuration window
+    kNotifySlot = 9,   // the notification slot's own key: its name shown
+    kDevice = 10,      // name: an output device as typed, its position 1.. or its name
+    kMicrophone = 11,  // number: a MicrophoneChange
+};
+
+// What kMicrophone does to every microphone's mute.
+enum MicrophoneChange : std::uint32_t {
+    kMicrophoneToggle = 0,  // the opposite of the default microphone's
+    kMicrophoneOn = 1,      // heard: not muted
+    kMicrophoneOff = 2,     // muted
 };
 
 // Hotkeys act only for a ticked record (only those are registered); the
@@ -55,13 +64,14 @@ struct Action {
 
 // What Actions::Submit says of an action before it is performed.
 enum class Verdict : unsigned char {
-    kAccepted,  // performed after those before it
-    kRefused,   // not now: start-up is not over, or the window is open
-    kNoRecord,  // the table has nothing the action names
+    kAccepted,     // performed after those before it
+    kRefused,      // not now: start-up is not over, or the window is open
+    kNoRecord,     // the table (or the device list) has nothing the action names
+    kUnsupported,  // the system cannot: switch the output device, mute a microphone
 };
 
-// The action of a hotkey: its identifier is its record's index. Nothing for
-// an identifier past the table.
+// The action of a hotkey: its identifier is its record's index, or
+// kMicrophoneHotkeyId for the microphone key. Nothing for any other.
 std::optional<Action> HotkeyAction(std::size_t id);
 
 // Whether the kind acts on a record of the table, as a hotkey does: only these

@@ -14,13 +14,22 @@ void ActionDispatcher::Perform(const Action& action) {
         return host_.OpenWindow();
     case ActionKind::kVolume:
         return ApplyAndNotify(texts::kVolumeWord, action.number, host_.ReadFadeSetting());
+    case ActionKind::kDevice:
+        return devices_.ChooseOutput(action);
+    case ActionKind::kMicrophone:
+        if (const auto muted = devices_.SwitchMicrophone(action.number))
+            Notify(*muted ? texts::kMicrophoneOff : texts::kMicrophoneOn);
+        return;
     default:
         // Looked up now, in its turn: an action before it may have added presets.
         if (const auto record = Record(action)) PerformRecord(*record);
     }
 }
 
-bool ActionDispatcher::CanPerform(const Action& action) const { return !ActsOnRecord(action.kind) || Record(action); }
+Verdict ActionDispatcher::Check(const Action& action) const {
+    if (ActsOnRecord(action.kind)) return Record(action) ? Verdict::kAccepted : Verdict::kNoRecord;
+    return devices_.Check(action);
+}
 
 std::optional<std::size_t> ActionDispatcher::Record(const Action& action) const {
     const auto record =
@@ -50,6 +59,9 @@ void ActionDispatcher::PerformRecord(std::size_t index) {
     case kNotifySlot:
         return Notify(record.Name());
     default:
+        // The sound goes to the preset's device first; its volume is set
+        // whether or not that could be.
+        devices_.ChoosePresetOutput(index - kFirstPreset);
         return ApplyAndNotify(record.Name(), record.value, host_.ReadFadeSetting());
     }
 }

@@ -8,9 +8,11 @@
 #include <string>
 
 #include "actions/action.h"
+#include "actions/device_actions.h"
 #include "actions/volume_applier.h"
+#include "devices/sound_devices.h"
 #include "mixer/mixer.h"
-#include "table/setting_table.h"
+#include "table/settings.h"
 
 namespace quendrel {
 
@@ -31,17 +33,24 @@ public:
     // A name from outside as the table stores names, in code page 932; empty
     // when a character has no exact form there, so that it matches nothing.
     virtual std::string StoredName(const Utf16String& name) = 0;
+    // A preset could not choose its output device (DeviceActions tells it
+    // once per start): a balloon at the tray icon, never a message box.
+    virtual void TellOutputNotChosen(SwitchResult why, const std::wstring& deviceName) = 0;
 };
 
 class ActionDispatcher {
 public:
-    ActionDispatcher(SettingTable& table, Mixer& mixer, VolumeApplier& applier, ActionHost& host)
-        : table_(table), mixer_(mixer), applier_(applier), host_(host) {}
+    ActionDispatcher(Settings& settings, Mixer& mixer, VolumeApplier& applier, ActionHost& host, SoundDevices& devices)
+        : table_(settings.table),
+          mixer_(mixer),
+          applier_(applier),
+          host_(host),
+          devices_(devices, settings.devices, Bind<&ActionHost::TellOutputNotChosen>(&host)) {}
 
     void Perform(const Action& action);
-    // Whether the table has what the action names: a record, ticked for a
-    // hotkey. Kinds that need no record can always be performed.
-    bool CanPerform(const Action& action) const;
+    // Whether the action can be performed now: the table has the record it
+    // names (ticked, for a hotkey), the system the device or the microphone.
+    Verdict Check(const Action& action) const;
 
 private:
     std::optional<std::size_t> Record(const Action& action) const;
@@ -56,6 +65,7 @@ private:
     Mixer& mixer_;
     VolumeApplier& applier_;
     ActionHost& host_;
+    DeviceActions devices_;
     std::int32_t lastCaptured_ = 0;
 };
 

@@ -11,4 +11,8 @@ constexpr char kStatusAutoChangeDisabled[] = "Auto Change Disabled";    // "appl
 // A volume set without a preset shows as "音量 N%".
 inline constexpr char kVolumeWord[] = "\x89\xB9\x97\xCA";  // 音量
 
+// The microphone key's notification: the state it leaves the microphones in.
+inline constexpr char kMicrophoneOn[] = "\x83\x7D\x83\x43\x83\x4E \x83\x49\x83\x93";   // マイク オン
+inline constexpr char kMicrophoneOff[] = "\x83\x7D\x83\x43\x83\x4E \x83\x49\x83\x74";  // マイク オフ
+
 }  // namespace quendrel::texts

@@ -8,7 +8,7 @@ Verdict Actions::Admit(const Action& action) const {
     if (phase_ == Phase::kStarting) return Verdict::kRefused;
     if (action.kind == ActionKind::kOpen) return Verdict::kAccepted;
     if (phase_ == Phase::kEditing) return Verdict::kRefused;
-    return dispatcher_.CanPerform(action) ? Verdict::kAccepted : Verdict::kNoRecord;
+    return dispatcher_.Check(action);
 }
 
 Verdict Actions::Submit(Action action, Callback<void(Verdict)> answer) {

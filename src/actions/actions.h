@@ -23,8 +23,8 @@ public:
         kEditing,   // the window is open: the user edits the table; only kOpen acts
     };
 
-    Actions(SettingTable& table, Mixer& mixer, VolumeApplier& applier, ActionHost& host)
-        : dispatcher_(table, mixer, applier, host) {}
+    Actions(Settings& settings, Mixer& mixer, VolumeApplier& applier, ActionHost& host, SoundDevices& devices)
+        : dispatcher_(settings, mixer, applier, host, devices) {}
     Actions(const Actions&) = delete;
     Actions& operator=(const Actions&) = delete;
 

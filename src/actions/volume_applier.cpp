@@ -20,11 +20,13 @@ void VolumeApplier::ApplyVolume(int volume, bool smooth) {
         FadeStep();
         return;
     }
+    lastSet_.percent = percent;
     const unsigned count = mixer_.DeviceCount();
     for (unsigned device = 0; device < count; ++device) mixer_.SetMasterVolume(device, static_cast<unsigned>(percent));
 }
 
 void VolumeApplier::SetMuteOnAllDevices(bool muted) {
+    lastSet_.muted = muted;
     const unsigned count = mixer_.DeviceCount();
     for (unsigned device = 0; device < count; ++device) mixer_.SetMasterMute(device, muted);
 }

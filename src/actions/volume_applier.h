@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "base/timer.h"
@@ -51,6 +52,15 @@ public:
     void OnApplyAtOnceChecked();
     void OnApplyAtOnceCleared(bool fade);
 
+    // What the last writes set on every device, for a device that arrives
+    // later: the volume (during a fade, the step reached) and the mute, each
+    // nothing until something set it.
+    struct LastSet {
+        std::optional<int> percent;
+        std::optional<bool> muted;
+    };
+    const LastSet& lastSet() const { return lastSet_; }
+
 private:
     int ReadDevice0();
     void SetStatus(std::string_view utf8) const {
@@ -63,6 +73,7 @@ private:
     std::uint16_t fadeCurrent_ = 0;
     std::uint16_t fadeTarget_ = 0;
     int savedVolume_ = 0;
+    LastSet lastSet_;
 };
 
 }  // namespace quendrel

@@ -92,7 +92,8 @@ bool Program::Start() {
     notification_->Create(application_.hwnd());
     // After start-up, as from a second start; on a first run the window is
     // open and refuses it.
-    if (environment_.action) ReportAnswer(AnswerFor(resident_->Submit(*environment_.action)));
+    if (environment_.action)
+        ReportAnswer(AnswerFor(resident_->Submit(*environment_.action)), environment_.action->kind);
     return true;
 }
 
@@ -123,6 +124,12 @@ int RunQuendrel() {
     const CommandLine line = ParseCommandLine(CommandLineArguments());
     if (line.outcome == CommandLine::Outcome::kHelp || line.outcome == CommandLine::Outcome::kError)
         return PrintUsage(line);
+    if (line.outcome == CommandLine::Outcome::kDevices) {
+        // Read here: the list needs no running instance, nor starts one.
+        const ComApartment com;
+        const auto mixer = CreateSystemMixer();
+        return PrintOutputs(*CreateSystemDevices(*mixer));
+    }
     ProgramEnvironment environment;
     if (line.outcome == CommandLine::Outcome::kAction) environment.action = line.action;
     Program program(std::move(environment));

@@ -48,12 +48,18 @@ CommandLine Perform(Action action) {
     return result;
 }
 
-CommandLine ParsePreset(const std::vector<Utf16String>& args) {
+// The arguments after the action word, joined by one space each.
+Utf16String Joined(const std::vector<Utf16String>& args) {
     Utf16String joined;
     for (std::size_t i = 1; i < args.size(); ++i) {
         if (i > 1) joined += ' ';
         joined += args[i];
     }
+    return joined;
+}
+
+CommandLine ParsePreset(const std::vector<Utf16String>& args) {
+    Utf16String joined = Joined(args);
     if (joined.empty()) return Error(ParseError::kMissingArgument);
     Action action;
     if (const auto position = ParseNumber(joined)) {
@@ -65,6 +71,32 @@ CommandLine ParsePreset(const std::vector<Utf16String>& args) {
     if (!IsValidName(joined)) return Error(ParseError::kNoSuchPreset);
     action.kind = ActionKind::kPresetByName;
     action.name = std::move(joined);
+    return Perform(action);
+}
+
+CommandLine ParseDevice(const std::vector<Utf16String>& args) {
+    Utf16String joined = Joined(args);
+    if (joined.empty()) return Error(ParseError::kMissingArgument);
+    if (!IsValidName(joined)) return Error(ParseError::kNoSuchDevice);
+    Action action;
+    action.kind = ActionKind::kDevice;
+    action.name = std::move(joined);
+    return Perform(action);
+}
+
+CommandLine ParseMicrophone(const std::vector<Utf16String>& args) {
+    if (args.size() > 2) return Error(ParseError::kExtraArgument);
+    Action action;
+    action.kind = ActionKind::kMicrophone;
+    action.number = kMicrophoneToggle;
+    if (args.size() == 2) {
+        if (EqualsIgnoringAsciiCase(args[1], "on"))
+            action.number = kMicrophoneOn;
+        else if (EqualsIgnoringAsciiCase(args[1], "off"))
+            action.number = kMicrophoneOff;
+        else
+            return Error(ParseError::kBadMicrophone);
+    }
     return Perform(action);
 }
 
@@ -101,6 +133,14 @@ CommandLine ParseCommandLine(const std::vector<Utf16String>& args) {
 
     if (EqualsIgnoringAsciiCase(word, "preset")) return ParsePreset(args);
     if (EqualsIgnoringAsciiCase(word, "volume")) return ParseVolume(args);
+    if (EqualsIgnoringAsciiCase(word, "device")) return ParseDevice(args);
+    if (EqualsIgnoringAsciiCase(word, "mic")) return ParseMicrophone(args);
+    if (EqualsIgnoringAsciiCase(word, "devices")) {
+        if (args.size() > 1) return Error(ParseError::kExtraArgument);
+        CommandLine result;
+        result.outcome = CommandLine::Outcome::kDevices;
+        return result;
+    }
 
     struct Plain {
         const char* word;
@@ -137,6 +177,10 @@ const char* ErrorText(ParseError error) {
         return texts::kBadVolume;
     case ParseError::kNoSuchPreset:
         return texts::kNoSuchPreset;
+    case ParseError::kNoSuchDevice:
+        return texts::kNoSuchDevice;
+    case ParseError::kBadMicrophone:
+        return texts::kBadMicrophone;
     }
     return texts::kUnknownAction;
 }
@@ -158,9 +202,11 @@ std::vector<std::uint8_t> EncodeAction(const Action& action) {
 std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size) {
     if (data == nullptr || size < kPayloadHeaderSize || size > kMaxPayloadSize) return std::nullopt;
     if (data[0] != kPayloadVersion) return std::nullopt;
+    // Every kind a command line can give; kNotifySlot is the program's own.
     const std::uint8_t kind = data[1];
     if (kind < static_cast<std::uint8_t>(ActionKind::kPresetByName) ||
-        kind > static_cast<std::uint8_t>(ActionKind::kOpen))
+        kind > static_cast<std::uint8_t>(ActionKind::kMicrophone) ||
+        kind == static_cast<std::uint8_t>(ActionKind::kNotifySlot))
         return std::nullopt;
     Action action;
     action.kind = static_cast<ActionKind>(kind);
@@ -174,7 +220,11 @@ std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size) {
 
     switch (action.kind) {
     case ActionKind::kPresetByName:
+    case ActionKind::kDevice:
         if (!IsValidName(action.name) || action.number != 0) return std::nullopt;
+        break;
+    case ActionKind::kMicrophone:
+        if (units != 0 || action.number > kMicrophoneOff) return std::nullopt;
         break;
     case ActionKind::kPresetByPosition:
         if (units != 0) return std::nullopt;
@@ -195,6 +245,8 @@ Answer AnswerFor(Verdict verdict) {
         return Answer::kDone;
     case Verdict::kRefused:
         return Answer::kRefused;
+    case Verdict::kUnsupported:
+        return Answer::kUnsupported;
     case Verdict::kNoRecord:
         break;
     }
@@ -206,17 +258,19 @@ std::intptr_t AnswerResult(Answer answer) {
 }
 
 Answer AnswerFromResult(std::intptr_t result) {
-    for (Answer answer : {Answer::kDone, Answer::kBadUsage, Answer::kRefused})
+    for (Answer answer : {Answer::kDone, Answer::kBadUsage, Answer::kRefused, Answer::kUnsupported})
         if (result == AnswerResult(answer)) return answer;
     return Answer::kNoAnswer;
 }
 
-const char* AnswerText(Answer answer) {
+const char* AnswerText(Answer answer, ActionKind kind) {
     switch (answer) {
     case Answer::kDone:
         return nullptr;
     case Answer::kBadUsage:
-        return texts::kNoSuchPreset;
+        return kind == ActionKind::kDevice ? texts::kNoSuchDevice : texts::kNoSuchPreset;
+    case Answer::kUnsupported:
+        return kind == ActionKind::kMicrophone ? texts::kNoMicrophoneMute : texts::kCannotSwitchOutput;
     case Answer::kRefused:
         return texts::kRefused;
     case Answer::kNoAnswer:

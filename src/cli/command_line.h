@@ -34,10 +34,19 @@ namespace quendrel {
 // unit converts to at least one of the stored name's at most 100 bytes.
 constexpr std::size_t kMaxActionNameUnits = kNameMax;
 
-enum class ParseError { kUnknownAction, kMissingArgument, kExtraArgument, kBadVolume, kNoSuchPreset };
+enum class ParseError {
+    kUnknownAction,
+    kMissingArgument,
+    kExtraArgument,
+    kBadVolume,
+    kNoSuchPreset,
+    kNoSuchDevice,
+    kBadMicrophone,
+};
 
 struct CommandLine {
-    enum class Outcome { kStart, kHelp, kAction, kError };
+    // kDevices: the output devices listed here, without the running instance.
+    enum class Outcome { kStart, kHelp, kAction, kError, kDevices };
     Outcome outcome = Outcome::kStart;
     Action action;                                  // kAction
     ParseError error = ParseError::kUnknownAction;  // kError
@@ -48,7 +57,9 @@ struct CommandLine {
 // The action word is matched without regard to ASCII case, after '/' or '-'.
 // After /preset, an argument of ASCII digits only is a position; anything
 // else is a name, and several arguments are joined by one space, so
-// `/preset Late night` and `/preset "Late night"` name the same preset.
+// `/preset Late night` and `/preset "Late night"` name the same preset; so
+// for /device, whose argument is kept as typed (digits: the position in the
+// /devices list). /mic takes nothing (toggle), "on" or "off".
 CommandLine ParseCommandLine(const std::vector<Utf16String>& args);
 
 // UTF-8 texts for printing.
@@ -77,7 +88,7 @@ std::optional<Action> DecodeAction(const std::uint8_t* data, std::size_t size);
 constexpr unsigned kAnswerWaitMilliseconds = 5000;
 
 // The second process's exit code.
-enum class Answer : int { kDone = 0, kBadUsage = 2, kRefused = 3, kNoAnswer = 4 };
+enum class Answer : int { kDone = 0, kBadUsage = 2, kRefused = 3, kNoAnswer = 4, kUnsupported = 5 };
 
 // The answer to an action that Actions::Submit judged.
 Answer AnswerFor(Verdict verdict);
@@ -87,8 +98,8 @@ Answer AnswerFor(Verdict verdict);
 // as kNoAnswer.
 std::intptr_t AnswerResult(Answer answer);
 Answer AnswerFromResult(std::intptr_t result);
-// UTF-8 text the second process prints for an answer, or null for kDone.
-// kBadUsage from the receiver means no such preset.
-const char* AnswerText(Answer answer);
+// UTF-8 text the second process prints for an answer to the action, or null
+// for kDone. kBadUsage from the receiver means no such preset (or device).
+const char* AnswerText(Answer answer, ActionKind kind);
 
 }  // namespace quendrel

@@ -7,7 +7,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/decimal.h"
 #include "base/identity.h"
+#include "base/utf8.h"
+#include "cli/cli_texts.h"
 #include "win32/handles_win32.h"
 #include "win32/text_win32.h"
 
@@ -114,12 +117,24 @@ int PrintUsage(const CommandLine& line) {
 
 int ForwardAction(const Action& action) {
     const Answer answer = Forward(action);
-    ReportAnswer(answer);
+    ReportAnswer(answer, action.kind);
     return static_cast<int>(answer);
 }
 
-void ReportAnswer(Answer answer) {
-    if (const char* text = AnswerText(answer)) Print(STD_ERROR_HANDLE, std::string(text) + "\r\n");
+void ReportAnswer(Answer answer, ActionKind kind) {
+    if (const char* text = AnswerText(answer, kind)) Print(STD_ERROR_HANDLE, std::string(text) + "\r\n");
+}
+
+int PrintOutputs(SoundDevices& devices) {
+    std::string lines;
+    std::int64_t number = 0;
+    for (const OutputDevice& device : devices.Outputs()) {
+        lines += FormatDecimal(++number) + "\t" + WideToUtf8(device.name);
+        if (device.isDefault) lines += std::string("\t") + texts::kDefaultOutputMark;
+        lines += "\r\n";
+    }
+    Print(STD_OUTPUT_HANDLE, lines);
+    return static_cast<int>(Answer::kDone);
 }
 
 }  // namespace quendrel

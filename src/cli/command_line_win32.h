@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "devices/sound_devices.h"
 
 namespace quendrel {
 
@@ -20,7 +21,11 @@ int PrintUsage(const CommandLine& line);
 // for its answer; prints the answer's text and returns it as the exit code.
 int ForwardAction(const Action& action);
 
-// The answer's text, if it has one, on standard error.
-void ReportAnswer(Answer answer);
+// The answer's text for the action, if it has one, on standard error.
+void ReportAnswer(Answer answer, ActionKind kind);
+
+// /devices: the active output devices on standard output, "N<TAB>name" a
+// line, the default marked; 0.
+int PrintOutputs(SoundDevices& devices);
 
 }  // namespace quendrel

@@ -158,7 +158,8 @@ SwitchResult CoreAudioDevices::MakeDefault(const std::wstring& id) {
     return IsActiveOutput(id) ? SwitchResult::kCannotSwitch : SwitchResult::kNoSuchDevice;
 }
 
-bool CoreAudioDevices::SetOutputVolume(const std::wstring& id, unsigned percent, bool muted) {
+bool CoreAudioDevices::SetOutputVolume(const std::wstring& id, std::optional<unsigned> percent,
+                                       std::optional<bool> muted) {
     ComPtr<IMMDevice> device;
     DWORD state = 0;
     ComPtr<IAudioEndpointVolume> volume;
@@ -166,8 +167,8 @@ bool CoreAudioDevices::SetOutputVolume(const std::wstring& id, unsigned percent,
         FAILED(device->GetState(&state)) || state != DEVICE_STATE_ACTIVE ||
         FAILED(device->Activate(__uuidof(IAudioEndpointVolume), CLSCTX_ALL, nullptr, volume.put_void())) || !volume)
         return false;
-    const bool level = SUCCEEDED(volume->SetMasterVolumeLevelScalar(PercentToScalar(percent), nullptr));
-    return SUCCEEDED(volume->SetMute(muted ? TRUE : FALSE, nullptr)) && level;
+    const bool level = !percent || SUCCEEDED(volume->SetMasterVolumeLevelScalar(PercentToScalar(*percent), nullptr));
+    return (!muted || SUCCEEDED(volume->SetMute(*muted ? TRUE : FALSE, nullptr))) && level;
 }
 
 void CoreAudioDevices::RefreshMicrophones() {

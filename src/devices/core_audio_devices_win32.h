@@ -38,7 +38,7 @@ public:
     std::vector<OutputDevice> Outputs() override;
     bool CanSwitch() override;
     SwitchResult MakeDefault(const std::wstring& id) override;
-    bool SetOutputVolume(const std::wstring& id, unsigned percent, bool muted) override;
+    bool SetOutputVolume(const std::wstring& id, std::optional<unsigned> percent, std::optional<bool> muted) override;
 
     bool HasMicrophoneMute() override;
     std::optional<bool> ToggleMicrophoneMute() override;

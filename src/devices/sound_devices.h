@@ -43,9 +43,10 @@ public:
     // The device becomes the default output for every role: console,
     // multimedia and communications.
     virtual SwitchResult MakeDefault(const std::wstring& id) = 0;
-    // The volume and mute of one output device, as the mixer writes them to
-    // every device; false when the device is gone.
-    virtual bool SetOutputVolume(const std::wstring& id, unsigned percent, bool muted) = 0;
+    // The volume and the mute of one output device, as the mixer writes them
+    // to every device; each only when given. False when the device is gone.
+    virtual bool SetOutputVolume(const std::wstring& id, std::optional<unsigned> percent,
+                                 std::optional<bool> muted) = 0;
 
     // Whether some microphone has a mute to switch now.
     virtual bool HasMicrophoneMute() = 0;

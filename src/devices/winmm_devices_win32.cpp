@@ -73,11 +73,11 @@ std::vector<OutputDevice> WinmmDevices::Outputs() {
     return devices;
 }
 
-bool WinmmDevices::SetOutputVolume(const std::wstring& id, unsigned percent, bool muted) {
+bool WinmmDevices::SetOutputVolume(const std::wstring& id, std::optional<unsigned> percent, std::optional<bool> muted) {
     for (const Output& output : ReadOutputs()) {
         if (output.device.id != id) continue;
-        mixer_.SetMasterVolume(output.mixer, percent);
-        mixer_.SetMasterMute(output.mixer, muted);
+        if (percent) mixer_.SetMasterVolume(output.mixer, *percent);
+        if (muted) mixer_.SetMasterMute(output.mixer, *muted);
         return true;
     }
     return false;

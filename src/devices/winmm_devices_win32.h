@@ -45,7 +45,7 @@ public:
     std::vector<OutputDevice> Outputs() override;
     bool CanSwitch() override { return false; }
     SwitchResult MakeDefault(const std::wstring&) override { return SwitchResult::kCannotSwitch; }
-    bool SetOutputVolume(const std::wstring& id, unsigned percent, bool muted) override;
+    bool SetOutputVolume(const std::wstring& id, std::optional<unsigned> percent, std::optional<bool> muted) override;
 
     // The mute control of the microphone line on each mixer's recording
     // (wave-in) line; the preferred wave-in device's mixer decides a toggle.

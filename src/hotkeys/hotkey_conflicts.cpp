@@ -13,16 +13,13 @@ namespace quendrel {
 
 namespace {
 
-bool RegistersAKey(const SettingTable& table, std::size_t index) {
-    if (index >= table.UsedRecords()) return false;
-    const SettingRecord& record = table[index];
-    return record.IsEnabled() && HotkeyVirtualKey(record.HotkeyValue()) != 0;
+const ProgramHotkey* Find(const ProgramHotkeys& keys, std::size_t id) {
+    for (const ProgramHotkey& key : keys)
+        if (key.id == id) return &key;
+    return nullptr;
 }
 
-// The notification slot registers like any record, but nothing names it.
-bool HasRegisteredKey(const SettingTable& table, std::size_t index) {
-    return index != kNotifySlot && RegistersAKey(table, index);
-}
+bool RegistersAKey(const ProgramHotkey& key) { return key.enabled && HotkeyVirtualKey(key.value) != 0; }
 
 std::wstring EntryName(std::size_t index, PresetCaptionFunction caption) {
     switch (index) {
@@ -34,6 +31,8 @@ std::wstring EntryName(std::size_t index, PresetCaptionFunction caption) {
         return Utf8ToWide(texts::kMuteFunction);
     case kCaptureSlot:
         return Utf8ToWide(texts::kCaptureFunction);
+    case kMicrophoneHotkeyId:
+        return Utf8ToWide(texts::kMicrophoneFunction);
     default:
         return caption(index);
     }
@@ -51,16 +50,29 @@ std::wstring Joined(const std::vector<std::wstring>& entries, std::size_t count)
 
 }  // namespace
 
-std::vector<std::size_t> DuplicateHotkeys(const SettingTable& table) {
+ProgramHotkeys HotkeysOf(const SettingTable& table) {
+    ProgramHotkeys keys;
+    for (std::size_t i = 0; i < table.UsedRecords(); ++i)
+        keys.push_back({i, table[i].HotkeyValue(), table[i].IsEnabled()});
+    return keys;
+}
+
+ProgramHotkeys HotkeysOf(const Settings& settings) {
+    ProgramHotkeys keys = HotkeysOf(settings.table);
+    keys.push_back({kMicrophoneHotkeyId, settings.devices.microphoneKey, settings.devices.microphone});
+    return keys;
+}
+
+std::vector<std::size_t> DuplicateHotkeys(const ProgramHotkeys& keys) {
     std::vector<std::size_t> duplicates;
     std::vector<std::uint16_t> taken;
-    for (std::size_t i = 0; i < table.UsedRecords(); ++i) {
-        if (!RegistersAKey(table, i)) continue;
-        const std::uint16_t combination = HotkeyCombination(table[i].HotkeyValue());
+    for (const ProgramHotkey& key : keys) {
+        if (!RegistersAKey(key)) continue;
+        const std::uint16_t combination = HotkeyCombination(key.value);
         if (std::find(taken.begin(), taken.end(), combination) == taken.end())
             taken.push_back(combination);
-        else if (i != kNotifySlot)
-            duplicates.push_back(i);
+        else if (key.id != kNotifySlot)
+            duplicates.push_back(key.id);
     }
     return duplicates;
 }
@@ -72,15 +84,16 @@ std::vector<std::size_t> HotkeyConflicts::Unusable() const {
     return all;
 }
 
-HotkeyConflicts FindHotkeyConflicts(const SettingTable& table, const std::vector<std::size_t>& failed) {
+HotkeyConflicts FindHotkeyConflicts(const ProgramHotkeys& keys, const std::vector<std::size_t>& failed) {
     HotkeyConflicts conflicts;
-    conflicts.duplicates = DuplicateHotkeys(table);
-    for (std::size_t i = 0; i < table.UsedRecords(); ++i) {
-        if (!HasRegisteredKey(table, i)) continue;
-        if (std::find(failed.begin(), failed.end(), i) == failed.end()) continue;
+    conflicts.duplicates = DuplicateHotkeys(keys);
+    for (const ProgramHotkey& key : keys) {
+        // The notification slot registers like any record, but nothing names it.
+        if (key.id == kNotifySlot || !RegistersAKey(key)) continue;
+        if (std::find(failed.begin(), failed.end(), key.id) == failed.end()) continue;
         // A duplicate fails too, but because of us, not another program.
-        if (std::binary_search(conflicts.duplicates.begin(), conflicts.duplicates.end(), i)) continue;
-        conflicts.heldElsewhere.push_back(i);
+        if (std::binary_search(conflicts.duplicates.begin(), conflicts.duplicates.end(), key.id)) continue;
+        conflicts.heldElsewhere.push_back(key.id);
     }
     return conflicts;
 }
@@ -95,13 +108,14 @@ std::wstring HotkeyText(std::uint16_t value, KeyNameFunction keyName) {
     return text;
 }
 
-std::vector<std::wstring> ConflictEntryList(const std::vector<std::size_t>& indices, const SettingTable& table,
+std::vector<std::wstring> ConflictEntryList(const std::vector<std::size_t>& ids, const ProgramHotkeys& keys,
                                             PresetCaptionFunction caption, KeyNameFunction keyName) {
     std::vector<std::wstring> entries;
-    for (std::size_t index : indices) {
-        if (index == kNotifySlot || index >= table.UsedRecords()) continue;
-        entries.push_back(EntryName(index, caption) + Utf8ToWide(texts::kConflictKeyOpen) +
-                          HotkeyText(table[index].HotkeyValue(), keyName) + Utf8ToWide(texts::kConflictKeyClose));
+    for (std::size_t id : ids) {
+        const ProgramHotkey* key = Find(keys, id);
+        if (id == kNotifySlot || !key) continue;
+        entries.push_back(EntryName(id, caption) + Utf8ToWide(texts::kConflictKeyOpen) +
+                          HotkeyText(key->value, keyName) + Utf8ToWide(texts::kConflictKeyClose));
     }
     return entries;
 }
@@ -122,10 +136,10 @@ std::wstring FitConflictText(ConflictPlace place, const std::vector<std::wstring
     return text;
 }
 
-bool ConflictReport::ShouldReport(const std::vector<std::size_t>& heldElsewhere, const SettingTable& table) {
+bool ConflictReport::ShouldReport(const std::vector<std::size_t>& heldElsewhere, const ProgramHotkeys& keys) {
     std::vector<std::pair<std::size_t, std::uint16_t>> held;
-    for (std::size_t index : heldElsewhere)
-        if (index < table.UsedRecords()) held.emplace_back(index, HotkeyCombination(table[index].HotkeyValue()));
+    for (std::size_t id : heldElsewhere)
+        if (const ProgramHotkey* key = Find(keys, id)) held.emplace_back(id, HotkeyCombination(key->value));
     // The same set in any order; both are small.
     const auto within = [](const auto& some, const auto& others) {
         return std::all_of(some.begin(), some.end(), [&](const auto& one) {

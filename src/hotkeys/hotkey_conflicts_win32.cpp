@@ -24,8 +24,9 @@ void HotkeyConflictWatch::Attach(Window& window) {
     retryTimer_.onTick = Bind<&HotkeyConflictWatch::OnRetryTick>(this);
 }
 
-std::vector<std::wstring> HotkeyConflictWatch::Entries(const std::vector<std::size_t>& indices) const {
-    return ConflictEntryList(indices, table_, caption_, &SystemKeyName);
+std::vector<std::wstring> HotkeyConflictWatch::Entries(const std::vector<std::size_t>& ids,
+                                                       const ProgramHotkeys& keys) const {
+    return ConflictEntryList(ids, keys, caption_, &SystemKeyName);
 }
 
 void HotkeyConflictWatch::SetRetrying(bool on) {
@@ -37,9 +38,10 @@ void HotkeyConflictWatch::SetRetrying(bool on) {
 }
 
 void HotkeyConflictWatch::AfterRegistration() {
-    heldElsewhere_ = FindHotkeyConflicts(table_, hotkeys_.Refused()).heldElsewhere;
-    if (report_.ShouldReport(heldElsewhere_, table_))
-        tray_.ShowBalloon(texts::kAppTitle, FitConflictText(ConflictPlace::kBalloon, Entries(heldElsewhere_),
+    const ProgramHotkeys keys = HotkeysOf(settings_);
+    heldElsewhere_ = FindHotkeyConflicts(keys, hotkeys_.Refused()).heldElsewhere;
+    if (report_.ShouldReport(heldElsewhere_, keys))
+        tray_.ShowBalloon(texts::kAppTitle, FitConflictText(ConflictPlace::kBalloon, Entries(heldElsewhere_, keys),
                                                             FitsFunction::ToFunction<&FitsBalloon>()));
     SetRetrying(!heldElsewhere_.empty());
 }
@@ -53,13 +55,15 @@ void HotkeyConflictWatch::OnRetryTick() {
     // A tick already queued when the timer stopped is no retry.
     if (!retryTimer_.Running()) return;
     // Only the refused ones: the others hold their registration.
-    hotkeys_.Retry(table_, heldElsewhere_);
-    heldElsewhere_ = FindHotkeyConflicts(table_, hotkeys_.Refused()).heldElsewhere;
+    const ProgramHotkeys keys = HotkeysOf(settings_);
+    hotkeys_.Retry(keys, heldElsewhere_);
+    heldElsewhere_ = FindHotkeyConflicts(keys, hotkeys_.Refused()).heldElsewhere;
     SetRetrying(!heldElsewhere_.empty());
 }
 
 std::vector<std::wstring> HotkeyConflictWatch::Unusable() const {
-    return Entries(FindHotkeyConflicts(table_, hotkeys_.Probe(table_)).Unusable());
+    const ProgramHotkeys keys = HotkeysOf(settings_);
+    return Entries(FindHotkeyConflicts(keys, hotkeys_.Probe(keys)).Unusable(), keys);
 }
 
 }  // namespace quendrel

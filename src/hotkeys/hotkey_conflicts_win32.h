@@ -12,7 +12,7 @@
 
 #include "hotkeys/hotkey_conflicts.h"
 #include "hotkeys/hotkey_registration_win32.h"
-#include "table/setting_table.h"
+#include "table/settings.h"
 #include "tray/tray_icon_win32.h"
 #include "win32/window_timer_win32.h"
 
@@ -25,9 +25,9 @@ std::wstring SystemKeyName(std::uint8_t virtualKey);
 
 class HotkeyConflictWatch {
 public:
-    HotkeyConflictWatch(const SettingTable& table, HotkeyRegistration& hotkeys, TrayIcon& tray,
+    HotkeyConflictWatch(const Settings& settings, HotkeyRegistration& hotkeys, TrayIcon& tray,
                         PresetCaptionFunction caption)
-        : table_(table), hotkeys_(hotkeys), tray_(tray), caption_(caption) {}
+        : settings_(settings), hotkeys_(hotkeys), tray_(tray), caption_(caption) {}
     HotkeyConflictWatch(const HotkeyConflictWatch&) = delete;
     HotkeyConflictWatch& operator=(const HotkeyConflictWatch&) = delete;
 
@@ -44,11 +44,11 @@ public:
     std::vector<std::wstring> Unusable() const;
 
 private:
-    std::vector<std::wstring> Entries(const std::vector<std::size_t>& indices) const;
+    std::vector<std::wstring> Entries(const std::vector<std::size_t>& ids, const ProgramHotkeys& keys) const;
     void SetRetrying(bool on);
     void OnRetryTick();
 
-    const SettingTable& table_;
+    const Settings& settings_;
     HotkeyRegistration& hotkeys_;
     TrayIcon& tray_;
     PresetCaptionFunction caption_;

@@ -1,5 +1,7 @@
 #include "hotkeys/hotkey_registration_win32.h"
 
+#include <algorithm>
+
 #include "base/hotkey_value.h"
 
 namespace quendrel {
@@ -10,28 +12,28 @@ namespace {
 constexpr int kProbeId = 0xBFFF;
 }  // namespace
 
-Registration HotkeyRegistration::Register(const SettingTable& table, std::size_t index) const {
-    const std::uint16_t value = table[index].HotkeyValue();
-    return RegisterHotKey(window_, static_cast<int>(index), HotkeyModifiers(value), HotkeyVirtualKey(value))
+Registration HotkeyRegistration::Register(const ProgramHotkey& key) const {
+    return RegisterHotKey(window_, static_cast<int>(key.id), HotkeyModifiers(key.value), HotkeyVirtualKey(key.value))
                ? Registration::Registered
                : Registration::Refused;
 }
 
-const HotkeyRegistration::Results& HotkeyRegistration::RegisterHotKeys(const SettingTable& table) {
+void HotkeyRegistration::RegisterHotKeys(const ProgramHotkeys& keys) {
     results_.fill(Registration::None);
-    for (std::size_t i = 0; i < table.UsedRecords(); ++i)
-        if (table[i].IsEnabled()) results_[i] = Register(table, i);
-    return results_;
+    for (const ProgramHotkey& key : keys)
+        if (key.enabled && key.id < results_.size()) results_[key.id] = Register(key);
 }
 
-void HotkeyRegistration::UnregisterHotKeys(std::size_t usedRecords) {
-    for (std::size_t i = 0; i < usedRecords; ++i) UnregisterHotKey(window_, static_cast<int>(i));
+void HotkeyRegistration::UnregisterHotKeys() {
+    for (std::size_t id = 0; id < results_.size(); ++id) UnregisterHotKey(window_, static_cast<int>(id));
     results_.fill(Registration::None);
 }
 
-void HotkeyRegistration::Retry(const SettingTable& table, const std::vector<std::size_t>& indices) {
-    for (std::size_t i : indices)
-        if (i < table.UsedRecords() && results_[i] == Registration::Refused) results_[i] = Register(table, i);
+void HotkeyRegistration::Retry(const ProgramHotkeys& keys, const std::vector<std::size_t>& ids) {
+    for (const ProgramHotkey& key : keys)
+        if (key.id < results_.size() && results_[key.id] == Registration::Refused &&
+            std::find(ids.begin(), ids.end(), key.id) != ids.end())
+            results_[key.id] = Register(key);
 }
 
 std::vector<std::size_t> HotkeyRegistration::Refused() const {
@@ -41,15 +43,14 @@ std::vector<std::size_t> HotkeyRegistration::Refused() const {
     return refused;
 }
 
-std::vector<std::size_t> HotkeyRegistration::Probe(const SettingTable& table) const {
+std::vector<std::size_t> HotkeyRegistration::Probe(const ProgramHotkeys& keys) const {
     std::vector<std::size_t> taken;
-    for (std::size_t i = 0; i < table.UsedRecords(); ++i) {
-        const std::uint16_t value = table[i].HotkeyValue();
-        if (!table[i].IsEnabled() || HotkeyVirtualKey(value) == 0) continue;
-        if (RegisterHotKey(window_, kProbeId, HotkeyModifiers(value), HotkeyVirtualKey(value)))
+    for (const ProgramHotkey& key : keys) {
+        if (!key.enabled || HotkeyVirtualKey(key.value) == 0) continue;
+        if (RegisterHotKey(window_, kProbeId, HotkeyModifiers(key.value), HotkeyVirtualKey(key.value)))
             UnregisterHotKey(window_, kProbeId);
         else
-            taken.push_back(i);
+            taken.push_back(key.id);
     }
     return taken;
 }

@@ -1,6 +1,7 @@
-// The setting table's key combinations as global hotkeys of the configuration
-// window: registered from the table, withdrawn all at once, and the outcome
-// of each registration kept.
+// The program's key combinations (the setting table's and the microphone
+// key) as global hotkeys of the configuration window: registered in
+// ascending order of identifier, withdrawn all at once, and the outcome of
+// each registration kept.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +9,7 @@
 #include <array>
 #include <vector>
 
-#include "table/setting_table.h"
+#include "hotkeys/hotkey_conflicts.h"
 
 namespace quendrel {
 
@@ -20,28 +21,28 @@ enum class Registration : unsigned char {
 
 class HotkeyRegistration {
 public:
-    using Results = std::array<Registration, kRecordCount>;
+    using Results = std::array<Registration, kMicrophoneHotkeyId + 1>;
 
     void SetWindow(HWND window) { window_ = window; }
 
-    // Every enabled record 0 .. count + 4 in ascending order, its identifier
-    // its index; a record whose value is 0 is registered as well.
-    const Results& RegisterHotKeys(const SettingTable& table);
-    // Identifiers 0 .. usedRecords - 1, enabled or not.
-    void UnregisterHotKeys(std::size_t usedRecords);
+    // Every enabled one in the order given; a value of 0 is registered as
+    // well.
+    void RegisterHotKeys(const ProgramHotkeys& keys);
+    // Every identifier there is, enabled or not.
+    void UnregisterHotKeys();
 
-    // Tries again those of the indices whose registration was refused; one
-    // that is registered already is never registered twice.
-    void Retry(const SettingTable& table, const std::vector<std::size_t>& indices);
-    // The indices refused since the last withdrawal, ascending.
+    // Tries again those of the identifiers whose registration was refused;
+    // one that is registered already is never registered twice.
+    void Retry(const ProgramHotkeys& keys, const std::vector<std::size_t>& ids);
+    // The identifiers refused since the last withdrawal, ascending.
     std::vector<std::size_t> Refused() const;
-    // The enabled records with a key whose combination is taken now: each is
-    // registered and at once withdrawn. Tells only while the table's own
+    // The enabled ones with a key whose combination is taken now: each is
+    // registered and at once withdrawn. Tells only while the program's own
     // hotkeys are withdrawn.
-    std::vector<std::size_t> Probe(const SettingTable& table) const;
+    std::vector<std::size_t> Probe(const ProgramHotkeys& keys) const;
 
 private:
-    Registration Register(const SettingTable& table, std::size_t index) const;
+    Registration Register(const ProgramHotkey& key) const;
 
     HWND window_ = nullptr;
     Results results_{};

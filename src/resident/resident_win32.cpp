@@ -5,6 +5,8 @@
 #include "about/about_window_win32.h"
 #include "base/identity.h"
 #include "cli/action_receiver_win32.h"
+#include "devices/sound_devices.h"
+#include "hotkeys/hotkey_conflicts.h"
 #include "mixer/mixer.h"
 #include "notify/notification_window_win32.h"
 #include "profile/notify_profile_win32.h"
@@ -34,10 +36,10 @@ Resident::Resident(const Parts& parts)
     : parts_(parts),
       table_(parts.settings.table),
       applier_(parts.mixer, fadeTimer_),
-      actions_(table_, parts.mixer, applier_, *this),
+      actions_(parts.settings, parts.mixer, applier_, *this, parts.devices),
       trayIcon_(parts.shell),
       wheel_(trayIcon_, parts.profile, Bind<&Resident::OnWheel>(this)),
-      conflicts_(table_, hotkeys_, trayIcon_, Bind<&Resident::PresetCaption>(this)) {}
+      conflicts_(parts.settings, hotkeys_, trayIcon_, Bind<&Resident::PresetCaption>(this)) {}
 
 void Resident::StartUp(Window& receiver, ResidentView& view) {
     receiver_ = &receiver;
@@ -75,9 +77,12 @@ void Resident::StartUp(Window& receiver, ResidentView& view) {
         view.Open();
         actions_.SetPhase(Actions::Phase::kEditing);
     }
+    UpdateDeviceWatch();
 }
 
 void Resident::ShutDown() {
+    if (watchingDevices_) parts_.devices.StopWatching();
+    watchingDevices_ = false;
     trayIcon_.Delete();
     if (receiver_) receiver_->Intercept({});
     applier_.SetView(nullptr);
@@ -98,6 +103,10 @@ bool Resident::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     case WM_INPUT:
         wheel_.OnRawInput(lParam);
         return false;  // the system cleans up after it
+    case WM_DEVICECHANGE:
+        // Where the system sends no other news of devices (Windows XP).
+        parts_.devices.DevicesChanged();
+        return false;
     case WM_QUERYENDSESSION:
         result = TRUE;
         return true;
@@ -145,12 +154,14 @@ void Resident::OnEndSession() {
 void Resident::BeginEditing() {
     UnregisterHotKeys();
     if (actions_.phase() != Actions::Phase::kStarting) actions_.SetPhase(Actions::Phase::kEditing);
+    UpdateDeviceWatch();
 }
 
 void Resident::EndEditing() {
     if (const auto failed = Save()) ShowError(FormatText(texts::kCannotWrite, *failed));
     RegisterHotKeys();
     if (actions_.phase() != Actions::Phase::kStarting) actions_.SetPhase(Actions::Phase::kResident);
+    UpdateDeviceWatch();
 }
 
 void Resident::Hear(int percent) { applier_.ApplyVolume(percent, ReadFadeSetting()); }
@@ -167,13 +178,40 @@ std::optional<std::wstring> Resident::Save() {
 }
 
 void Resident::RegisterHotKeys() {
-    hotkeys_.RegisterHotKeys(table_);
+    hotkeys_.RegisterHotKeys(HotkeysOf(parts_.settings));
     conflicts_.AfterRegistration();
 }
 
 void Resident::UnregisterHotKeys() {
     conflicts_.BeforeWithdrawal();
-    hotkeys_.UnregisterHotKeys(table_.UsedRecords());
+    hotkeys_.UnregisterHotKeys();
+}
+
+void Resident::UpdateDeviceWatch() {
+    const bool wanted = parts_.settings.devices.arrival || actions_.phase() == Actions::Phase::kEditing;
+    if (wanted == watchingDevices_) return;
+    watchingDevices_ = wanted;
+    if (wanted)
+        parts_.devices.Watch({Bind<&Resident::OnOutputArrived>(this), Bind<&Resident::OnDefaultOutputChanged>(this)});
+    else
+        parts_.devices.StopWatching();
+}
+
+void Resident::OnOutputArrived(const std::wstring& id) {
+    // The volume and the mute that the last action set on every device;
+    // before any action there is nothing to give it.
+    const VolumeApplier::LastSet& last = applier_.lastSet();
+    if (parts_.settings.devices.arrival && actions_.phase() != Actions::Phase::kStarting &&
+        (last.percent || last.muted)) {
+        std::optional<unsigned> percent;
+        if (last.percent) percent = static_cast<unsigned>(*last.percent);
+        parts_.devices.SetOutputVolume(id, percent, last.muted);
+    }
+    if (view_) view_->DevicesChanged();
+}
+
+void Resident::OnDefaultOutputChanged() {
+    if (view_) view_->DevicesChanged();
 }
 
 std::wstring Resident::PresetCaption(std::size_t recordIndex) const {
@@ -202,6 +240,12 @@ void Resident::ShowNotification(const std::string& textCp932, std::int32_t secon
 void Resident::OpenWindow() { view_->Open(); }
 
 std::string Resident::StoredName(const Utf16String& name) { return ToCp932Exactly(name).value_or(std::string()); }
+
+void Resident::TellOutputNotChosen(SwitchResult why, const std::wstring& deviceName) {
+    trayIcon_.ShowBalloon(texts::kAppTitle, Widen(why == SwitchResult::kCannotSwitch
+                                                      ? std::string(texts::kPresetOutputCannotSwitch)
+                                                      : FormatText(texts::kPresetOutputAbsent, deviceName)));
+}
 
 void Resident::OnMenuOpen() { actions_.Submit(TrayAction(ActionKind::kOpen)); }
 

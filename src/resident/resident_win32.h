@@ -78,6 +78,7 @@ private:
     void ShowNotification(const std::string& textCp932, std::int32_t seconds) override;
     void OpenWindow() override;
     std::string StoredName(const Utf16String& name) override;
+    void TellOutputNotChosen(SwitchResult why, const std::wstring& deviceName) override;
 
     // A message of the receiving window; true when it was the resident's,
     // with its result.
@@ -95,6 +96,12 @@ private:
     std::optional<std::wstring> Save();
     void RegisterHotKeys();
     void UnregisterHotKeys();
+    // The devices are watched while the window shows (its list and gauge
+    // follow them) or while outputs that arrive take the volume; otherwise
+    // nothing is registered with the system.
+    void UpdateDeviceWatch();
+    void OnOutputArrived(const std::wstring& id);
+    void OnDefaultOutputChanged();
     std::wstring PresetCaption(std::size_t recordIndex) const;
 
     Parts parts_;
@@ -109,6 +116,7 @@ private:
     Window* receiver_ = nullptr;
     ResidentView* view_ = nullptr;
     bool settingsUnreadable_ = false;
+    bool watchingDevices_ = false;
 };
 
 }  // namespace quendrel

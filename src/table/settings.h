@@ -26,6 +26,10 @@ struct StoredDevice {
     bool operator==(const StoredDevice& other) const { return id == other.id && name == other.name; }
 };
 
+// The microphone key's hotkey identifier: the one after the records', whose
+// identifiers are their indices.
+constexpr std::size_t kMicrophoneHotkeyId = kRecordCount;
+
 // What NotifyFont.ini keeps for the sound devices (profile/device_settings.h).
 struct DeviceSettings {
     // By preset position; nothing where the preset leaves the output alone.

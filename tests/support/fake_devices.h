@@ -14,8 +14,8 @@ class FakeDevices : public SoundDevices {
 public:
     struct VolumeSet {
         std::wstring id;
-        unsigned percent;
-        bool muted;
+        std::optional<unsigned> percent;
+        std::optional<bool> muted;
         bool operator==(const VolumeSet& o) const { return id == o.id && percent == o.percent && muted == o.muted; }
     };
 
@@ -27,6 +27,7 @@ public:
     std::vector<VolumeSet> volumesSet;
     DeviceEvents events;  // while watched
     bool watching = false;
+    int changes = 0;  // DevicesChanged calls
 
     std::vector<OutputDevice> Outputs() override { return outputs; }
     bool CanSwitch() override { return canSwitch; }
@@ -41,7 +42,7 @@ public:
         madeDefault.push_back(id);
         return SwitchResult::kDone;
     }
-    bool SetOutputVolume(const std::wstring& id, unsigned percent, bool muted) override {
+    bool SetOutputVolume(const std::wstring& id, std::optional<unsigned> percent, std::optional<bool> muted) override {
         volumesSet.push_back({id, percent, muted});
         return true;
     }
@@ -59,6 +60,7 @@ public:
         events = {};
         watching = false;
     }
+    void DevicesChanged() override { ++changes; }
 };
 
 }  // namespace quendrel::test

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "actions/action_dispatch.h"
+#include "fake_devices.h"
 #include "fake_fade.h"
 #include "fake_mixer.h"
 
@@ -26,6 +27,7 @@ struct FakeDispatchHost : ActionHost {
     };
     std::vector<Added> added;
     std::vector<std::pair<std::string, std::int32_t>> shown;
+    std::vector<std::pair<SwitchResult, std::wstring>> told;  // outputs a preset could not choose
 
     bool ReadFadeSetting() override {
         ++fadeReads;
@@ -44,6 +46,10 @@ struct FakeDispatchHost : ActionHost {
         return {name.begin(), name.end()};
     }
 
+    void TellOutputNotChosen(SwitchResult why, const std::wstring& deviceName) override {
+        told.emplace_back(why, deviceName);
+    }
+
     std::string LastText() const { return shown.empty() ? "<none>" : shown.back().first; }
 };
 
@@ -51,13 +57,15 @@ template <typename DeviceMixer = FakeMixer>
 struct DispatchRig {
     explicit DispatchRig(unsigned devices) : mixer(devices) { applier.SetView(&view); }
 
-    SettingTable table;
+    Settings settings;
+    SettingTable& table = settings.table;
     DeviceMixer mixer;
+    FakeDevices devices;
     FakeTimer timer;
     FakeFadeView view;
     VolumeApplier applier{mixer, timer};
     FakeDispatchHost host{table};
-    ActionDispatcher dispatcher{table, mixer, applier, host};
+    ActionDispatcher dispatcher{settings, mixer, applier, host, devices};
 
     // What the hotkey with this identifier does.
     void Hotkey(std::size_t id) {

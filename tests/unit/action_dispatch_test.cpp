@@ -188,7 +188,7 @@ TEST(ActionDispatch, NotificationSlotAndStrayIdentifiersChangeNothing) {
     d.host.shown.clear();
 
     // Past the last preset and past the table: no record to act on.
-    for (unsigned id : {6u, 32u, 33u, 1000u}) d.Hotkey(id);
+    for (unsigned id : {6u, 32u, 34u, 1000u}) d.Hotkey(id);
     EXPECT_TRUE(d.mixer.log.empty());
     EXPECT_TRUE(d.host.shown.empty());
     EXPECT_EQ(d.table.Image(), before);
@@ -231,7 +231,8 @@ TEST(ActionDispatch, EachActionNamesItsRecord) {
 
     // A hotkey's identifier is its record's index.
     for (std::size_t id : {0u, 3u, 4u, 5u, 7u}) EXPECT_EQ(ActionRecord(*HotkeyAction(id), table), id) << id;
-    EXPECT_EQ(HotkeyAction(kRecordCount), std::nullopt);
+    EXPECT_EQ(HotkeyAction(kMicrophoneHotkeyId)->kind, ActionKind::kMicrophone);
+    EXPECT_EQ(HotkeyAction(kMicrophoneHotkeyId + 1), std::nullopt);
 }
 
 TEST(ActionDispatch, AnUntickedSlotActsFromTheWheelAndTheCommandLineButNotAsAHotkey) {
@@ -241,10 +242,78 @@ TEST(ActionDispatch, AnUntickedSlotActsFromTheWheelAndTheCommandLineButNotAsAHot
     for (ActionOrigin origin : {ActionOrigin::kHotkey, ActionOrigin::kWheel, ActionOrigin::kCommandLine}) {
         Action up = test::MakeAction(ActionKind::kUp);
         up.origin = origin;
-        EXPECT_EQ(d.dispatcher.CanPerform(up), origin != ActionOrigin::kHotkey);
+        EXPECT_EQ(d.dispatcher.Check(up) == Verdict::kAccepted, origin != ActionOrigin::kHotkey);
         d.dispatcher.Perform(up);
     }
     EXPECT_EQ(d.mixer.Percent(0), 14u);
+}
+
+// A preset that chooses an output makes it the default before it sets its
+// volume; a failure keeps nothing from the volume and is told once a start
+// for each kind.
+TEST(ActionDispatch, APresetChoosesItsOutputFirstAndTellsEachFailureOnce) {
+    Dispatch d{2};
+    d.devices.outputs = {{L"{s}", L"Speakers", true}, {L"{h}", L"Headset", false}};
+    for (const char* name : {"Plain", "Head", "Gone"}) d.table.AppendPresetRecord(name, 30, 0);
+    d.settings.devices.presets[1] = StoredDevice{L"{h}", L"Headset"};
+    d.settings.devices.presets[2] = StoredDevice{L"{x}", L"USB"};
+
+    for (std::size_t preset = 0; preset < 3; ++preset)
+        for (int twice = 0; twice < 2; ++twice) d.Hotkey(kFirstPreset + preset);
+    EXPECT_EQ(d.devices.madeDefault, (std::vector<std::wstring>{L"{h}", L"{h}"}));
+    EXPECT_EQ(d.mixer.Percent(1), 30u) << "the volume, device or not";
+    ASSERT_EQ(d.host.told.size(), 1u);
+    EXPECT_EQ(d.host.told[0], std::make_pair(SwitchResult::kNoSuchDevice, std::wstring(L"USB")));
+
+    d.devices.canSwitch = false;
+    for (int twice = 0; twice < 2; ++twice) d.Hotkey(kFirstPreset + 1);
+    ASSERT_EQ(d.host.told.size(), 2u);
+    EXPECT_EQ(d.host.told[1].first, SwitchResult::kCannotSwitch);
+    EXPECT_EQ(d.host.shown.size(), 8u) << "every press notified as before";
+}
+
+TEST(ActionDispatch, TheCommandLineChoosesAnOutputByPositionOrName) {
+    Dispatch d{1};
+    d.devices.outputs = {{L"{s}", L"Speakers", true}, {L"{h}", L"ヘッドホン", false}};
+    struct Case {
+        Utf16String argument;
+        bool canSwitch;
+        Verdict verdict;
+    } cases[] = {
+        {u"2", true, Verdict::kAccepted},     {u"ヘッドホン", true, Verdict::kAccepted},
+        {u"3", true, Verdict::kNoRecord},     {u"Headset", true, Verdict::kNoRecord},
+        {u"1", false, Verdict::kUnsupported}, {u"0", false, Verdict::kNoRecord},
+    };
+    for (const Case& c : cases) {
+        d.devices.canSwitch = c.canSwitch;
+        const Action action = test::MakeAction(ActionKind::kDevice, 0, c.argument);
+        EXPECT_EQ(d.dispatcher.Check(action), c.verdict) << &c - cases;
+        if (c.verdict == Verdict::kAccepted) d.dispatcher.Perform(action);
+    }
+    EXPECT_EQ(d.devices.madeDefault, (std::vector<std::wstring>{L"{h}", L"{h}"}));
+    EXPECT_TRUE(d.mixer.log.empty()) << "no volume";
+}
+
+TEST(ActionDispatch, TheMicrophoneTogglesOrIsSetAndShowsItsState) {
+    Dispatch d{1};
+    const std::string on = test::Cp932FromUtf8("マイク オン"), off = test::Cp932FromUtf8("マイク オフ");
+    EXPECT_EQ(texts::kMicrophoneOn, on);
+    const std::pair<std::uint32_t, std::string> steps[] = {
+        {kMicrophoneToggle, off}, {kMicrophoneToggle, on}, {kMicrophoneOn, on}, {kMicrophoneOff, off}};
+    for (const auto& [change, shown] : steps) {
+        d.dispatcher.Perform(test::MakeAction(ActionKind::kMicrophone, change));
+        EXPECT_EQ(d.host.LastText(), shown) << change;
+    }
+    d.Hotkey(kMicrophoneHotkeyId);
+    EXPECT_FALSE(d.devices.microphoneMuted) << "the key toggles";
+    EXPECT_EQ(d.dispatcher.Check(test::MakeAction(ActionKind::kMicrophone, 3)), Verdict::kNoRecord);
+
+    d.devices.hasMicrophone = false;
+    d.host.shown.clear();
+    EXPECT_EQ(d.dispatcher.Check(test::MakeAction(ActionKind::kMicrophone)), Verdict::kUnsupported);
+    d.Hotkey(kMicrophoneHotkeyId);
+    EXPECT_TRUE(d.host.shown.empty());
+    EXPECT_TRUE(d.mixer.log.empty());
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ struct Gate : test::DispatchRig<> {
         host.actions = &actions;
     }
     LettingIn host{table};
-    Actions actions{table, mixer, applier, host};
+    Actions actions{settings, mixer, applier, host, devices};
 };
 
 TEST(Actions, EachPhaseAdmitsItsOwn) {

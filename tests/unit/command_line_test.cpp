@@ -31,6 +31,11 @@ TEST(CommandLine, AcceptedForms) {
         {{u"/MUTE"}, test::MakeAction(ActionKind::kMute)},
         {{u"/capture"}, test::MakeAction(ActionKind::kCapture)},
         {{u"-open"}, test::MakeAction(ActionKind::kOpen)},
+        {{u"/device", u"USB", u"Audio"}, test::MakeAction(ActionKind::kDevice, 0, u"USB Audio")},
+        {{u"-Device", u"2"}, test::MakeAction(ActionKind::kDevice, 0, u"2")},  // as typed: the list decides
+        {{u"/mic"}, test::MakeAction(ActionKind::kMicrophone, kMicrophoneToggle)},
+        {{u"/MIC", u"On"}, test::MakeAction(ActionKind::kMicrophone, kMicrophoneOn)},
+        {{u"-mic", u"off"}, test::MakeAction(ActionKind::kMicrophone, kMicrophoneOff)},
     };
     for (const auto& c : cases) {
         const CommandLine parsed = ParseCommandLine(c.args);
@@ -40,6 +45,7 @@ TEST(CommandLine, AcceptedForms) {
     EXPECT_EQ(ParseCommandLine({}).outcome, Outcome::kStart);
     for (const Args& help : {Args{u"/help"}, Args{u"-HELP"}, Args{u"/?"}, Args{u"-?"}})
         EXPECT_EQ(ParseCommandLine(help).outcome, Outcome::kHelp);
+    EXPECT_EQ(ParseCommandLine({u"/Devices"}).outcome, Outcome::kDevices);
 }
 
 TEST(CommandLine, RefusedForms) {
@@ -66,6 +72,11 @@ TEST(CommandLine, RefusedForms) {
         {{u"/volume", u""}, ParseError::kBadVolume},
         {{u"/preset", std::u16string(101, u'x')}, ParseError::kNoSuchPreset},
         {{u"/preset", std::u16string(u"a\0b", 3)}, ParseError::kNoSuchPreset},
+        {{u"/device"}, ParseError::kMissingArgument},
+        {{u"/device", std::u16string(101, u'x')}, ParseError::kNoSuchDevice},
+        {{u"/devices", u"all"}, ParseError::kExtraArgument},
+        {{u"/mic", u"mute"}, ParseError::kBadMicrophone},
+        {{u"/mic", u"on", u"off"}, ParseError::kExtraArgument},
     };
     for (const auto& c : cases) {
         const CommandLine parsed = ParseCommandLine(c.args);
@@ -80,7 +91,8 @@ TEST(CommandLine, PayloadRoundTripAndLayout) {
          {test::MakeAction(ActionKind::kPresetByName, 0, u"夜 の音"),
           test::MakeAction(ActionKind::kPresetByName, 0, std::u16string(100, u'\xFFFF')),
           test::MakeAction(ActionKind::kPresetByPosition, 0x12345678), test::MakeAction(ActionKind::kVolume, 100),
-          test::MakeAction(ActionKind::kMute), test::MakeAction(ActionKind::kOpen)}) {
+          test::MakeAction(ActionKind::kMute), test::MakeAction(ActionKind::kOpen),
+          test::MakeAction(ActionKind::kDevice, 0, u"ヘッドホン"), test::MakeAction(ActionKind::kMicrophone, 2)}) {
         const auto bytes = EncodeAction(action);
         const auto back = DecodeAction(bytes.data(), bytes.size());
         ASSERT_TRUE(back.has_value());
@@ -112,6 +124,10 @@ TEST(CommandLine, DamagedPayloadsAreRefused) {
         EncodeAction(test::MakeAction(ActionKind::kUp, 1)),
         EncodeAction(test::MakeAction(ActionKind::kPresetByPosition, 1, u"a")),
         EncodeAction(test::MakeAction(ActionKind::kPresetByName, 0, std::u16string(101, u'x'))),
+        EncodeAction(test::MakeAction(ActionKind::kNotifySlot)),  // the program's own
+        EncodeAction(test::MakeAction(ActionKind::kMicrophone, 3)),
+        EncodeAction(test::MakeAction(ActionKind::kDevice)),
+        with(1, 12),
     };
     for (const auto& bytes : damaged) EXPECT_EQ(DecodeAction(bytes.data(), bytes.size()), std::nullopt) << bytes.size();
     auto longer = good;
@@ -121,8 +137,13 @@ TEST(CommandLine, DamagedPayloadsAreRefused) {
 }
 
 TEST(CommandLine, AnswersAndTexts) {
-    for (Answer answer : {Answer::kDone, Answer::kBadUsage, Answer::kRefused, Answer::kNoAnswer})
+    for (Answer answer : {Answer::kDone, Answer::kBadUsage, Answer::kRefused, Answer::kNoAnswer, Answer::kUnsupported})
         EXPECT_EQ(AnswerFromResult(AnswerResult(answer)), answer);
+    EXPECT_EQ(AnswerFor(Verdict::kUnsupported), Answer::kUnsupported);
+    // The same code tells what the action lacked.
+    EXPECT_STRNE(AnswerText(Answer::kBadUsage, ActionKind::kDevice), AnswerText(Answer::kBadUsage, ActionKind::kUp));
+    EXPECT_STRNE(AnswerText(Answer::kUnsupported, ActionKind::kDevice),
+                 AnswerText(Answer::kUnsupported, ActionKind::kMicrophone));
     // A window that ignores the message answers 0.
     for (std::intptr_t stray : {0, 2, 3, -1}) EXPECT_EQ(AnswerFromResult(stray), Answer::kNoAnswer) << stray;
 }

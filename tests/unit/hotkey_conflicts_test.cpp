@@ -47,11 +47,20 @@ TEST(HotkeyConflicts, LaterUsersOfACombinationAreDuplicates) {
     SetKey(table, kMuteSlot, 0x6000);  // modifiers without a key are no key
     SetKey(table, 9, 0x6000);
     SetKey(table, kUpSlot, kCtrlShiftF2, false);
-    EXPECT_EQ(DuplicateHotkeys(table), (Indices{5, 6, 10}));
+    EXPECT_EQ(DuplicateHotkeys(HotkeysOf(table)), (Indices{5, 6, 10}));
 
     // Records past the last preset are not looked at.
     SetKey(table, 11, kAltA);
-    EXPECT_EQ(DuplicateHotkeys(table), (Indices{5, 6, 10}));
+    EXPECT_EQ(DuplicateHotkeys(HotkeysOf(table)), (Indices{5, 6, 10}));
+
+    // The microphone key comes after every record: of a shared key, it is
+    // the one that cannot act.
+    Settings settings;
+    settings.table = table;
+    settings.devices.microphoneKey = kAltA;
+    EXPECT_EQ(DuplicateHotkeys(HotkeysOf(settings)), (Indices{5, 6, 10})) << "switched off";
+    settings.devices.microphone = true;
+    EXPECT_EQ(DuplicateHotkeys(HotkeysOf(settings)), (Indices{5, 6, 10, kMicrophoneHotkeyId}));
 }
 
 TEST(HotkeyConflicts, FailuresSplitIntoHeldElsewhereAndDuplicates) {
@@ -64,11 +73,11 @@ TEST(HotkeyConflicts, FailuresSplitIntoHeldElsewhereAndDuplicates) {
     SetKey(table, kUpSlot, 0);
 
     // 5 is held by another program, so 6 fails as well; 4 and 0 have nothing to report.
-    const HotkeyConflicts conflicts = FindHotkeyConflicts(table, {7, 6, 5, 4, 0, 12});
+    const HotkeyConflicts conflicts = FindHotkeyConflicts(HotkeysOf(table), {7, 6, 5, 4, 0, 12});
     EXPECT_EQ(conflicts.heldElsewhere, (Indices{5, 7}));
     EXPECT_EQ(conflicts.duplicates, (Indices{6}));
     EXPECT_EQ(conflicts.Unusable(), (Indices{5, 6, 7}));
-    EXPECT_EQ(FindHotkeyConflicts(table, {}).Unusable(), (Indices{6}));
+    EXPECT_EQ(FindHotkeyConflicts(HotkeysOf(table), {}).Unusable(), (Indices{6}));
 }
 
 TEST(HotkeyConflicts, EntryTexts) {
@@ -81,8 +90,12 @@ TEST(HotkeyConflicts, EntryTexts) {
 
     EXPECT_EQ(HotkeyText(0xE041, KeyName), L"Ctrl + Shift + Alt + A");
     // Each place's text with every entry.
+    Settings settings;
+    settings.table = table;
+    settings.devices.microphoneKey = 0x6042;
     const auto whole = [&](ConflictPlace place, const Indices& indices) {
-        const auto entries = ConflictEntryList(indices, table, PresetCaptionFunction::ToFunction<&Caption>(), KeyName);
+        const auto entries =
+            ConflictEntryList(indices, HotkeysOf(settings), PresetCaptionFunction::ToFunction<&Caption>(), KeyName);
         return FitConflictText(place, entries, FitsFunction::ToFunction<&AnyWidth>());
     };
     EXPECT_EQ(whole(ConflictPlace::kStatusBar, {0, 1, 2, 3, 4, 5, 6}),
@@ -92,6 +105,8 @@ TEST(HotkeyConflicts, EntryTexts) {
               L"他のプログラムが使用中のホットキーがあります: 設定5 (Ctrl + Shift + F1)");
     EXPECT_EQ(whole(ConflictPlace::kStatusBar, {5}), L"使用できないホットキー: 設定5 (Ctrl + Shift + F1)");
     EXPECT_EQ(whole(ConflictPlace::kStatusBar, {4}), L"");
+    EXPECT_EQ(whole(ConflictPlace::kStatusBar, {kMicrophoneHotkeyId}),
+              L"使用できないホットキー: マイクのミュート切り替え (Ctrl + Shift + B)");
 }
 
 TEST(HotkeyConflicts, ReportOnlyANewNonEmptySet) {
@@ -99,14 +114,14 @@ TEST(HotkeyConflicts, ReportOnlyANewNonEmptySet) {
     table.AppendPresetRecord("a", 10, kCtrlShiftF1);
     table.AppendPresetRecord("b", 20, kCtrlShiftF2);
     ConflictReport report;
-    EXPECT_FALSE(report.ShouldReport({}, table));
-    EXPECT_TRUE(report.ShouldReport({6, 5}, table));
-    EXPECT_FALSE(report.ShouldReport({5, 6}, table));
-    EXPECT_FALSE(report.ShouldReport({}, table));
-    EXPECT_FALSE(report.ShouldReport({5, 6}, table));  // back unchanged after a clean pass
-    EXPECT_TRUE(report.ShouldReport({5}, table));
+    EXPECT_FALSE(report.ShouldReport({}, HotkeysOf(table)));
+    EXPECT_TRUE(report.ShouldReport({6, 5}, HotkeysOf(table)));
+    EXPECT_FALSE(report.ShouldReport({5, 6}, HotkeysOf(table)));
+    EXPECT_FALSE(report.ShouldReport({}, HotkeysOf(table)));
+    EXPECT_FALSE(report.ShouldReport({5, 6}, HotkeysOf(table)));  // back unchanged after a clean pass
+    EXPECT_TRUE(report.ShouldReport({5}, HotkeysOf(table)));
     table[5].hotkey = kAltA;  // the same preset, now held under another key
-    EXPECT_TRUE(report.ShouldReport({5}, table));
+    EXPECT_TRUE(report.ShouldReport({5}, HotkeysOf(table)));
 }
 
 // A place as wide as so many characters.
