@@ -34,44 +34,16 @@ private:
 
 }  // namespace
 
-// Ids handed from the system's thread to this one.
-class CoreAudioDevices::Arrivals {
-public:
-    Arrivals() { InitializeCriticalSection(&lock_); }
-    Arrivals(const Arrivals&) = delete;
-    Arrivals& operator=(const Arrivals&) = delete;
-    ~Arrivals() { DeleteCriticalSection(&lock_); }
-
-    void Add(LPCWSTR id) {
-        EnterCriticalSection(&lock_);
-        ids_.emplace_back(id ? id : L"");
-        LeaveCriticalSection(&lock_);
-    }
-    std::vector<std::wstring> Take() {
-        EnterCriticalSection(&lock_);
-        std::vector<std::wstring> ids = std::move(ids_);
-        ids_.clear();
-        LeaveCriticalSection(&lock_);
-        return ids;
-    }
-
-private:
-    CRITICAL_SECTION lock_;
-    std::vector<std::wstring> ids_;
-};
-
-namespace {
-
 // Called on a thread of the system's: it does no COM work there, it only
-// notes arrivals and posts to the devices' window.
-class PostingClient final : public IMMNotificationClient {
+// notes the ids of devices that arrived and posts to the devices' window,
+// which takes them on its own thread.
+class CoreAudioDevices::Client final : public IMMNotificationClient {
 public:
-    PostingClient(HWND target, std::shared_ptr<CoreAudioDevices::Arrivals> arrivals)
-        : target_(target), arrivals_(std::move(arrivals)) {}
-    PostingClient(const PostingClient&) = delete;
-    PostingClient& operator=(const PostingClient&) = delete;
+    explicit Client(HWND target) : target_(target) { InitializeCriticalSection(&lock_); }
+    Client(const Client&) = delete;
+    Client& operator=(const Client&) = delete;
     // Reference counted: only Release deletes it.
-    virtual ~PostingClient() = default;
+    virtual ~Client() { DeleteCriticalSection(&lock_); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
         if (!object) return E_POINTER;
@@ -103,25 +75,37 @@ public:
     }
     HRESULT STDMETHODCALLTYPE OnPropertyValueChanged(LPCWSTR, const PROPERTYKEY) override { return S_OK; }
 
+    // On the window's thread: the ids noted since the last call.
+    std::vector<std::wstring> TakeArrived() {
+        EnterCriticalSection(&lock_);
+        std::vector<std::wstring> ids = std::move(arrived_);
+        arrived_.clear();
+        LeaveCriticalSection(&lock_);
+        return ids;
+    }
+
 private:
     // Whether it is an output, and an active one, is asked on the window's thread.
     HRESULT Arrived(LPCWSTR id) {
-        arrivals_->Add(id);
+        EnterCriticalSection(&lock_);
+        arrived_.emplace_back(id ? id : L"");
+        LeaveCriticalSection(&lock_);
         PostMessageW(target_, CoreAudioDevices::kOutputsChanged, 0, 0);
         return S_OK;
     }
 
     HWND target_;
-    std::shared_ptr<CoreAudioDevices::Arrivals> arrivals_;
+    CRITICAL_SECTION lock_;
+    std::vector<std::wstring> arrived_;
     LONG references_ = 1;
 };
-
-}  // namespace
 
 ComCreator SystemComCreator() { return ComCreator::ToFunction<&CreateInProcess>(); }
 
 CoreAudioDevices::CoreAudioDevices(ComPtr<IMMDeviceEnumerator> enumerator, ComCreator create)
     : enumerator_(std::move(enumerator)), create_(create) {}
+
+CoreAudioDevices::~CoreAudioDevices() { StopWatching(); }
 
 std::vector<OutputDevice> CoreAudioDevices::Outputs() {
     std::vector<OutputDevice> outputs;
@@ -233,15 +217,13 @@ void CoreAudioDevices::Watch(DeviceEvents events) {
         }
     }
     events_ = events;
-    arrivals_ = std::make_shared<Arrivals>();
-    ComPtr<IMMNotificationClient> client(new PostingClient(window_->hwnd(), arrivals_));
+    ComPtr<Client> client(new Client(window_->hwnd()));
     if (SUCCEEDED(enumerator_->RegisterEndpointNotificationCallback(client.get()))) client_ = std::move(client);
 }
 
 void CoreAudioDevices::StopWatching() {
     if (client_) enumerator_->UnregisterEndpointNotificationCallback(client_.get());
     client_.reset();
-    arrivals_.reset();
     events_ = {};
 }
 
@@ -256,7 +238,7 @@ bool CoreAudioDevices::OnMessage(UINT message, WPARAM, LPARAM, LRESULT&) {
     }
     std::vector<std::wstring> told;
     const auto outputs = Outputs();
-    for (std::wstring& id : arrivals_->Take()) {
+    for (std::wstring& id : client_->TakeArrived()) {
         const bool output = std::any_of(outputs.begin(), outputs.end(), [&](const auto& o) { return o.id == id; });
         if (output && std::find(told.begin(), told.end(), id) == told.end()) told.push_back(std::move(id));
     }

@@ -33,7 +33,7 @@ public:
     explicit CoreAudioDevices(ComPtr<IMMDeviceEnumerator> enumerator, ComCreator create = SystemComCreator());
     CoreAudioDevices(const CoreAudioDevices&) = delete;
     CoreAudioDevices& operator=(const CoreAudioDevices&) = delete;
-    ~CoreAudioDevices() override { StopWatching(); }
+    ~CoreAudioDevices() override;
 
     std::vector<OutputDevice> Outputs() override;
     bool CanSwitch() override;
@@ -50,9 +50,9 @@ public:
     void Watch(DeviceEvents events) override;
     void StopWatching() override;
 
-    class Arrivals;
-
 private:
+    class Client;
+
     struct Microphone {
         std::wstring id;
         // Kept between calls: Wine keeps a mute per object, so a fresh object
@@ -74,9 +74,9 @@ private:
     bool microphoneMuted_ = false;  // what the last call set, when no device can be read
 
     DeviceEvents events_;
-    std::shared_ptr<Arrivals> arrivals_;  // shared with the client, which the system may hold longer
     std::unique_ptr<MessageWindow> window_;
-    ComPtr<IMMNotificationClient> client_;
+    // Reference counted: the system may hold it a while after the watch ends.
+    ComPtr<Client> client_;
 };
 
 }  // namespace quendrel

@@ -23,30 +23,6 @@ void WriteTable(const test::TempFolder& folder) {
     test::WriteFade(folder.path(), false);
 }
 
-struct Outcome {
-    int exitCode = -1;   // -1: it did not end by itself (a message box would hold it)
-    std::string output;  // standard output and error, as written
-    bool Printed(const char* utf8) const { return output.find(utf8) != std::string::npos; }
-};
-
-// Quendrel.exe started with the arguments, its output going to a file.
-Outcome RunWith(const test::TempFolder& folder, const std::wstring& arguments) {
-    const std::wstring file = folder.File(L"output.txt");
-    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
-    HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
-                                CREATE_ALWAYS, 0, nullptr);
-    Outcome run;
-    {
-        QuendrelProcess process(folder.path());
-        if (process.Start(arguments, output)) run.exitCode = process.WaitForExit(20000);
-    }
-    CloseHandle(output);
-    const auto bytes = test::ReadBytes(file);
-    run.output.assign(bytes.begin(), bytes.end());
-    DeleteFileW(file.c_str());
-    return run;
-}
-
 TEST(CommandLineScenario, ASecondStartForwardsItsActionAndEndsWithTheAnswer) {
     test::TempFolder folder;
     WriteTable(folder);

@@ -178,4 +178,37 @@ SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND configWin
     return saved;
 }
 
+Outcome RunWith(const test::TempFolder& folder, const std::wstring& arguments) {
+    const std::wstring file = folder.File(L"output.txt");
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE output = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable,
+                                CREATE_ALWAYS, 0, nullptr);
+    Outcome run;
+    {
+        QuendrelProcess process(folder.path());
+        if (process.Start(arguments, output)) run.exitCode = process.WaitForExit(20000);
+    }
+    CloseHandle(output);
+    const auto bytes = test::ReadBytes(file);
+    run.output.assign(bytes.begin(), bytes.end());
+    DeleteFileW(file.c_str());
+    return run;
+}
+
+namespace {
+constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Quendrel.exe";
+}  // namespace
+
+ReportedAsWindows10::ReportedAsWindows10() {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
+        ERROR_SUCCESS) {
+        const wchar_t version[] = L"win10";
+        RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof version);
+        RegCloseKey(key);
+    }
+}
+
+ReportedAsWindows10::~ReportedAsWindows10() { RegDeleteKeyW(HKEY_CURRENT_USER, kAppDefaults); }
+
 }  // namespace quendrel::e2e

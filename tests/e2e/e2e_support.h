@@ -60,6 +60,27 @@ bool WaitForHotkeys(HWND configWindow, DWORD milliseconds = 15000);
 // failed.
 HWND StartResident(QuendrelProcess& program, const std::wstring& arguments = {});
 
+// What a command-line start of Quendrel.exe ended with.
+struct Outcome {
+    int exitCode = -1;   // -1: it did not end by itself (a message box would hold it)
+    std::string output;  // standard output and error, as written
+    bool Printed(const char* utf8) const { return output.find(utf8) != std::string::npos; }
+};
+// Quendrel.exe started in the folder with the arguments, its output going to
+// a file.
+Outcome RunWith(const test::TempFolder& folder, const std::wstring& arguments);
+
+// While it lives, Wine reports Windows 10 to every Quendrel.exe started (its
+// AppDefaults key): the program then runs on Core Audio. The rest of the
+// prefix stays Windows XP.
+class ReportedAsWindows10 {
+public:
+    ReportedAsWindows10();
+    ReportedAsWindows10(const ReportedAsWindows10&) = delete;
+    ReportedAsWindows10& operator=(const ReportedAsWindows10&) = delete;
+    ~ReportedAsWindows10();
+};
+
 // The process's top-level window of a class, waiting up to the given time.
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD milliseconds = 15000, bool visible = false);
 using test::Children;

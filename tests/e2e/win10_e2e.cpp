@@ -9,26 +9,6 @@
 namespace quendrel::e2e {
 namespace {
 
-constexpr wchar_t kAppDefaults[] = L"Software\\Wine\\AppDefaults\\Quendrel.exe";
-
-// Wine reports the version of this key to Quendrel.exe alone; the rest of the
-// prefix stays Windows XP.
-class ReportedAsWindows10 {
-public:
-    ReportedAsWindows10() {
-        HKEY key = nullptr;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, kAppDefaults, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
-            ERROR_SUCCESS) {
-            const wchar_t version[] = L"win10";
-            RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof version);
-            RegCloseKey(key);
-        }
-    }
-    ReportedAsWindows10(const ReportedAsWindows10&) = delete;
-    ReportedAsWindows10& operator=(const ReportedAsWindows10&) = delete;
-    ~ReportedAsWindows10() { RegDeleteKeyW(HKEY_CURRENT_USER, kAppDefaults); }
-};
-
 TEST(Windows10Scenario, EveryHotkeyRunsOnCoreAudioWithoutAMessage) {
     ReportedAsWindows10 windows10;
     test::TempFolder folder;
