@@ -13,20 +13,6 @@ namespace {
 
 constexpr UINT kCtrlShift = MOD_CONTROL | MOD_SHIFT;
 
-// Whether the shell shows a balloon with the text: a visible tooltip of the
-// shell's, whose text is the balloon's.
-bool BalloonShown(const std::wstring& text) {
-    for (HWND tip : test::ProcessWindows(0, TOOLTIPS_CLASSW, true)) {
-        wchar_t shown[512] = {};
-        DWORD_PTR ignored = 0;
-        if (SendMessageTimeoutW(tip, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 2000,
-                                &ignored) &&
-            text == shown)
-            return true;
-    }
-    return false;
-}
-
 TEST(ConflictScenario, AHeldKeyIsNamedWithARepeatedOneAndActsOnceFree) {
     test::TempFolder folder;
     test::RealInput input;

@@ -1,5 +1,6 @@
 #include "e2e_support.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
@@ -176,6 +177,18 @@ SettingTable SaveThroughTheWindow(const QuendrelProcess& program, HWND configWin
     EXPECT_TRUE(EscapeSaves(input, program, configWindow, saved, milliseconds))
         << "Escape left the configuration window open; focus on " << FocusOf(configWindow);
     return saved;
+}
+
+bool BalloonShown(const std::wstring& text) {
+    for (HWND tip : test::ProcessWindows(0, TOOLTIPS_CLASSW, true)) {
+        wchar_t shown[512] = {};
+        DWORD_PTR ignored = 0;
+        if (SendMessageTimeoutW(tip, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(shown), SMTO_ABORTIFHUNG, 2000,
+                                &ignored) &&
+            text == shown)
+            return true;
+    }
+    return false;
 }
 
 Outcome RunWith(const test::TempFolder& folder, const std::wstring& arguments) {

@@ -60,6 +60,10 @@ bool WaitForHotkeys(HWND configWindow, DWORD milliseconds = 15000);
 // failed.
 HWND StartResident(QuendrelProcess& program, const std::wstring& arguments = {});
 
+// Whether the shell shows a balloon with the text: a visible tooltip of the
+// shell's, whose text is the balloon's.
+bool BalloonShown(const std::wstring& text);
+
 // What a command-line start of Quendrel.exe ended with.
 struct Outcome {
     int exitCode = -1;   // -1: it did not end by itself (a message box would hold it)
