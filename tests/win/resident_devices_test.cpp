@@ -98,5 +98,17 @@ TEST_F(ResidentDevicesTest, AnArrivingOutputTakesWhatTheLastActionSetOnlyWhileSw
     EXPECT_EQ(devices->changes, 1);
 }
 
+// Device 0 is the default output: when another device becomes the default,
+// the open window's gauge shows that one's volume at once.
+TEST_F(ResidentDevicesTest, ANewDefaultOutputMovesTheOpenWindowsGauge) {
+    const SettingTable table = test::TableWith({{"A", 30, 0x6070}});
+    OpenWindow(&table);
+    EXPECT_EQ(GaugeValue(), 40);
+    mixer->SetPercent(0, 75);
+    ASSERT_TRUE(devices->watching);
+    devices->events.defaultOutputChanged();
+    EXPECT_EQ(GaugeValue(), 75);
+}
+
 }  // namespace
 }  // namespace quendrel
