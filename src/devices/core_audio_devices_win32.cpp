@@ -105,7 +105,7 @@ ComCreator SystemComCreator() { return ComCreator::ToFunction<&CreateInProcess>(
 CoreAudioDevices::CoreAudioDevices(ComPtr<IMMDeviceEnumerator> enumerator, ComCreator create)
     : enumerator_(std::move(enumerator)), create_(create) {}
 
-CoreAudioDevices::~CoreAudioDevices() { StopWatching(); }
+CoreAudioDevices::~CoreAudioDevices() { Unwatch(); }
 
 std::vector<OutputDevice> CoreAudioDevices::Outputs() {
     std::vector<OutputDevice> outputs;
@@ -207,7 +207,7 @@ std::optional<bool> CoreAudioDevices::SetMicrophones(bool muted) {
 }
 
 void CoreAudioDevices::Watch(DeviceEvents events) {
-    StopWatching();
+    Unwatch();
     if (!enumerator_) return;
     if (!window_) {
         window_ = std::make_unique<MessageWindow>(Bind<&CoreAudioDevices::OnMessage>(this));
@@ -221,7 +221,9 @@ void CoreAudioDevices::Watch(DeviceEvents events) {
     if (SUCCEEDED(enumerator_->RegisterEndpointNotificationCallback(client.get()))) client_ = std::move(client);
 }
 
-void CoreAudioDevices::StopWatching() {
+void CoreAudioDevices::StopWatching() { Unwatch(); }
+
+void CoreAudioDevices::Unwatch() {
     if (client_) enumerator_->UnregisterEndpointNotificationCallback(client_.get());
     client_.reset();
     events_ = {};

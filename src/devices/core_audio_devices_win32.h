@@ -53,6 +53,8 @@ public:
 private:
     class Client;
 
+    void Unwatch();
+
     struct Microphone {
         std::wstring id;
         // Kept between calls: Wine keeps a mute per object, so a fresh object

@@ -79,7 +79,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned devices = (flags & 3u) % 3u + 1u;
 
     test::DispatchRig<CheckingMixer> rig(devices);
-    auto& [table, mixer, timer, view, applier, host, dispatcher] = rig;
+    SettingTable& table = rig.table;
+    CheckingMixer& mixer = rig.mixer;
+    test::FakeTimer& timer = rig.timer;
+    VolumeApplier& applier = rig.applier;
+    test::FakeDispatchHost& host = rig.host;
+    ActionDispatcher& dispatcher = rig.dispatcher;
 
     host.fade = (flags & 4u) != 0;
     for (unsigned d = 0; d < devices; ++d) {
