@@ -22,7 +22,6 @@ ConfigWindow::ConfigWindow(Settings& settings, EditingHost& host, Mixer& mixer, 
                            NotifyFontDialogs& fontDialogs)
     : host_(host),
       mixer_(mixer),
-      devices_(devices),
       presetPanel_(settings, host, mixer),
       functionPanel_(settings.table, fontDialogs),
       devicePanel_(settings, devices) {}

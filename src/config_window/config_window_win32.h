@@ -64,7 +64,6 @@ private:
 
     EditingHost& host_;
     Mixer& mixer_;
-    SoundDevices& devices_;
     // The left and right halves of the window, the sound devices' band below
     // them, and its status bar.
     PresetPanel presetPanel_;

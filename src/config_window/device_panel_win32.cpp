@@ -44,9 +44,9 @@ void DevicePanel::Create(Window& window, HFONT windowFont, HFONT labelFont) {
     outputLabel_.SetColors(kLabelColour, GetSysColorBrush(COLOR_BTNFACE), GetSysColor(COLOR_BTNFACE));
     microphoneKey_.Setup();
     microphoneKey_.SetPointer(IDC_IBEAM);
-    for (Control* pointed :
-         {static_cast<Control*>(&output_), static_cast<Control*>(&microphoneBox_), static_cast<Control*>(&arrivalBox_)})
-        pointed->SetPointer(IDC_HAND);
+    output_.SetPointer(IDC_HAND);
+    microphoneBox_.SetPointer(IDC_HAND);
+    arrivalBox_.SetPointer(IDC_HAND);
 
     // Bound once the controls hold their first values.
     output_.onChange = Bind<&DevicePanel::OnOutputChosen>(this);
@@ -78,9 +78,8 @@ void DevicePanel::ReadDevices() {
     hasMicrophone_ = devices_.HasMicrophoneMute();
     // Where the system cannot do it the controls stay, greyed, saying why.
     tips_.SetDisabledHint(output_, canSwitch_ ? "" : texts::kCannotSwitchHint);
-    for (const Control* control :
-         {static_cast<const Control*>(&microphoneBox_), static_cast<const Control*>(&microphoneKey_)})
-        tips_.SetDisabledHint(*control, hasMicrophone_ ? "" : texts::kNoMicrophoneHint);
+    tips_.SetDisabledHint(microphoneBox_, hasMicrophone_ ? "" : texts::kNoMicrophoneHint);
+    tips_.SetDisabledHint(microphoneKey_, hasMicrophone_ ? "" : texts::kNoMicrophoneHint);
     microphoneBox_.Enable(hasMicrophone_);
     microphoneKey_.Enable(hasMicrophone_ && microphoneBox_.Checked());
     ShowPreset(position_);
