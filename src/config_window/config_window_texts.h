@@ -23,4 +23,18 @@ inline constexpr char kFontButtonCaption[] = "フォント変更";
 inline constexpr char kColorButtonCaption[] = "カラー変更";
 inline constexpr char kCheckBoxFont[] = "MS UI Gothic";
 
+// The sound devices' band, below both halves.
+inline constexpr char kOutputLabel[] = "出力先";
+inline constexpr char kOutputUnchanged[] = "(変更しない)";
+inline constexpr char kOutputDefaultMark[] = " (既定)";               // after the default output's name
+inline constexpr char kOutputAbsentMark[] = " (接続されていません)";  // after a stored device's name
+inline constexpr char kOutputHint[] = "Output ：　設定のキーが押されたら、このデバイスを既定の出力先にします。";
+inline constexpr char kCannotSwitchHint[] = "このWindowsでは出力先を切り替えられません";
+inline constexpr char kDeviceGroup[] = "サウンドデバイス";
+inline constexpr char kMicrophoneHint[] = "押すたびに、マイクのミュート、非ミュートが切り替わります。";
+inline constexpr char kNoMicrophoneHint[] = "マイクのミュートが見つかりません";
+inline constexpr char kArrivalCaption[] = "接続されたデバイスにも音量を適用";
+inline constexpr char kArrivalHint[] =
+    "有効にすると、新しく接続されたデバイスも、最後に設定した音量とミュートになります。";
+
 }  // namespace quendrel::texts

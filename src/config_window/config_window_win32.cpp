@@ -2,6 +2,7 @@
 
 #include "base/identity.h"
 #include "config_window/config_window_texts.h"
+#include "controls/combo_box_win32.h"
 #include "hotkeys/hotkey_conflicts.h"
 #include "mixer/mixer.h"
 #include "win32/text_win32.h"
@@ -21,9 +22,9 @@ ConfigWindow::ConfigWindow(Settings& settings, EditingHost& host, Mixer& mixer, 
                            NotifyFontDialogs& fontDialogs)
     : host_(host),
       mixer_(mixer),
-      devices_(devices),
       presetPanel_(settings, host, mixer),
-      functionPanel_(settings.table, fontDialogs) {}
+      functionPanel_(settings.table, fontDialogs),
+      devicePanel_(settings, devices) {}
 
 // The controls go with the panels; the native window must go first.
 ConfigWindow::~ConfigWindow() { Destroy(); }
@@ -31,8 +32,8 @@ ConfigWindow::~ConfigWindow() { Destroy(); }
 bool ConfigWindow::Create(HWND applicationWindow) {
     const std::wstring caption = Widen(identity::kConfigCaption);
     if (!CreateNative({identity::kConfigClass, caption.c_str(), kStyle, kExStyle,
-                       WindowRectForClient(202, 186, 630, 285, kStyle, kExStyle), applicationWindow,
-                       LoadIconW(ModuleInstance(), L"MAINICON")}))
+                       WindowRectForClient(202, 186, 630, DevicePanel::kTop + DevicePanel::kHeight, kStyle, kExStyle),
+                       applicationWindow, LoadIconW(ModuleInstance(), L"MAINICON")}))
         return false;
     font_ = MakeFont(texts::kConfigFont, 12);
     labelFont_ = MakeFont(texts::kConfigFont, 16, FW_BOLD);
@@ -40,7 +41,11 @@ bool ConfigWindow::Create(HWND applicationWindow) {
     presetPanel_.Create(*this, font_.get(), labelFont_.get());
     functionPanel_.Create(*this, font_.get());
     statusBar_.Create(*this, font_.get());
-    presetPanel_.onHotkeysChanged = functionPanel_.onHotkeysChanged = Bind<&ConfigWindow::OnHotkeysEdited>(this);
+    // After the halves: the keyboard reaches the band last.
+    devicePanel_.Create(*this, font_.get(), labelFont_.get());
+    presetPanel_.onHotkeysChanged = functionPanel_.onHotkeysChanged = devicePanel_.onHotkeysChanged =
+        Bind<&ConfigWindow::OnHotkeysEdited>(this);
+    presetPanel_.onPresetShown = Bind<&ConfigWindow::OnPresetShown>(this);
     return true;
 }
 
@@ -65,6 +70,7 @@ LRESULT ConfigWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 void ConfigWindow::ShowTable() {
     presetPanel_.ShowPresets();
     functionPanel_.ShowFunctionSettings();
+    devicePanel_.ShowDeviceSettings();
 }
 
 void ConfigWindow::PresetAdded(std::size_t position) { presetPanel_.ShowAdded(static_cast<int>(position), false); }
@@ -73,6 +79,8 @@ void ConfigWindow::Open() {
     host_.BeginEditing();
     ShowUnusableHotkeys();
     WatchSystemVolume();
+    devicePanel_.ShowDeviceSettings();
+    devicePanel_.ReadDevices();
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     presetPanel_.ShowSelectedPreset();
@@ -88,7 +96,9 @@ void ConfigWindow::WatchSystemVolume() {
 }
 
 void ConfigWindow::DevicesChanged() {
-    if (IsWindowVisible(hwnd())) WatchSystemVolume();
+    if (!IsWindowVisible(hwnd())) return;
+    WatchSystemVolume();
+    devicePanel_.ReadDevices();
 }
 
 void ConfigWindow::Close() {
@@ -128,6 +138,8 @@ bool ConfigWindow::PreviewKey(const MSG& message) {
     // Keys typed into a caption editor are the editor's: Escape cancels the
     // edit there instead of closing the window.
     if (IsListCaptionEditor(message.hwnd)) return false;
+    // Escape closes an open drop-down list, not the window.
+    if (IsDroppedDownList(message.hwnd)) return false;
     if (message.wParam == VK_ESCAPE) {
         OnKeyDown(message.wParam);
         return true;

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "config_window/device_panel_win32.h"
 #include "config_window/function_panel_win32.h"
 #include "controls/status_bar_win32.h"
 #include "presets/preset_panel_win32.h"
@@ -56,16 +57,18 @@ private:
     void OnHotkeysEdited();
     void ShowUnusableHotkeys();
     void OnKeyDown(WPARAM key);
+    void OnPresetShown() { devicePanel_.ShowPreset(presetPanel_.Selected()); }
 
     // The gauge follows device 0, whichever device that is now.
     void WatchSystemVolume();
 
     EditingHost& host_;
     Mixer& mixer_;
-    SoundDevices& devices_;
-    // The left and right halves of the window, and its status bar.
+    // The left and right halves of the window, the sound devices' band below
+    // them, and its status bar.
     PresetPanel presetPanel_;
     FunctionPanel functionPanel_;
+    DevicePanel devicePanel_;
     StatusBar statusBar_;
     UniqueFont font_, labelFont_;
 };

@@ -43,6 +43,22 @@ void Tooltips::Add(std::initializer_list<const Control*> controls, std::string_v
     }
 }
 
+void Tooltips::SetDisabledHint(const Control& control, std::string_view hintUtf8) {
+    if (!tips_ || !control.hwnd()) return;
+    std::wstring text = Widen(hintUtf8);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = owner_;
+    // Keyed by the control's identifier: its handle keys its own hint.
+    tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(control.hwnd()));
+    tool.lpszText = text.data();
+    GetWindowRect(control.hwnd(), &tool.rect);
+    MapWindowPoints(nullptr, owner_, reinterpret_cast<POINT*>(&tool.rect), 2);
+    SendMessageW(tips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (!text.empty()) SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Tooltips::SetText(const Control& control, const std::wstring& hint) {
     if (!tips_ || !control.hwnd()) return;
     std::wstring text = hint;

@@ -12,8 +12,6 @@ inline constexpr char kConflictKeyClose[] = ")";
 // The entries left out when not all fit: "ほか 24 件", after a separator.
 inline constexpr char kMoreBefore[] = "ほか ";
 inline constexpr char kMoreAfter[] = " 件";
-// The microphone key, named as its check box is.
-inline constexpr char kMicrophoneFunction[] = "マイクのミュート切り替え";
 // What the hotkey control writes after each modifier's name.
 inline constexpr char kKeyJoin[] = " + ";
 

@@ -231,6 +231,7 @@ void PresetPanel::ShowSelectedPreset() {
         presetVolume.SetPosition(record.value);
     }
     UpdatePresetButtons();
+    onPresetShown();
 }
 
 void PresetPanel::UpdatePresetButtons() {

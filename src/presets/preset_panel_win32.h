@@ -93,6 +93,9 @@ public:
     // Runs after an edit that changes the table's hotkeys: a key, or a preset
     // added, deleted, moved or renamed.
     Callback<void()> onHotkeysChanged;
+    // Runs once the selected preset (or none) is shown: the selection changed,
+    // a preset was added, deleted or moved, or the window opened.
+    Callback<void()> onPresetShown;
 
     Control bevel;
     FlatButton createButton, deleteButton, moveUpButton, moveDownButton;

@@ -5,11 +5,12 @@
 
 namespace quendrel::texts {
 
-// The four functions as the windows name them.
+// The functions as the windows name them.
 inline constexpr char kUpFunction[] = "音量を上げる";
 inline constexpr char kDownFunction[] = "音量を下げる";
 inline constexpr char kMuteFunction[] = "ミュート切り替え";
 inline constexpr char kCaptureFunction[] = "音量をキャプチャ";
+inline constexpr char kMicrophoneFunction[] = "マイクのミュート切り替え";
 
 // kUpFunction and kDownFunction in code page 932: the slots' first names.
 inline constexpr char kUpName[] = "\x89\xB9\x97\xCA\x82\xF0\x8F\xE3\x82\xB0\x82\xE9";

@@ -49,6 +49,21 @@ TEST_F(AccessibilityTest, EveryControlHasANameAndNoTwoKeyboardStopsShareOne) {
     // The labels' own words, as the window shows them.
     EXPECT_EQ(test::AccessibleName(Control(FunctionPanel::kUpStep)), L"2% 上げる");
     EXPECT_EQ(test::AccessibleName(Control(FunctionPanel::kNotifySeconds)), L"秒間表示したら閉じる");
+    EXPECT_EQ(test::AccessibleName(Control(DevicePanel::kOutput)), L"出力先");
+    EXPECT_EQ(test::AccessibleName(Control(DevicePanel::kMicrophoneKey)),
+              L"マイクのミュート切り替え ショートカットキー");
+
+    // The band comes last in reading order, its middle column first; then
+    // round to the list.
+    TrayPress();
+    Click(DevicePanel::kMicrophoneBox);  // its key is a stop while it is ticked
+    HWND at = Control(FunctionPanel::kColorButton);
+    for (int id :
+         std::initializer_list<int>{DevicePanel::kOutput, DevicePanel::kMicrophoneBox, DevicePanel::kMicrophoneKey,
+                                    DevicePanel::kArrivalBox, PresetPanel::kList}) {
+        at = GetNextDlgTabItem(ConfigWindow(), at, FALSE);
+        EXPECT_EQ(at, Control(id)) << id;
+    }
 }
 
 // The focus stays where it is; screen readers hear the text as an alert.

@@ -55,8 +55,9 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
     RECT bar{};
     GetWindowRect(statusBar, &bar);
     MapWindowPoints(nullptr, config, reinterpret_cast<POINT*>(&bar), 2);
-    EXPECT_EQ(bar.top, Scale(285));
-    EXPECT_EQ(Client(config).bottom, Scale(285) + (bar.bottom - bar.top));
+    const int designed = Scale(DevicePanel::kTop + DevicePanel::kHeight);  // the client's height, the band's included
+    EXPECT_EQ(bar.top, designed);
+    EXPECT_EQ(Client(config).bottom, designed + (bar.bottom - bar.top));
 
     // A rename shows at once.
     SelectItem(2);
@@ -80,7 +81,7 @@ TEST_F(ConflictStatusTest, TheBarNamesWhatCannotActAndFollowsTheEdits) {
     Click(FunctionPanel::kUpBox);
     EXPECT_EQ(StatusText(), L"(hidden)");
     EXPECT_EQ(Client(config).right, Scale(630));
-    EXPECT_EQ(Client(config).bottom, Scale(285));
+    EXPECT_EQ(Client(config).bottom, designed);
     RECT hidden{};
     GetWindowRect(config, &hidden);
     EXPECT_EQ(hidden.left, shown.left);
