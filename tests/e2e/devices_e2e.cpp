@@ -1,8 +1,11 @@
 // The sound devices of the real program: the outputs listed from the command
 // line, a preset that chooses an output where the system cannot switch one,
-// the microphone by its key and by the command line, and the news of a new
+// the band of the window by keyboard and as a screen reader hears it, the
+// microphone by its key and by the command line, and the news of a new
 // default output while the window shows.
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 #include "cli/cli_texts.h"
 #include "e2e_support.h"
@@ -25,6 +28,7 @@ std::wstring Notified(DWORD pid) {
 // Under Wine 8 no policy-config class exists: as on Windows XP, nothing can
 // switch the default output. The preset still sets its volume.
 TEST(DevicesScenario, APresetThatChoosesAnOutputSetsItsVolumeAndTellsTheFailure) {
+    const ComApartment com;  // the screen reader's questions go through COM
     test::TempFolder folder;
     SettingTable table = test::TableWith({{"Loud", 70, 0x6071}});
     test::SwitchOn(table, kCaptureSlot, 0x6043);  // Ctrl+Shift+C
@@ -56,8 +60,25 @@ TEST(DevicesScenario, APresetThatChoosesAnOutputSetsItsVolumeAndTellsTheFailure)
     EXPECT_EQ(first.exitCode, 5);
     EXPECT_TRUE(first.Printed(texts::kCannotSwitchOutput)) << first.output;
 
+    // The window shows the preset's device by its stored name, marked absent,
+    // in a list greyed because nothing can switch; a screen reader hears its
+    // label.
+    ASSERT_TRUE(OpenFromTray(input, configWindow));
+    const std::vector<HWND> lists = Children(configWindow, L"ComboBox");
+    ASSERT_EQ(lists.size(), 1u);
+    const auto shown = [&] {
+        wchar_t text[128] = {};
+        SendMessageW(lists[0], WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    EXPECT_TRUE(WaitUntil([&] { return shown() == L"Headset (接続されていません)"; })) << test::Utf8Of(shown());
+    EXPECT_FALSE(IsWindowEnabled(lists[0]));
+    EXPECT_EQ(test::AccessibleName(lists[0]), L"出力先");
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(input, program, configWindow, saved));
+
     ASSERT_TRUE(input.Key("ctrl+shift+c"));
-    const SettingTable saved = SaveThroughTheWindow(program, configWindow);
+    saved = SaveThroughTheWindow(program, configWindow);
     ASSERT_EQ(saved.count, 2);
     EXPECT_EQ(saved.Preset(1).value, 70);
     EXPECT_TRUE(test::ReadUntilEnd(folder.File(L"NotifyFont.ini")).find("1=Loud,{0.0.0.00000000}.{headset},Headset") !=
@@ -76,8 +97,6 @@ TEST(DevicesScenario, OnCoreAudioTheMicrophoneAnswersItsKeyAndTheCommandLine) {
     table[kNotifySlot].enabled = kEnabledOn;
     table[kNotifySlot].value = 30;
     test::WriteSettings(folder.path(), table);
-    Profile(folder, L"Devices", L"Microphone", L"1");
-    Profile(folder, L"Devices", L"MicrophoneKey", L"24653");  // Ctrl+Shift+M
 
     const Outcome listed = RunWith(folder, L"/devices");
     EXPECT_EQ(listed.exitCode, 0);
@@ -90,6 +109,38 @@ TEST(DevicesScenario, OnCoreAudioTheMicrophoneAnswersItsKeyAndTheCommandLine) {
     QuendrelProcess program(folder.path());
     HWND configWindow = StartResident(program);
     ASSERT_NE(configWindow, nullptr);
+
+    // The band by keyboard, as a screen reader names each stop: the
+    // microphone's switch, its key, the switch for arriving outputs. Escape
+    // saves them beside the table.
+    ASSERT_TRUE(OpenFromTray(input, configWindow));
+    const auto focusName = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(configWindow, nullptr), &info);
+        return info.hwndFocus ? test::AccessibleName(info.hwndFocus) : L"(no focus)";
+    };
+    for (int i = 0; i < 40 && focusName() != L"マイクのミュート切り替え"; ++i) {
+        const std::string was = FocusOf(configWindow);
+        ASSERT_TRUE(input.Key("Tab"));
+        WaitUntil([&] { return FocusOf(configWindow) != was; }, 2000);
+    }
+    ASSERT_EQ(focusName(), L"マイクのミュート切り替え") << FocusOf(configWindow);
+    const auto step = [&](const char* key, const wchar_t* then) {
+        ASSERT_TRUE(input.Key(key));
+        EXPECT_TRUE(WaitUntil([&] { return focusName() == then; }, 5000)) << key << ": " << test::Utf8Of(focusName());
+    };
+    ASSERT_TRUE(input.Key("space"));
+    step("Tab", L"マイクのミュート切り替え ショートカットキー");
+    ASSERT_TRUE(input.Key("ctrl+shift+m"));
+    step("Tab", L"接続されたデバイスにも音量を適用");
+    ASSERT_TRUE(input.Key("space"));
+    SettingTable saved;
+    ASSERT_TRUE(EscapeSaves(input, program, configWindow, saved));
+    const std::string profile = test::ReadUntilEnd(folder.File(L"NotifyFont.ini"));
+    for (const char* entry : {"Microphone=1", "MicrophoneKey=24653", "Arrival=1"})  // Ctrl+Shift+M
+        EXPECT_NE(profile.find(entry), std::string::npos) << entry << " in " << profile;
+
     ASSERT_TRUE(input.Key("ctrl+shift+m"));
     EXPECT_TRUE(WaitUntil([&] { return Notified(program.pid()) == L"マイク オフ"; }))
         << test::Utf8Of(Notified(program.pid()));
@@ -116,7 +167,6 @@ TEST(DevicesScenario, OnCoreAudioTheMicrophoneAnswersItsKeyAndTheCommandLine) {
     DWORD_PTR ignored = 0;
     EXPECT_TRUE(SendMessageTimeoutW(configWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored));
     EXPECT_TRUE(program.Running());
-    SettingTable saved;
     EXPECT_TRUE(EscapeSaves(input, program, configWindow, saved));
 }
 
