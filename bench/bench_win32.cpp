@@ -258,10 +258,12 @@ int Hotkey() {
     InProcess p(false, false);
     if (!p.started) return 1;
     const unsigned devices = p.winmm->DeviceCount();
+    // Found once: the lookup walks every window and is no part of a hotkey.
+    HWND configWindow = test::ProgramProbe::ConfigWindow();
     std::vector<double> dispatch, bare;
     for (int i = 0; i < 220; ++i) {
         test::PumpMessages(0);
-        const double d = Time([] { test::ProgramProbe::Hotkey(kFirstPreset); });
+        const double d = Time([&] { SendMessageW(configWindow, WM_HOTKEY, kFirstPreset, 0); });
         test::PumpMessages(0);
         const double b = Time([&] {
             for (unsigned device = 0; device < devices; ++device) p.winmm->SetMasterVolume(device, 40);
