@@ -206,7 +206,7 @@ int Idle(const std::wstring& exe, int seconds, bool notify) {
     if (notify) {
         HWND configWindow = test::FindProcessWindow(started.info.dwProcessId, identity::kConfigClass, false);
         PostMessageW(configWindow, WM_HOTKEY, kFirstPreset, 0);
-        Sleep(4000);  // the notification is gone; its hide timer goes on ticking
+        Sleep(4000);  // the notification is gone, and with it its hide timer
     } else {
         Sleep(1000);
     }

@@ -87,7 +87,10 @@ void NotificationWindow::Show(const std::string& textCp932, std::int32_t seconds
 }
 
 void NotificationWindow::OnHideTick() {
-    if (counter_.Tick()) ShowWindow(hwnd(), SW_HIDE);
+    if (!counter_.Tick()) return;
+    ShowWindow(hwnd(), SW_HIDE);
+    // Nothing to count until the next show: an idle program wakes for nothing.
+    hideTimer_.Stop();
 }
 
 NotifyMonitor NotificationWindow::Find(MonitorChoice choice) const {

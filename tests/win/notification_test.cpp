@@ -84,7 +84,7 @@ TEST_F(NotificationTest, TheLettersGoToTheChosenMonitorsCornerAtItsDpi) {
 
 class NotificationTimerTest : public test::ProgramTest {};
 
-TEST_F(NotificationTimerTest, AHotkeyShowsTheNotificationAndTheHideTimerHidesItOnTheThirdTick) {
+TEST_F(NotificationTimerTest, AHotkeyShowsTheNotificationAndTheHideTimerHidesItOnTheThirdTickAndEnds) {
     SettingTable table = test::TableWith();
     test::SwitchOn(table, kNotifySlot);
     test::SwitchOn(table, kUpSlot, 0x6070);
@@ -105,6 +105,7 @@ TEST_F(NotificationTimerTest, AHotkeyShowsTheNotificationAndTheHideTimerHidesItO
     EXPECT_TRUE(IsWindowVisible(notification));
     tick();
     EXPECT_FALSE(IsWindowVisible(notification));
+    EXPECT_FALSE(KillTimer(notification, 1)) << "a timer ticks while nothing shows";
 }
 
 }  // namespace
