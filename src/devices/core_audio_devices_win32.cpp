@@ -37,30 +37,10 @@ private:
 // Called on a thread of the system's: it does no COM work there, it only
 // notes the ids of devices that arrived and posts to the devices' window,
 // which takes them on its own thread.
-class CoreAudioDevices::Client final : public IMMNotificationClient {
+class CoreAudioDevices::Client final : public ComObject<IMMNotificationClient> {
 public:
     explicit Client(HWND target) : target_(target) { InitializeCriticalSection(&lock_); }
-    Client(const Client&) = delete;
-    Client& operator=(const Client&) = delete;
-    // Reference counted: only Release deletes it.
-    virtual ~Client() { DeleteCriticalSection(&lock_); }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        if (!object) return E_POINTER;
-        if (id == __uuidof(IUnknown) || id == __uuidof(IMMNotificationClient)) {
-            *object = static_cast<IMMNotificationClient*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
+    ~Client() override { DeleteCriticalSection(&lock_); }
 
     HRESULT STDMETHODCALLTYPE OnDeviceStateChanged(LPCWSTR id, DWORD state) override {
         return state == DEVICE_STATE_ACTIVE ? Arrived(id) : S_OK;
@@ -97,7 +77,6 @@ private:
     HWND target_;
     CRITICAL_SECTION lock_;
     std::vector<std::wstring> arrived_;
-    LONG references_ = 1;
 };
 
 ComCreator SystemComCreator() { return ComCreator::ToFunction<&CreateInProcess>(); }

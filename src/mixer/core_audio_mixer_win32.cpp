@@ -11,30 +11,10 @@ namespace {
 constexpr float kFullScale = 65535.0f;
 
 // Called by the endpoint on a thread of the system's: it only posts.
-class PostingCallback final : public IAudioEndpointVolumeCallback {
+class PostingCallback final : public ComObject<IAudioEndpointVolumeCallback> {
 public:
     explicit PostingCallback(HWND target) : target_(target) {}
-    PostingCallback(const PostingCallback&) = delete;
-    PostingCallback& operator=(const PostingCallback&) = delete;
-    // Reference counted: only Release deletes it.
-    virtual ~PostingCallback() = default;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-        if (!object) return E_POINTER;
-        if (id == __uuidof(IUnknown) || id == __uuidof(IAudioEndpointVolumeCallback)) {
-            *object = static_cast<IAudioEndpointVolumeCallback*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const LONG left = InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
     HRESULT STDMETHODCALLTYPE OnNotify(PAUDIO_VOLUME_NOTIFICATION_DATA) override {
         PostMessageW(target_, ChangeNotices::kChanged, 0, 0);
         return S_OK;
@@ -42,7 +22,6 @@ public:
 
 private:
     HWND target_;
-    LONG references_ = 1;
 };
 
 }  // namespace

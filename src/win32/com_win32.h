@@ -44,6 +44,39 @@ private:
     T* p_ = nullptr;
 };
 
+// The IUnknown of an object of this program that implements one interface
+// for the system to call: made by new with one reference, deleted by the
+// Release of the last.
+template <typename Interface>
+class ComObject : public Interface {
+public:
+    ComObject() = default;
+    ComObject(const ComObject&) = delete;
+    ComObject& operator=(const ComObject&) = delete;
+    // Only Release deletes it.
+    virtual ~ComObject() = default;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (!object) return E_POINTER;
+        if (id == __uuidof(IUnknown) || id == __uuidof(Interface)) {
+            *object = static_cast<Interface*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const LONG left = InterlockedDecrement(&references_);
+        if (left == 0) delete this;
+        return static_cast<ULONG>(left);
+    }
+
+private:
+    LONG references_ = 1;
+};
+
 // COM for this thread, apartment-threaded, for the owner's lifetime. Every
 // COM pointer must be gone before it ends.
 class ComApartment {
