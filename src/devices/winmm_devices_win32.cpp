@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "mixer/winmm_mixer_win32.h"
+
 namespace quendrel {
 namespace {
 
@@ -101,18 +103,9 @@ std::optional<DWORD> WinmmDevices::MicrophoneMuteControl(unsigned mixer) {
                 MMSYSERR_NOERROR ||
             line.dwComponentType != MIXERLINE_COMPONENTTYPE_SRC_MICROPHONE)
             continue;
-        MIXERCONTROLA control{};
-        control.cbStruct = sizeof control;
-        MIXERLINECONTROLSA controls{};
-        controls.cbStruct = sizeof controls;
-        controls.dwLineID = line.dwLineID;
-        controls.dwControlType = MIXERCONTROL_CONTROLTYPE_MUTE;
-        controls.cControls = 1;
-        controls.cbmxctrl = sizeof control;
-        controls.pamxctrl = &control;
-        if (api_.getLineControls(ByNumber(mixer), &controls, MIXER_OBJECTF_MIXER | MIXER_GETLINECONTROLSF_ONEBYTYPE) ==
-            MMSYSERR_NOERROR)
-            return control.dwControlID;
+        if (const auto control = FindLineControl(api_.getLineControls, ByNumber(mixer), MIXER_OBJECTF_MIXER,
+                                                 line.dwLineID, MIXERCONTROL_CONTROLTYPE_MUTE))
+            return control;
     }
     return std::nullopt;
 }

@@ -40,6 +40,22 @@ bool IsStale(MMRESULT result) { return result == MMSYSERR_INVALHANDLE || result 
 
 const WinmmApi& SystemWinmm() { return kSystemWinmm; }
 
+std::optional<DWORD> FindLineControl(decltype(&::mixerGetLineControlsA) getLineControls, HMIXEROBJ object,
+                                     DWORD objectFlag, DWORD lineId, DWORD controlType) {
+    MIXERCONTROLA control{};
+    control.cbStruct = sizeof control;
+    MIXERLINECONTROLSA controls{};
+    controls.cbStruct = sizeof controls;
+    controls.dwLineID = lineId;
+    controls.dwControlType = controlType;
+    controls.cControls = 1;
+    controls.cbmxctrl = sizeof control;
+    controls.pamxctrl = &control;
+    if (getLineControls(object, &controls, objectFlag | MIXER_GETLINECONTROLSF_ONEBYTYPE) != MMSYSERR_NOERROR)
+        return std::nullopt;
+    return control.dwControlID;
+}
+
 std::optional<DWORD> FindMixerControl(HMIXER mixer, DWORD controlType, const WinmmApi& api) {
     MIXERLINEA line{};
     line.cbStruct = sizeof line;
@@ -47,19 +63,8 @@ std::optional<DWORD> FindMixerControl(HMIXER mixer, DWORD controlType, const Win
     if (api.getLineInfo(reinterpret_cast<HMIXEROBJ>(mixer), &line,
                         MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) != MMSYSERR_NOERROR)
         return std::nullopt;
-    MIXERCONTROLA control{};
-    control.cbStruct = sizeof control;
-    MIXERLINECONTROLSA controls{};
-    controls.cbStruct = sizeof controls;
-    controls.dwLineID = line.dwLineID;
-    controls.dwControlType = controlType;
-    controls.cControls = 1;
-    controls.cbmxctrl = sizeof control;
-    controls.pamxctrl = &control;
-    if (api.getLineControls(reinterpret_cast<HMIXEROBJ>(mixer), &controls,
-                            MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ONEBYTYPE) != MMSYSERR_NOERROR)
-        return std::nullopt;
-    return control.dwControlID;
+    return FindLineControl(api.getLineControls, reinterpret_cast<HMIXEROBJ>(mixer), MIXER_OBJECTF_HMIXER, line.dwLineID,
+                           controlType);
 }
 
 WinmmMixer::Device* WinmmMixer::Open(unsigned number) {

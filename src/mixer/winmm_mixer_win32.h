@@ -30,6 +30,11 @@ struct WinmmApi {
 };
 const WinmmApi& SystemWinmm();
 
+// The identifier of a line's control of the type, on the mixer object that
+// the flag (MIXER_OBJECTF_*) says the object is; nothing when it has none.
+std::optional<DWORD> FindLineControl(decltype(&::mixerGetLineControlsA) getLineControls, HMIXEROBJ object,
+                                     DWORD objectFlag, DWORD lineId, DWORD controlType);
+
 // The control's identifier on the device's speakers line; nothing when the
 // line or the control is missing.
 std::optional<DWORD> FindMixerControl(HMIXER mixer, DWORD controlType, const WinmmApi& api = SystemWinmm());
